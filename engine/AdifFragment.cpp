@@ -1,0 +1,36 @@
+// The tag rule and the plain rule.
+#include "engine/AdifFragment.h"
+
+#include "engine/TextRules.h"
+
+#include <charconv>
+
+namespace quillon::engine {
+
+void makeFragment(AdifFragment& fragment, std::string_view tag, std::string_view value)
+{
+    char digits[24];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value.size());
+    (void)ec; // a size_t always fits in 24 digits
+
+    fragment.clear();
+    fragment += '<';
+    fragment += tag;
+    fragment += ':';
+    fragment.append(digits, end);
+    fragment += '>';
+    fragment += value;
+    fragment += ' ';
+}
+
+void applyPlainRule(std::string& field, std::string_view tag, AdifFragment& fragment)
+{
+    trimInPlace(field);
+    if (field.empty()) {
+        fragment.clear();
+        return;
+    }
+    makeFragment(fragment, tag, field);
+}
+
+} // namespace quillon::engine

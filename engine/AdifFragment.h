@@ -1,0 +1,21 @@
+// One ADIF output field as text: "<TAG:length>data " and the rules that build it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillon::engine {
+
+// A fragment is either empty (the field is absent) or ends with exactly one space.
+using AdifFragment = std::string;
+
+// Marks a problem in a fragment; any line that contains it goes to bad.adi.
+inline constexpr std::string_view kBadMarker = "*BAD*";
+
+// The tag rule: "<" + tag + ":" + byte length of value + ">" + value + " ".
+void makeFragment(AdifFragment& fragment, std::string_view tag, std::string_view value);
+
+// The plain rule: the field is trimmed in place; a blank field gives no fragment, anything else a tagged one.
+void applyPlainRule(std::string& field, std::string_view tag, AdifFragment& fragment);
+
+} // namespace quillon::engine

@@ -1,0 +1,27 @@
+// The four layouts of the two-digit-year dates in log.asc, and the two ways the band column is written.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace quillon::engine {
+
+enum class DateLayout { YyMmDd, MmDdYy, YyDdMm, DdMmYy };
+
+enum class BandFormat { Meters, Mhz };
+
+// "YY-MM-DD", "MM-DD-YY", "YY-DD-MM" or "DD-MM-YY".
+std::string_view dateLayoutName(DateLayout layout);
+std::optional<DateLayout> dateLayoutFromName(std::string_view name);
+
+// Where the run learns the user's current choices. It is asked afresh for every record, so a change made
+// while a run is going applies from the next record.
+class FormatSource
+{
+public:
+    virtual ~FormatSource() = default;
+    virtual DateLayout dateLayout() const = 0;
+    virtual BandFormat bandFormat() const = 0;
+};
+
+} // namespace quillon::engine

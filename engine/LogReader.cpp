@@ -1,0 +1,170 @@
+// The field stream of log.asc, read through one fixed buffer.
+#include "engine/LogReader.h"
+
+namespace quillon::engine {
+
+namespace {
+
+constexpr int kInputEnd = -1;
+
+bool endsUnquoted(char c)
+{
+    return c == ',' || c == '\n' || c == '\r';
+}
+
+bool endsQuoted(char c)
+{
+    return c == '"' || c == '\n' || c == '\r';
+}
+
+} // namespace
+
+LogReader::LogReader(ByteSource& source, std::size_t bufferSize)
+    : m_source(source)
+    , m_buffer(new char[bufferSize])
+    , m_capacity(bufferSize)
+{
+}
+
+bool LogReader::atEnd()
+{
+    skipBlanks();
+    return peek() == kInputEnd && !m_failed;
+}
+
+ReadResult LogReader::readRecord(ContactRecord& record)
+{
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const bool read = readField(record.atInputPosition(i));
+        if (m_failed) {
+            return ReadResult::InputError;
+        }
+        if (!read) {
+            return ReadResult::InputExhausted;
+        }
+    }
+    return ReadResult::Complete;
+}
+
+// Returns false when no field is left: the input ended at the start of a line.
+bool LogReader::readField(std::string& field)
+{
+    field.clear();
+    skipBlanks();
+    const int first = peek();
+    if (first == kInputEnd) {
+        if (m_atLineStart) {
+            return false;
+        }
+        // A comma just before the end of the input leaves one empty field.
+        m_atLineStart = true;
+        return true;
+    }
+    if (first == '"') {
+        ++m_pos;
+        readQuoted(field);
+    } else {
+        appendUntil(&field, endsUnquoted);
+    }
+    m_atLineStart = consumeEnding() != Ending::Comma;
+    return true;
+}
+
+// Blanks before a field are skipped; at the start of a line, so are lines that hold nothing else.
+void LogReader::skipBlanks()
+{
+    for (;;) {
+        const int c = peek();
+        if (c == ' ' || c == '\t') {
+            ++m_pos;
+        } else if (m_atLineStart && (c == '\n' || c == '\r')) {
+            consumeLineEnd();
+        } else {
+            return;
+        }
+    }
+}
+
+// The value runs to the closing quote; a line end before it ends the field too, so a stray quote cannot
+// swallow the rest of the file. Anything between the closing quote and the separator is dropped.
+void LogReader::readQuoted(std::string& field)
+{
+    appendUntil(&field, endsQuoted);
+    if (peek() == '"') {
+        ++m_pos;
+        appendUntil(nullptr, endsUnquoted);
+    }
+}
+
+// Appends bytes to `field` (or drops them when it is null) up to the first byte for which `stopAt` holds,
+// which is left unread, or up to the end of the input.
+template <typename StopAt>
+void LogReader::appendUntil(std::string* field, StopAt stopAt)
+{
+    for (;;) {
+        const char* begin = m_buffer.get() + m_pos;
+        const char* end = m_buffer.get() + m_end;
+        const char* stop = begin;
+        while (stop != end && !stopAt(*stop)) {
+            ++stop;
+        }
+        if (field != nullptr) {
+            field->append(begin, stop);
+        }
+        m_pos += static_cast<std::size_t>(stop - begin);
+        if (stop != end || !refill()) {
+            return;
+        }
+    }
+}
+
+LogReader::Ending LogReader::consumeEnding()
+{
+    const int c = peek();
+    if (c == ',') {
+        ++m_pos;
+        return Ending::Comma;
+    }
+    if (c == kInputEnd) {
+        return Ending::InputEnd;
+    }
+    consumeLineEnd();
+    return Ending::LineEnd;
+}
+
+// Takes LF, CR LF or a lone CR as one line end. Expects a CR or LF to be next.
+void LogReader::consumeLineEnd()
+{
+    const char c = m_buffer[m_pos++];
+    if (c == '\r' && peek() == '\n') {
+        ++m_pos;
+    }
+}
+
+int LogReader::peek()
+{
+    if (m_pos == m_end && !refill()) {
+        return kInputEnd;
+    }
+    return static_cast<unsigned char>(m_buffer[m_pos]);
+}
+
+// Loads the next block of input once the buffer has been used up.
+bool LogReader::refill()
+{
+    if (m_sourceDone) {
+        return false;
+    }
+    m_pos = 0;
+    m_end = 0;
+    const long count = m_source.read(m_buffer.get(), m_capacity);
+    if (count <= 0) {
+        m_sourceDone = true;
+        m_failed = count < 0;
+        return false;
+    }
+    m_end = static_cast<std::size_t>(count);
+    return true;
+}
+
+} // namespace quillon::engine

@@ -1,0 +1,35 @@
+// Turns one contact into its ADIF record line and says which file the line belongs in.
+#pragma once
+
+#include "engine/AdifOutputSet.h"
+#include "engine/ContactRecord.h"
+#include "engine/DateLayout.h"
+
+#include <string>
+#include <string_view>
+
+namespace quillon::engine {
+
+enum class Destination { LogFile, BadFile };
+
+// A line that holds the *BAD* marker anywhere (exact, case-sensitive) goes to bad.adi, every other to log.adi.
+Destination destinationOf(std::string_view line);
+
+class RecordConverter
+{
+public:
+    // Converts every field of `record` (normalised values are written back into it), asking `formats` for the
+    // current date layout and band format, and builds the record line, which line() then holds.
+    Destination convert(ContactRecord& record, const FormatSource& formats);
+
+    // The record line of the last conversion, without its line end.
+    const std::string& line() const { return m_line; }
+
+private:
+    void convertFields(ContactRecord& record, DateLayout layout, BandFormat format);
+
+    AdifOutputSet m_fragments;
+    std::string m_line;
+};
+
+} // namespace quillon::engine
