@@ -1,0 +1,114 @@
+// Parsing the options of quillon-convert.
+#include "cli/CommandLine.h"
+
+#include "engine/TextRules.h"
+
+#include <optional>
+
+namespace quillon::cli {
+
+namespace {
+
+std::optional<engine::BandFormat> bandFormatFromName(std::string name)
+{
+    engine::upperCaseInPlace(name);
+    if (name == "METERS") {
+        return engine::BandFormat::Meters;
+    }
+    if (name == "MHZ") {
+        return engine::BandFormat::Mhz;
+    }
+    return std::nullopt;
+}
+
+CommandLine usageError(std::string error)
+{
+    CommandLine result;
+    result.error = std::move(error);
+    return result;
+}
+
+// Applies one option with its value; returns an error text, empty when all went well.
+std::string applyOption(std::string_view name, const std::string& value, ConvertOptions& options, bool& haveDate)
+{
+    if (name == "--date") {
+        std::string upper = value;
+        engine::upperCaseInPlace(upper);
+        const auto layout = engine::dateLayoutFromName(upper);
+        if (!layout) {
+            return "unknown date layout '" + value + "' (use YY-MM-DD, MM-DD-YY, YY-DD-MM or DD-MM-YY)";
+        }
+        options.layout = *layout;
+        haveDate = true;
+    } else if (name == "--band") {
+        const auto band = bandFormatFromName(value);
+        if (!band) {
+            return "unknown band format '" + value + "' (use meters or mhz)";
+        }
+        options.band = *band;
+    } else if (value.empty()) {
+        return "--dir needs a folder";
+    } else {
+        options.folder = value;
+    }
+    return {};
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string_view>& arguments)
+{
+    CommandLine result;
+    bool haveDate = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (argument == "--help" || argument == "-h") {
+            result.action = CommandAction::Help;
+            return result;
+        }
+        if (argument == "--version") {
+            result.action = CommandAction::Version;
+            return result;
+        }
+        const auto equals = argument.find('=');
+        const std::string_view name = argument.substr(0, equals);
+        if (name != "--date" && name != "--band" && name != "--dir") {
+            return usageError("unknown argument '" + std::string(argument) + "'");
+        }
+        std::string value;
+        if (equals != std::string_view::npos) {
+            value = argument.substr(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            return usageError(std::string(name) + " needs a value");
+        }
+        if (auto error = applyOption(name, value, result.options, haveDate); !error.empty()) {
+            return usageError(std::move(error));
+        }
+    }
+    if (!haveDate) {
+        return usageError("--date is required: say how log.asc writes its dates");
+    }
+    result.action = CommandAction::Convert;
+    return result;
+}
+
+std::string usageText()
+{
+    return "Usage: quillon-convert --date LAYOUT [--band meters|mhz] [--dir DIR]\n"
+           "\n"
+           "Converts DIR/log.asc into DIR/log.adi (clean contacts) and DIR/bad.adi (contacts marked *BAD*).\n"
+           "\n"
+           "  --date LAYOUT  how log.asc writes its dates: YY-MM-DD, MM-DD-YY, YY-DD-MM or DD-MM-YY\n"
+           "  --band FORMAT  how log.asc writes its band column: meters (the default) or mhz\n"
+           "  --dir DIR      the folder that holds log.asc and receives the output files (default: here)\n"
+           "  --help         show this text\n"
+           "  --version      show the version\n"
+           "\n"
+           "Exit status: 0 done; 1 log.asc could not be opened or an output file could not be replaced;\n"
+           "2 log.asc ended inside a record or could not be read to its end; 3 an output file could not be\n"
+           "written; 64 bad usage.\n";
+}
+
+} // namespace quillon::cli

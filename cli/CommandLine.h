@@ -1,0 +1,31 @@
+// The arguments of quillon-convert.
+#pragma once
+
+#include "engine/DateLayout.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillon::cli {
+
+struct ConvertOptions {
+    engine::DateLayout layout = engine::DateLayout::YyMmDd;
+    engine::BandFormat band = engine::BandFormat::Meters;
+    std::string folder = ".";
+};
+
+enum class CommandAction { Convert, Help, Version, UsageError };
+
+struct CommandLine {
+    CommandAction action = CommandAction::UsageError;
+    ConvertOptions options;
+    std::string error; // what was wrong, for a usage error
+};
+
+// Accepts "--date LAYOUT" and "--date=LAYOUT" alike; --date is required for a conversion.
+CommandLine parseCommandLine(const std::vector<std::string_view>& arguments);
+
+std::string usageText();
+
+} // namespace quillon::cli

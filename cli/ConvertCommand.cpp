@@ -1,0 +1,73 @@
+// Runs one conversion for the command line and turns its outcome into an exit status and a summary.
+#include "cli/ConvertCommand.h"
+
+#include "cli/CommandLine.h"
+#include "cli/ConsoleHost.h"
+#include "engine/ProgramInfo.h"
+#include "run/Clock.h"
+#include "run/ConversionRun.h"
+#include "run/LocaleNames.h"
+#include "run/PosixFileSystem.h"
+
+namespace quillon::cli {
+
+namespace {
+
+int exitStatusOf(run::RunOutcome outcome)
+{
+    switch (outcome) {
+    case run::RunOutcome::Completed:
+        return kExitDone;
+    case run::RunOutcome::InputEndedInRecord:
+    case run::RunOutcome::InputUnreadable:
+        return kExitBadInput;
+    case run::RunOutcome::WriteFailed:
+        return kExitWriteFailed;
+    default:
+        return kExitOpenFailed;
+    }
+}
+
+void printSummary(const run::RunResult& result, std::FILE* out)
+{
+    std::fprintf(out, "%lld contacts converted: %lld to LOG.ADI, %lld to BAD.ADI\n",
+                 static_cast<long long>(result.records), static_cast<long long>(result.logRecords),
+                 static_cast<long long>(result.badRecords));
+}
+
+} // namespace
+
+int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE* out, std::FILE* errors,
+                      bool errorsIsTerminal)
+{
+    const CommandLine command = parseCommandLine(arguments);
+    switch (command.action) {
+    case CommandAction::Help:
+        std::fputs(usageText().c_str(), out);
+        return kExitDone;
+    case CommandAction::Version:
+        std::fprintf(out, "quillon-convert %s\n", engine::versionText().c_str());
+        return kExitDone;
+    case CommandAction::UsageError:
+        std::fprintf(errors, "quillon-convert: %s\n\n%s", command.error.c_str(), usageText().c_str());
+        return kExitUsage;
+    case CommandAction::Convert:
+        break;
+    }
+
+    ConsoleHost host(command.options, errors, errorsIsTerminal);
+    run::PosixFileSystem files;
+    run::SystemClock clock;
+    const run::LocaleNames names = run::LocaleNames::fromLocale();
+    run::ConversionRun conversion(host, files, clock, names);
+    conversion.start();
+    host.finishProgress();
+
+    const run::RunResult& result = conversion.result();
+    if (result.outcome == run::RunOutcome::Completed || result.outcome == run::RunOutcome::InputEndedInRecord) {
+        printSummary(result, out);
+    }
+    return exitStatusOf(result.outcome);
+}
+
+} // namespace quillon::cli

@@ -1,0 +1,35 @@
+// Today's date and the time of day, behind an interface so tests can fix them.
+#pragma once
+
+namespace quillon::run {
+
+struct CalendarDate {
+    int year = 1970;
+    int month = 1;   // 1-12
+    int day = 1;     // 1-31
+    int weekday = 4; // 0 = Sunday
+};
+
+struct TimeOfDay {
+    int hour = 0; // 0-23
+    int minute = 0;
+    int second = 0;
+};
+
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual CalendarDate today() const = 0;
+    virtual TimeOfDay timeOfDay() const = 0;
+};
+
+// Local time of the machine.
+class SystemClock : public Clock
+{
+public:
+    CalendarDate today() const override;
+    TimeOfDay timeOfDay() const override;
+};
+
+} // namespace quillon::run

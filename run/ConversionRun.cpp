@@ -1,0 +1,227 @@
+// The opening phase, the record loop and the three ways a run can fail.
+#include "run/ConversionRun.h"
+
+#include "run/RunMessages.h"
+
+#include <filesystem>
+
+namespace quillon::run {
+
+namespace {
+constexpr std::array<OutputKind, 2> kOutputKinds{OutputKind::Log, OutputKind::Bad};
+}
+
+ConversionRun::ConversionRun(RunHost& host, FileSystem& files, const Clock& clock, const LocaleNames& names)
+    : m_host(host)
+    , m_files(files)
+    , m_clock(clock)
+    , m_names(names)
+{
+}
+
+ConversionRun::~ConversionRun()
+{
+    closeAll();
+}
+
+void ConversionRun::start()
+{
+    if (m_state != State::Idle) {
+        return;
+    }
+    m_state = State::Opening;
+    m_result = RunResult{};
+    m_host.setStatusText(kProcessingStatus);
+    if (OpenRunFiles()) {
+        ProcessRecords();
+    }
+}
+
+void ConversionRun::closeFiles()
+{
+    closeAll();
+    if (m_state != State::Idle) {
+        m_state = State::Stopped;
+    }
+}
+
+// Nothing is deleted unless log.asc could be opened, and both old outputs are gone before either new one is
+// created.
+bool ConversionRun::OpenRunFiles()
+{
+    m_inputPath = pathOf(kInputFileName);
+    m_input = m_files.openForReading(m_inputPath);
+    if (!m_input) {
+        return openingFailed(missingInputMessage(m_inputPath));
+    }
+    m_openingResult = true;
+    m_reader.emplace(*m_input);
+    for (OutputKind kind : kOutputKinds) {
+        if (!removeOldOutput(kind)) {
+            return openingFailed(cannotWriteMessage(kind, pathOf(fileNameOf(kind))));
+        }
+    }
+    for (OutputKind kind : kOutputKinds) {
+        if (!createOutput(kind)) {
+            return openingFailed(cannotWriteMessage(kind, pathOf(fileNameOf(kind))));
+        }
+    }
+    return m_openingResult;
+}
+
+bool ConversionRun::removeOldOutput(OutputKind kind)
+{
+    const std::string path = pathOf(fileNameOf(kind));
+    return !m_files.exists(path) || m_files.remove(path);
+}
+
+// The caption is read again for each file, as the window shows it at that moment.
+bool ConversionRun::createOutput(OutputKind kind)
+{
+    auto file = m_files.createForWriting(pathOf(fileNameOf(kind)));
+    if (!file) {
+        return false;
+    }
+    auto& writer = output(kind).emplace(std::move(file));
+    return WritePreamble(writer, kind, m_host.caption());
+}
+
+bool ConversionRun::WritePreamble(LineWriter& file, OutputKind kind, const std::string& title)
+{
+    for (const auto& line : preambleLines(kind, title, timestampLine(m_clock, m_names))) {
+        if (!file.writeLine(line)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ConversionRun::WriteTrailer(LineWriter& file, std::int64_t recordCount)
+{
+    return file.writeLine("") && file.writeLine(endOfRunLine(recordCount));
+}
+
+void ConversionRun::ProcessRecords()
+{
+    m_state = State::Reading;
+    m_result.records = 0;
+    while (!m_reader->atEnd()) {
+        m_host.processPendingEvents();
+        if (m_state != State::Reading) {
+            // The window was closed meanwhile and has closed the files: end quietly, touching nothing.
+            m_result.outcome = RunOutcome::Stopped;
+            m_state = State::Idle;
+            return;
+        }
+        if (!convertRecord()) {
+            return;
+        }
+    }
+    finishRun();
+}
+
+// The counter shows records read, so it is set before the record is converted.
+bool ConversionRun::convertRecord()
+{
+    const engine::ReadResult read = m_reader->readRecord(m_record);
+    if (read != engine::ReadResult::Complete) {
+        readingFailed(read);
+        return false;
+    }
+    ++m_result.records;
+    m_host.setRecordCount(m_result.records);
+    const engine::Destination destination = m_converter.convert(m_record, m_host);
+    const OutputKind kind = destination == engine::Destination::LogFile ? OutputKind::Log : OutputKind::Bad;
+    if (!output(kind)->writeLine(m_converter.line())) {
+        writeFailed(kind);
+        return false;
+    }
+    ++(kind == OutputKind::Log ? m_result.logRecords : m_result.badRecords);
+    return true;
+}
+
+void ConversionRun::finishRun()
+{
+    m_input->close();
+    for (OutputKind kind : kOutputKinds) {
+        auto& writer = *output(kind);
+        if (!WriteTrailer(writer, m_result.records) || !writer.close()) {
+            writeFailed(kind);
+            return;
+        }
+    }
+    closeAll();
+    m_host.setStatusText(kIdleStatus);
+    endRun(RunOutcome::Completed);
+}
+
+// Here the status is blanked before the message is shown.
+bool ConversionRun::openingFailed(const Message& message)
+{
+    m_openingResult = false;
+    closeAll();
+    m_host.setStatusText(kIdleStatus);
+    endRun(RunOutcome::OpenFailed);
+    m_host.showMessage(message);
+    return false;
+}
+
+// A record cut short keeps "Processing....." on show while its message is up. The outputs are closed first:
+// should that fail, the lost output is the more urgent news.
+void ConversionRun::readingFailed(engine::ReadResult reason)
+{
+    if (const auto failed = closeAll()) {
+        writeFailed(*failed);
+        return;
+    }
+    if (reason == engine::ReadResult::InputExhausted) {
+        endRun(RunOutcome::InputEndedInRecord);
+        m_host.showMessage(badInputMessage());
+        m_host.setStatusText(kIdleStatus);
+        return;
+    }
+    m_host.setStatusText(kIdleStatus);
+    endRun(RunOutcome::InputUnreadable);
+    m_host.showMessage(unreadableInputMessage(m_inputPath));
+}
+
+// A failed write stops the run at once; no trailer is written, so neither file claims a normal end.
+void ConversionRun::writeFailed(OutputKind kind)
+{
+    closeAll();
+    m_host.setStatusText(kIdleStatus);
+    endRun(RunOutcome::WriteFailed);
+    m_host.showMessage(cannotWriteMessage(kind, pathOf(fileNameOf(kind))));
+}
+
+// Closes whatever is open and returns the first output file whose buffered lines could not be saved.
+std::optional<OutputKind> ConversionRun::closeAll()
+{
+    m_reader.reset();
+    if (m_input) {
+        m_input->close();
+        m_input.reset();
+    }
+    std::optional<OutputKind> failed;
+    for (OutputKind kind : kOutputKinds) {
+        auto& writer = output(kind);
+        if (writer && !writer->close() && !failed) {
+            failed = kind;
+        }
+        writer.reset();
+    }
+    return failed;
+}
+
+void ConversionRun::endRun(RunOutcome outcome)
+{
+    m_result.outcome = outcome;
+    m_state = State::Idle;
+}
+
+std::string ConversionRun::pathOf(std::string_view fileName) const
+{
+    return (std::filesystem::path(m_host.programFolder()) / fileName).string();
+}
+
+} // namespace quillon::run

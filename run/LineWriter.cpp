@@ -1,0 +1,48 @@
+// Buffered line output with CR LF line ends; every write and the close are checked.
+#include "run/LineWriter.h"
+
+namespace quillon::run {
+
+LineWriter::LineWriter(std::unique_ptr<OutputFile> file, std::size_t bufferSize)
+    : m_file(std::move(file))
+    , m_bufferSize(bufferSize)
+{
+    m_buffer.reserve(bufferSize + 1024);
+}
+
+LineWriter::~LineWriter()
+{
+    close();
+}
+
+bool LineWriter::writeLine(std::string_view text)
+{
+    if (m_failed || !m_file) {
+        return false;
+    }
+    m_buffer += text;
+    m_buffer += "\r\n";
+    return m_buffer.size() < m_bufferSize || flush();
+}
+
+bool LineWriter::close()
+{
+    if (!m_file) {
+        return true;
+    }
+    const bool flushed = !m_failed && flush();
+    const bool closed = m_file->close();
+    m_file.reset();
+    return flushed && closed;
+}
+
+bool LineWriter::flush()
+{
+    if (!m_buffer.empty() && !m_file->write(m_buffer)) {
+        m_failed = true;
+    }
+    m_buffer.clear();
+    return !m_failed;
+}
+
+} // namespace quillon::run

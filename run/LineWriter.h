@@ -1,0 +1,38 @@
+// Writes the lines of one output file through a buffer; the only place where a line end is written.
+#pragma once
+
+#include "run/FileSystem.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace quillon::run {
+
+class LineWriter
+{
+public:
+    explicit LineWriter(std::unique_ptr<OutputFile> file, std::size_t bufferSize = 256 * 1024);
+    ~LineWriter();
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+
+    // Appends the text and CR LF. Returns false once any write to the file has failed.
+    bool writeLine(std::string_view text);
+
+    // Writes what is buffered and closes the file. Returns false if that or any earlier write failed.
+    // Closing a closed writer does nothing and returns true.
+    bool close();
+
+    bool isOpen() const { return m_file != nullptr; }
+
+private:
+    bool flush();
+
+    std::unique_ptr<OutputFile> m_file;
+    std::string m_buffer;
+    std::size_t m_bufferSize;
+    bool m_failed = false;
+};
+
+} // namespace quillon::run

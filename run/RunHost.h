@@ -1,0 +1,41 @@
+// The window services a conversion run needs: the window implements them, the command line and the tests too.
+#pragma once
+
+#include "engine/DateLayout.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quillon::run {
+
+// Message-box styles: the numbers are the icon codes of the classic message box.
+enum class MessageStyle { Plain = 0, Stop = 16, Exclamation = 48 };
+
+struct Message {
+    std::string text;
+    std::string title;
+    MessageStyle style = MessageStyle::Stop;
+};
+
+// Everything is called on the one thread that serves the window. The date layout and band format are asked
+// for every record.
+class RunHost : public engine::FormatSource
+{
+public:
+    // The window's caption as it shows it now; it heads both output files.
+    virtual std::string caption() const = 0;
+    // The folder that holds log.asc and receives log.adi and bad.adi.
+    virtual std::string programFolder() const = 0;
+
+    virtual void setStatusText(std::string_view text) = 0;
+    // Called once per record with the number of records read so far; the host decides how often to repaint.
+    virtual void setRecordCount(std::int64_t count) = 0;
+    // Lets the window repaint and handle input. A handler run from here may press Start again or close the
+    // window (which calls ConversionRun::closeFiles).
+    virtual void processPendingEvents() = 0;
+    // Modal, one OK button; returns when dismissed.
+    virtual void showMessage(const Message& message) = 0;
+};
+
+} // namespace quillon::run

@@ -1,0 +1,31 @@
+// Texts and titles of the run's failure messages; all carry the stop icon.
+#include "run/RunMessages.h"
+
+namespace quillon::run {
+
+Message missingInputMessage(const std::string& inputPath)
+{
+    return {"The file: " + inputPath + " doesn't exist.", "Missing LOG.ASC", MessageStyle::Stop};
+}
+
+Message badInputMessage()
+{
+    return {"   The program detected an invalid number of fields in the input file.\r\n"
+            "Each record MUST have 18 fields and MUST be in the proper format.\r\n"
+            "Check the file LOG.ADI for the end of normal ADIF records to help you\r\n"
+            "                locate where the problem is in the input file.",
+            "Bad LOG.ASC File", MessageStyle::Stop};
+}
+
+Message unreadableInputMessage(const std::string& inputPath)
+{
+    return {"The file: " + inputPath + " could not be read.", "Cannot read LOG.ASC", MessageStyle::Stop};
+}
+
+Message cannotWriteMessage(OutputKind kind, const std::string& path)
+{
+    return {"The file: " + path + " could not be written.", "Cannot write " + std::string(displayNameOf(kind)),
+            MessageStyle::Stop};
+}
+
+} // namespace quillon::run

@@ -1,0 +1,62 @@
+// Preamble, trailer and timestamp texts of the output files.
+#include "run/RunTexts.h"
+
+#include "engine/ProgramInfo.h"
+
+namespace quillon::run {
+
+namespace {
+
+std::string twoDigits(int value)
+{
+    return std::string{static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
+}
+
+} // namespace
+
+std::string_view fileNameOf(OutputKind kind)
+{
+    return kind == OutputKind::Log ? "log.adi" : "bad.adi";
+}
+
+std::string_view displayNameOf(OutputKind kind)
+{
+    return kind == OutputKind::Log ? "LOG.ADI" : "BAD.ADI";
+}
+
+std::string timestampLine(const Clock& clock, const LocaleNames& names)
+{
+    const CalendarDate date = clock.today();
+    const TimeOfDay time = clock.timeOfDay();
+    const std::string& sep = names.timeSeparator();
+    return "File converted on " + names.weekdayName(date.weekday) + ", " + names.monthAbbreviation(date.month) +
+           " " + std::to_string(date.day) + ", " + std::to_string(date.year) + " at " + twoDigits(time.hour) + sep +
+           twoDigits(time.minute) + sep + twoDigits(time.second);
+}
+
+std::vector<std::string> preambleLines(OutputKind kind, std::string_view title, std::string_view timestamp)
+{
+    std::vector<std::string> lines{
+        std::string(title),
+        "Converter by Ambrel, ZELK",
+        "Email: " + std::string(engine::kAuthorEmail),
+        std::string(timestamp),
+    };
+    if (kind == OutputKind::Log) {
+        lines.emplace_back("See file BAD.ADI for any problems with this conversion.");
+    } else {
+        lines.emplace_back("This file contains records with problems found by the conversion program.");
+        lines.emplace_back("You will find the string *BAD* with each problem.");
+        lines.emplace_back("These records were NOT included in the file LOG.ADI");
+        lines.emplace_back("You may text edit this file and use it as an ADIF format import file.");
+    }
+    lines.emplace_back("<EOH>");
+    return lines;
+}
+
+std::string endOfRunLine(std::int64_t recordCount)
+{
+    return "Normal end of run - processed " + std::to_string(recordCount) + " records.";
+}
+
+} // namespace quillon::run
