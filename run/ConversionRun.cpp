@@ -75,7 +75,8 @@ bool ConversionRun::removeOldOutput(OutputKind kind)
     return !m_files.exists(path) || m_files.remove(path);
 }
 
-// The caption is read again for each file, as the window shows it at that moment.
+// The caption is read again for each file, as the window shows it at that moment. The preamble goes to disk
+// at once, so a file that cannot be written is found out while the run is still opening.
 bool ConversionRun::createOutput(OutputKind kind)
 {
     auto file = m_files.createForWriting(pathOf(fileNameOf(kind)));
@@ -83,7 +84,7 @@ bool ConversionRun::createOutput(OutputKind kind)
         return false;
     }
     auto& writer = output(kind).emplace(std::move(file));
-    return WritePreamble(writer, kind, m_host.caption());
+    return WritePreamble(writer, kind, m_host.caption()) && writer.flush();
 }
 
 bool ConversionRun::WritePreamble(LineWriter& file, OutputKind kind, const std::string& title)
@@ -140,9 +141,17 @@ bool ConversionRun::convertRecord()
     return true;
 }
 
+// Every record line is on disk before either file gets its trailer, so a disk that fills up among the records
+// never leaves a file that claims a normal end.
 void ConversionRun::finishRun()
 {
     m_input->close();
+    for (OutputKind kind : kOutputKinds) {
+        if (!output(kind)->flush()) {
+            writeFailed(kind);
+            return;
+        }
+    }
     for (OutputKind kind : kOutputKinds) {
         auto& writer = *output(kind);
         if (!WriteTrailer(writer, m_result.records) || !writer.close()) {

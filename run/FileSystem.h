@@ -19,7 +19,7 @@ class OutputFile
 {
 public:
     virtual ~OutputFile() = default;
-    // Writes all the bytes or returns false.
+    // Writes all the bytes, or returns false and leaves the file as it was before the call.
     virtual bool write(std::string_view bytes) = 0;
     // Returns false when the file could not be closed cleanly (its data may be lost).
     virtual bool close() = 0;

@@ -38,7 +38,7 @@ bool LineWriter::close()
 
 bool LineWriter::flush()
 {
-    if (!m_buffer.empty() && !m_file->write(m_buffer)) {
+    if (!m_buffer.empty() && (!m_file || !m_file->write(m_buffer))) {
         m_failed = true;
     }
     m_buffer.clear();

@@ -24,10 +24,12 @@ public:
     // Closing a closed writer does nothing and returns true.
     bool close();
 
+    // Writes what is buffered now. Returns false if that or any earlier write failed.
+    bool flush();
+
     bool isOpen() const { return m_file != nullptr; }
 
 private:
-    bool flush();
 
     std::unique_ptr<OutputFile> m_file;
     std::string m_buffer;

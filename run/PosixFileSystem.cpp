@@ -50,17 +50,25 @@ public:
     }
     ~PosixOutputFile() override { close(); }
 
+    // A write that fails part way (a full disk) is cut back off, so the file always ends where the last
+    // successful write ended: on a line end, never inside a line.
     bool write(std::string_view bytes) override
     {
+        const off_t before = m_size;
         while (!bytes.empty()) {
             const ssize_t count = ::write(m_fd, bytes.data(), bytes.size());
             if (count < 0 && errno == EINTR) {
                 continue;
             }
             if (count <= 0) {
+                if (m_size != before) {
+                    (void)!::ftruncate(m_fd, before);
+                    m_size = before;
+                }
                 return false;
             }
             bytes.remove_prefix(static_cast<std::size_t>(count));
+            m_size += count;
         }
         return true;
     }
@@ -77,6 +85,7 @@ public:
 
 private:
     int m_fd;
+    off_t m_size = 0;
 };
 
 } // namespace

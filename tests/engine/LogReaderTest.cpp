@@ -1,0 +1,141 @@
+// Reading log.asc into records: separators, quotes, blanks, line ends, short records and read errors.
+#include "engine/LogReader.h"
+
+#include "tests/support/StringSource.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace quillon::engine {
+namespace {
+
+using tests::logLine;
+using Fields = std::vector<std::string>;
+
+Fields numbered(const std::string& prefix, int count = 18)
+{
+    Fields fields;
+    for (int i = 1; i <= count; ++i) {
+        fields.push_back(prefix + std::to_string(i));
+    }
+    return fields;
+}
+
+struct ReadOutcome {
+    std::vector<Fields> records;
+    ReadResult last = ReadResult::Complete; // Complete: the end-of-input test ended the reading
+};
+
+ReadOutcome readAll(const std::string& input, std::size_t bufferSize, std::size_t chunk = 1 << 20,
+                    std::size_t failAfter = std::string::npos)
+{
+    tests::StringSource source(input, chunk, failAfter);
+    LogReader reader(source, bufferSize);
+    ReadOutcome outcome;
+    ContactRecord record;
+    while (!reader.atEnd()) {
+        outcome.last = reader.readRecord(record);
+        if (outcome.last != ReadResult::Complete) {
+            return outcome;
+        }
+        Fields fields;
+        for (std::size_t i = 0; i < kFieldCount; ++i) {
+            fields.push_back(record.atInputPosition(i));
+        }
+        outcome.records.push_back(fields);
+    }
+    return outcome;
+}
+
+struct ReaderCase {
+    const char* name;
+    std::string input;
+    std::vector<Fields> records;
+    ReadResult last;
+};
+
+Fields withField(Fields fields, std::size_t index, const std::string& value)
+{
+    fields[index] = value;
+    return fields;
+}
+
+std::vector<ReaderCase> readerCases()
+{
+    const Fields a = numbered("a");
+    const Fields b = numbered("b");
+    Fields shortLine = numbered("s", 17);
+    Fields shifted = shortLine;
+    shifted.push_back("b1");
+    std::string rawA = logLine(a);
+    rawA.erase(rawA.size() - 2);
+    return {
+        {"two CR LF lines", logLine(a) + logLine(b), {a, b}, ReadResult::Complete},
+        {"LF line ends", logLine(a).substr(0, rawA.size()) + "\n" + rawA + "\n", {a, a}, ReadResult::Complete},
+        {"lone CR line ends", rawA + "\r" + rawA + "\r", {a, a}, ReadResult::Complete},
+        {"no line end at the end", logLine(a) + rawA, {a, a}, ReadResult::Complete},
+        {"empty file", "", {}, ReadResult::Complete},
+        {"blank lines around and between records", "\r\n  \t\r\n" + logLine(a) + "\r\n \r\n" + logLine(b) + "\r\n  ",
+         {a, b}, ReadResult::Complete},
+        {"quoted field keeps its comma", logLine(withField(a, 6, "\"Smith, J\"")), {withField(a, 6, "Smith, J")},
+         ReadResult::Complete},
+        {"quoted blanks stay blanks", logLine(withField(a, 11, "\"  \"")), {withField(a, 11, "  ")},
+         ReadResult::Complete},
+        {"text after the closing quote is dropped", logLine(withField(a, 7, "\"nice\" qso")),
+         {withField(a, 7, "nice")}, ReadResult::Complete},
+        {"an unclosed quote ends at the line end", logLine(withField(a, 17, "\"1234")) + logLine(b),
+         {withField(a, 17, "1234"), b}, ReadResult::Complete},
+        {"blanks before a field are skipped, trailing ones kept", logLine(withField(a, 1, " \t 20 ")),
+         {withField(a, 1, "20 ")}, ReadResult::Complete},
+        {"a blank field reads empty", logLine(withField(a, 4, "   ")), {withField(a, 4, "")}, ReadResult::Complete},
+        {"a trailing comma gives an empty last field", rawA.substr(0, rawA.rfind(',') + 1), {withField(a, 17, "")},
+         ReadResult::Complete},
+        {"17 fields shift the next line into the record", logLine(shortLine) + logLine(b), {shifted},
+         ReadResult::InputExhausted},
+        {"input ends inside the last record", logLine(a) + logLine(shortLine), {a}, ReadResult::InputExhausted},
+        {"bytes above 0x7F and NUL pass through",
+         logLine(withField(a, 6, std::string("J\xc3\xbcrgen\x00\xff", 9))),
+         {withField(a, 6, std::string("J\xc3\xbcrgen\x00\xff", 9))}, ReadResult::Complete},
+    };
+}
+
+TEST(LogReaderTest, ReadsRecordsWhateverTheBufferSize)
+{
+    for (const auto& c : readerCases()) {
+        for (std::size_t bufferSize : {std::size_t{1}, std::size_t{2}, std::size_t{7}, std::size_t{4096}}) {
+            SCOPED_TRACE(std::string(c.name) + ", buffer " + std::to_string(bufferSize));
+            const ReadOutcome outcome = readAll(c.input, bufferSize, 3);
+            EXPECT_EQ(outcome.records, c.records);
+            EXPECT_EQ(outcome.last, c.last);
+        }
+    }
+}
+
+TEST(LogReaderTest, ReadErrorIsNotTakenForTheEnd)
+{
+    const std::string first = logLine(numbered("a"));
+    const std::string input = first + logLine(numbered("b"));
+    const std::size_t cuts[] = {0, 10, first.size(), input.size() - 1};
+    for (std::size_t failAfter : cuts) {
+        SCOPED_TRACE(failAfter);
+        const ReadOutcome outcome = readAll(input, 16, 5, failAfter);
+        EXPECT_EQ(outcome.last, ReadResult::InputError);
+        EXPECT_EQ(outcome.records.size(), failAfter >= first.size() ? 1U : 0U);
+    }
+}
+
+TEST(LogReaderTest, FieldsReadBeforeAShortRecordStayInTheRecord)
+{
+    tests::StringSource source("x1,x2,x3\r\n");
+    LogReader reader(source);
+    ContactRecord record;
+    ASSERT_FALSE(reader.atEnd());
+    EXPECT_EQ(reader.readRecord(record), ReadResult::InputExhausted);
+    EXPECT_EQ(record[Field::Call], "x1");
+    EXPECT_EQ(record[Field::Freq], "x3");
+}
+
+} // namespace
+} // namespace quillon::engine

@@ -1,0 +1,361 @@
+// Whole runs through a fake window: preambles, trailers, counter, status, failures and a user acting mid-run.
+#include "run/ConversionRun.h"
+
+#include "tests/run/FakeRunHost.h"
+#include "tests/run/FaultyFileSystem.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace quillon::run {
+namespace {
+
+using tests::crlfLines;
+using tests::logLine;
+using tests::readFile;
+using tests::writeFile;
+
+const std::string kLogPreamble = "Quillon by ZELK Version 1.0.5\r\n"
+                                 "Converter by Ambrel, ZELK\r\n"
+                                 "Email: ambrel.zelk@quillon.org\r\n"
+                                 "File converted on Saturday, Dec 5, 2026 at 20:35:37\r\n"
+                                 "See file BAD.ADI for any problems with this conversion.\r\n"
+                                 "<EOH>\r\n";
+const std::string kBadPreamble = "Quillon by ZELK Version 1.0.5\r\n"
+                                 "Converter by Ambrel, ZELK\r\n"
+                                 "Email: ambrel.zelk@quillon.org\r\n"
+                                 "File converted on Saturday, Dec 5, 2026 at 20:35:37\r\n"
+                                 "This file contains records with problems found by the conversion program.\r\n"
+                                 "You will find the string *BAD* with each problem.\r\n"
+                                 "These records were NOT included in the file LOG.ADI\r\n"
+                                 "You may text edit this file and use it as an ADIF format import file.\r\n"
+                                 "<EOH>\r\n";
+
+std::string cleanRecord(const std::string& date = "99-12-31")
+{
+    return logLine({"N0CALL", "20", "14.025", "SSB", "59", "57", "Bob", "nice qso", "291", "y", "n", "ma", "NA-123",
+                    "Hampden", "5", "Springfield", date, "1234"});
+}
+
+std::string badRecord()
+{
+    return logLine({"", "20", "14.025", "SSB", "59", "57", "Bob", "", "", "", "", "", "", "", "", "", "99-12-31",
+                    "1234"});
+}
+
+const std::string kCleanLine = "<QSO_DATE:8>19991231 <TIME_ON:4>1234 <CALL:6>N0CALL <BAND:3>20M <FREQ:6>14.025 "
+                               "<MODE:3>SSB <RST_SENT:2>59 <RST_RCVD:2>57 <NAME:3>Bob <COMMENT:8>nice qso "
+                               "<DXCC:3>291 <QSL_SENT:1>Y <QSL_RCVD:1>N <STATE:2>MA <IOTA:6>NA-123 "
+                               "<CNTY:10>MA,Hampden <CQZ:1>5 <QTH:11>Springfield <EOR>\r\n";
+
+std::string trailer(int count)
+{
+    return "\r\nNormal end of run - processed " + std::to_string(count) + " records.\r\n";
+}
+
+std::string repeated(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i) {
+        out += text;
+    }
+    return out;
+}
+
+class ConversionRunTest : public ::testing::Test
+{
+protected:
+    void writeInput(const std::string& content) { writeFile(folder.file("log.asc"), content); }
+    std::string logAdi() const { return readFile(folder.file("log.adi")); }
+    std::string badAdi() const { return readFile(folder.file("bad.adi")); }
+
+    // The window is back to Ready with every file closed.
+    void expectIdleAndClosed() const
+    {
+        EXPECT_FALSE(conversion.isRunning());
+        EXPECT_EQ(host.status, "    ");
+        EXPECT_EQ(files.openFiles, 0);
+    }
+
+    void expectOneMessage(const std::string& title, const std::string& text, const std::string& statusWhenShown) const
+    {
+        ASSERT_EQ(host.messages.size(), 1U);
+        EXPECT_EQ(host.messages[0].message.title, title);
+        EXPECT_EQ(host.messages[0].message.text, text);
+        EXPECT_EQ(host.messages[0].message.style, MessageStyle::Stop);
+        EXPECT_EQ(host.messages[0].statusWhenShown, statusWhenShown);
+    }
+
+    tests::TempFolder folder;
+    tests::FakeRunHost host{folder.path().string()};
+    tests::FaultyFileSystem files;
+    tests::FixedClock clock;
+    LocaleNames names;
+    ConversionRun conversion{host, files, clock, names};
+};
+
+TEST_F(ConversionRunTest, EmptyInputGivesPreamblesAndTrailersOnly)
+{
+    writeInput("");
+    conversion.start();
+    EXPECT_EQ(logAdi(), kLogPreamble + trailer(0));
+    EXPECT_EQ(badAdi(), kBadPreamble + trailer(0));
+    EXPECT_EQ(host.counter, -1) << "the counter keeps its value when no record is read";
+    EXPECT_EQ(host.statuses, (std::vector<std::string>{"Processing.....", "    "}));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(conversion.result().outcome, RunOutcome::Completed);
+    expectIdleAndClosed();
+}
+
+TEST_F(ConversionRunTest, ThreeRecordsOneBad)
+{
+    writeInput(cleanRecord() + badRecord() + cleanRecord());
+    conversion.start();
+    EXPECT_EQ(logAdi(), kLogPreamble + kCleanLine + kCleanLine + trailer(3));
+    EXPECT_EQ(badAdi(), kBadPreamble +
+                            "<QSO_DATE:8>19991231 <TIME_ON:4>1234 <CALL:5>*BAD* (Missing) <BAND:3>20M "
+                            "<FREQ:6>14.025 <MODE:3>SSB <RST_SENT:2>59 <RST_RCVD:2>57 <NAME:3>Bob <EOR>\r\n" +
+                            trailer(3));
+    EXPECT_EQ(host.counter, 3);
+    EXPECT_EQ(host.counterUpdates, 3);
+    EXPECT_EQ(host.eventRounds, 3);
+    EXPECT_EQ(conversion.result().logRecords, 2);
+    EXPECT_EQ(conversion.result().badRecords, 1);
+    expectIdleAndClosed();
+}
+
+TEST_F(ConversionRunTest, OneRecordIsCountedInBothTrailers)
+{
+    writeInput(badRecord());
+    conversion.start();
+    EXPECT_EQ(logAdi(), kLogPreamble + trailer(1));
+    EXPECT_TRUE(badAdi().ends_with("<EOR>\r\n" + trailer(1)));
+}
+
+TEST_F(ConversionRunTest, TitleLineIsTheCaptionAsShown)
+{
+    host.captionText = "  Some other caption ";
+    writeInput("");
+    conversion.start();
+    EXPECT_EQ(crlfLines(logAdi())[0], host.captionText);
+    EXPECT_EQ(crlfLines(badAdi())[0], host.captionText);
+}
+
+TEST_F(ConversionRunTest, MissingOrUnopenableInputLeavesOldOutputsAlone)
+{
+    for (const bool asFolder : {false, true}) {
+        SCOPED_TRACE(asFolder ? "log.asc is a folder" : "no log.asc");
+        std::filesystem::remove_all(folder.file("log.asc"));
+        if (asFolder) {
+            std::filesystem::create_directory(folder.file("log.asc"));
+        }
+        writeFile(folder.file("log.adi"), "old log");
+        writeFile(folder.file("bad.adi"), "old bad");
+        host.messages.clear();
+        conversion.start();
+        expectOneMessage("Missing LOG.ASC", "The file: " + folder.file("log.asc") + " doesn't exist.", "    ");
+        EXPECT_EQ(logAdi(), "old log");
+        EXPECT_EQ(badAdi(), "old bad");
+        EXPECT_EQ(host.counter, -1);
+        EXPECT_EQ(conversion.result().outcome, RunOutcome::OpenFailed);
+        expectIdleAndClosed();
+    }
+}
+
+TEST_F(ConversionRunTest, ShortLastRecordStopsWithoutTrailers)
+{
+    std::string shortRecord = cleanRecord();
+    shortRecord.erase(shortRecord.rfind(','));
+    writeInput(cleanRecord() + badRecord() + shortRecord + "\r\n");
+    conversion.start();
+    expectOneMessage("Bad LOG.ASC File",
+                     "   The program detected an invalid number of fields in the input file.\r\n"
+                     "Each record MUST have 18 fields and MUST be in the proper format.\r\n"
+                     "Check the file LOG.ADI for the end of normal ADIF records to help you\r\n"
+                     "                locate where the problem is in the input file.",
+                     "Processing.....");
+    EXPECT_EQ(logAdi(), kLogPreamble + kCleanLine);
+    EXPECT_TRUE(badAdi().ends_with("<EOR>\r\n"));
+    EXPECT_EQ(host.counter, 2);
+    EXPECT_EQ(conversion.result().outcome, RunOutcome::InputEndedInRecord);
+    expectIdleAndClosed();
+}
+
+TEST_F(ConversionRunTest, OldOutputsAreReplacedWhole)
+{
+    writeFile(folder.file("log.adi"), repeated("old line\r\n", 5000));
+    writeFile(folder.file("bad.adi"), repeated("old line\r\n", 5000));
+    writeInput(cleanRecord());
+    conversion.start();
+    EXPECT_EQ(logAdi(), kLogPreamble + kCleanLine + trailer(1));
+    EXPECT_EQ(badAdi(), kBadPreamble + trailer(1));
+}
+
+TEST_F(ConversionRunTest, TwoRunsInARowDifferOnlyInTheTimestamp)
+{
+    writeInput(cleanRecord() + badRecord());
+    conversion.start();
+    const auto firstLog = crlfLines(logAdi());
+    const auto firstBad = crlfLines(badAdi());
+    clock.time.second = 59;
+    conversion.start();
+    auto secondLog = crlfLines(logAdi());
+    auto secondBad = crlfLines(badAdi());
+    EXPECT_EQ(secondLog[3], "File converted on Saturday, Dec 5, 2026 at 20:35:59");
+    secondLog[3] = firstLog[3];
+    secondBad[3] = firstBad[3];
+    EXPECT_EQ(secondLog, firstLog);
+    EXPECT_EQ(secondBad, firstBad);
+    EXPECT_EQ(host.counter, 2);
+    EXPECT_EQ(host.counterUpdates, 4);
+}
+
+// Each case breaks one output file at one step of the opening; a second press with the cause removed must then
+// give a normal run.
+TEST_F(ConversionRunTest, OutputThatCannotBeReplacedIsNamedInTheMessage)
+{
+    using Breaker = std::function<void(const tests::TempFolder&, tests::FaultyFileSystem&)>;
+    const auto folderNamed = [](const char* name) -> Breaker {
+        return [name](const tests::TempFolder& dir, tests::FaultyFileSystem&) {
+            std::filesystem::remove(dir.file(name));
+            std::filesystem::create_directory(dir.file(name));
+        };
+    };
+    struct Case {
+        const char* name;
+        Breaker breakIt;
+        std::string file;
+        bool oldLogKept;
+        bool oldBadKept;
+    };
+    const Case cases[] = {
+        {"log.adi is a folder", folderNamed("log.adi"), "log.adi", false, true},
+        {"bad.adi is a folder", folderNamed("bad.adi"), "bad.adi", false, false},
+        {"log.adi cannot be removed", [](auto&, auto& f) { f.failRemove.insert("log.adi"); }, "log.adi", true, true},
+        {"bad.adi cannot be created", [](auto&, auto& f) { f.failCreate.insert("bad.adi"); }, "bad.adi", false,
+         false},
+        {"log.adi preamble hits a full disk", [](auto&, auto& f) { f.writeLimit["log.adi"] = 40; }, "log.adi", false,
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        tests::TempFolder dir;
+        host.folder = dir.path().string();
+        host.messages.clear();
+        files = tests::FaultyFileSystem{};
+        writeFile(dir.file("log.asc"), cleanRecord());
+        writeFile(dir.file("log.adi"), "old log");
+        writeFile(dir.file("bad.adi"), "old bad");
+        c.breakIt(dir, files);
+
+        conversion.start();
+        const std::string shownName = c.file == "log.adi" ? "LOG.ADI" : "BAD.ADI";
+        expectOneMessage("Cannot write " + shownName, "The file: " + dir.file(c.file) + " could not be written.",
+                         "    ");
+        EXPECT_EQ(conversion.result().outcome, RunOutcome::OpenFailed);
+        EXPECT_EQ(readFile(dir.file("log.adi")) == "old log", c.oldLogKept);
+        EXPECT_EQ(readFile(dir.file("bad.adi")) == "old bad", c.oldBadKept);
+        expectIdleAndClosed();
+
+        std::filesystem::remove_all(dir.file(c.file));
+        files = tests::FaultyFileSystem{};
+        conversion.start();
+        EXPECT_EQ(conversion.result().outcome, RunOutcome::Completed);
+        EXPECT_EQ(readFile(dir.file("log.adi")), kLogPreamble + kCleanLine + trailer(1));
+    }
+}
+
+TEST_F(ConversionRunTest, FullDiskOrFailedCloseStopsTheRunWithoutANormalEnd)
+{
+    const int records = 3000; // more than the writer buffers
+    const std::string input = repeated(cleanRecord() + badRecord(), records / 2);
+    const std::size_t fullLog = kLogPreamble.size() + kCleanLine.size() * records / 2 + trailer(records).size();
+    struct Case {
+        const char* name;
+        std::function<void(tests::FaultyFileSystem&)> breakIt;
+        const char* title;
+        const char* file;
+    };
+    const Case cases[] = {
+        {"disk full among the records", [](auto& f) { f.writeLimit["log.adi"] = 100000; }, "Cannot write LOG.ADI",
+         "log.adi"},
+        {"disk full in the trailer", [&](auto& f) { f.writeLimit["log.adi"] = fullLog - 5; }, "Cannot write LOG.ADI",
+         "log.adi"},
+        {"bad.adi fails to close", [](auto& f) { f.failClose.insert("bad.adi"); }, "Cannot write BAD.ADI",
+         "bad.adi"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        files = tests::FaultyFileSystem{};
+        c.breakIt(files);
+        host.messages.clear();
+        writeInput(input);
+        conversion.start();
+        expectOneMessage(c.title, "The file: " + folder.file(c.file) + " could not be written.", "    ");
+        EXPECT_EQ(conversion.result().outcome, RunOutcome::WriteFailed);
+        if (c.file == std::string("log.adi")) {
+            EXPECT_EQ(logAdi().find("Normal end of run"), std::string::npos);
+            EXPECT_TRUE(logAdi().ends_with("\r\n")) << "the file ends on a whole line";
+        }
+        expectIdleAndClosed();
+    }
+}
+
+TEST_F(ConversionRunTest, InputThatCannotBeReadToItsEndIsReported)
+{
+    writeInput(repeated(cleanRecord(), 10));
+    files.inputReadLimit = cleanRecord().size() * 3 + 20;
+    conversion.start();
+    expectOneMessage("Cannot read LOG.ASC", "The file: " + folder.file("log.asc") + " could not be read.", "    ");
+    EXPECT_EQ(conversion.result().outcome, RunOutcome::InputUnreadable);
+    EXPECT_EQ(logAdi(), kLogPreamble + repeated(kCleanLine, 3));
+    expectIdleAndClosed();
+}
+
+TEST_F(ConversionRunTest, SecondStartDuringARunIsIgnored)
+{
+    writeInput(repeated(cleanRecord(), 5));
+    host.onEvents = [this](std::int64_t count) {
+        if (count == 2) {
+            conversion.start();
+        }
+    };
+    conversion.start();
+    EXPECT_EQ(logAdi(), kLogPreamble + repeated(kCleanLine, 5) + trailer(5));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.statuses, (std::vector<std::string>{"Processing.....", "    "}));
+    expectIdleAndClosed();
+}
+
+TEST_F(ConversionRunTest, ClosingTheWindowDuringARunEndsItQuietly)
+{
+    writeInput(repeated(cleanRecord(), 5));
+    host.onEvents = [this](std::int64_t count) {
+        if (count == 2) {
+            conversion.closeFiles();
+        }
+    };
+    conversion.start();
+    EXPECT_EQ(files.openFiles, 0);
+    EXPECT_EQ(logAdi(), kLogPreamble + repeated(kCleanLine, 2)) << "what was converted is kept, no trailer";
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.counterUpdates, 2);
+    EXPECT_EQ(host.statuses, std::vector<std::string>{"Processing....."}) << "no window call after the close";
+    EXPECT_EQ(conversion.result().outcome, RunOutcome::Stopped);
+    EXPECT_FALSE(conversion.isRunning());
+}
+
+TEST_F(ConversionRunTest, LayoutChangeAppliesFromTheNextRecord)
+{
+    writeInput(cleanRecord("99-12-31") + cleanRecord("31-12-99"));
+    host.onEvents = [this](std::int64_t count) {
+        if (count == 1) {
+            host.layout = engine::DateLayout::DdMmYy;
+        }
+    };
+    conversion.start();
+    EXPECT_EQ(logAdi(), kLogPreamble + kCleanLine + kCleanLine + trailer(2));
+}
+
+} // namespace
+} // namespace quillon::run
