@@ -1,0 +1,65 @@
+// The options of quillon-convert: what is accepted, what is refused.
+#include "cli/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace quillon::cli {
+namespace {
+
+using engine::BandFormat;
+using engine::DateLayout;
+
+TEST(CommandLineTest, ParsesConversions)
+{
+    struct Case {
+        std::vector<std::string_view> arguments;
+        DateLayout layout;
+        BandFormat band;
+        std::string folder;
+    };
+    const Case cases[] = {
+        {{"--date", "YY-MM-DD"}, DateLayout::YyMmDd, BandFormat::Meters, "."},
+        {{"--date=dd-mm-yy", "--band", "mhz"}, DateLayout::DdMmYy, BandFormat::Mhz, "."},
+        {{"--band=Meters", "--dir", "/tmp/x", "--date", "MM-DD-YY"}, DateLayout::MmDdYy, BandFormat::Meters,
+         "/tmp/x"},
+        {{"--date", "YY-DD-MM", "--dir=a b"}, DateLayout::YyDdMm, BandFormat::Meters, "a b"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments[0]);
+        const CommandLine parsed = parseCommandLine(c.arguments);
+        ASSERT_EQ(parsed.action, CommandAction::Convert) << parsed.error;
+        EXPECT_EQ(parsed.options.layout, c.layout);
+        EXPECT_EQ(parsed.options.band, c.band);
+        EXPECT_EQ(parsed.options.folder, c.folder);
+    }
+}
+
+TEST(CommandLineTest, RefusesBadUsage)
+{
+    const std::vector<std::vector<std::string_view>> cases = {
+        {},
+        {"--band", "mhz"},
+        {"--date", "YYYY-MM-DD"},
+        {"--date"},
+        {"--date", "YY-MM-DD", "--band", "khz"},
+        {"--date", "YY-MM-DD", "--dir="},
+        {"--date", "YY-MM-DD", "extra"},
+        {"-d", "YY-MM-DD"},
+    };
+    for (const auto& arguments : cases) {
+        SCOPED_TRACE(arguments.empty() ? "(none)" : std::string(arguments.back()));
+        const CommandLine parsed = parseCommandLine(arguments);
+        EXPECT_EQ(parsed.action, CommandAction::UsageError);
+        EXPECT_FALSE(parsed.error.empty());
+    }
+}
+
+TEST(CommandLineTest, HelpAndVersionWinOverEverythingElse)
+{
+    EXPECT_EQ(parseCommandLine({"--bogus", "--help"}).action, CommandAction::UsageError);
+    EXPECT_EQ(parseCommandLine({"--date", "YY-MM-DD", "--help"}).action, CommandAction::Help);
+    EXPECT_EQ(parseCommandLine({"--version"}).action, CommandAction::Version);
+}
+
+} // namespace
+} // namespace quillon::cli

@@ -1,0 +1,150 @@
+// quillon-convert run as a program in a temporary folder: golden files, exit statuses and messages.
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+namespace quillon::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using tests::readFile;
+using tests::TempFolder;
+using tests::writeFile;
+
+struct Outcome {
+    int exitStatus = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the converter with the given arguments (already shell-quoted) in `folder`.
+Outcome runConverter(const TempFolder& folder, const std::string& arguments)
+{
+    const std::string command = "cd '" + folder.path().string() + "' && '" QUILLON_CONVERT_PATH "' " + arguments +
+                                " > .stdout 2> .stderr < /dev/null";
+    const int status = std::system(command.c_str());
+    Outcome outcome;
+    outcome.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    outcome.out = readFile(folder.path() / ".stdout");
+    outcome.err = readFile(folder.path() / ".stderr");
+    return outcome;
+}
+
+// The fourth line of each output file says when it was written; the golden files hold a placeholder there.
+std::string withoutTimestamp(std::string text)
+{
+    const std::string prefix = "File converted on ";
+    const auto start = text.find(prefix);
+    if (start != std::string::npos) {
+        const auto end = text.find("\r\n", start);
+        text.replace(start + prefix.size(), end - start - prefix.size(), "<timestamp>");
+    }
+    return text;
+}
+
+std::string firstLine(const std::string& text)
+{
+    return text.substr(0, text.find('\n'));
+}
+
+// Every folder under tests/data holds log.asc, args, exit, and the expected log.adi and bad.adi.
+TEST(ConvertCommandTest, GoldenCases)
+{
+    for (const auto& entry : fs::directory_iterator(QUILLON_TEST_DATA_DIR)) {
+        if (!fs::exists(entry.path() / "args")) {
+            continue;
+        }
+        SCOPED_TRACE(entry.path().filename().string());
+        TempFolder folder;
+        fs::copy_file(entry.path() / "log.asc", folder.path() / "log.asc");
+        const Outcome outcome = runConverter(folder, firstLine(readFile(entry.path() / "args")));
+        EXPECT_EQ(outcome.exitStatus, std::stoi(readFile(entry.path() / "exit"))) << outcome.err;
+        for (const char* file : {"log.adi", "bad.adi"}) {
+            SCOPED_TRACE(file);
+            EXPECT_EQ(withoutTimestamp(readFile(folder.path() / file)), readFile(entry.path() / file));
+        }
+    }
+}
+
+TEST(ConvertCommandTest, SummaryOnStandardOutput)
+{
+    TempFolder folder;
+    writeFile(folder.path() / "log.asc",
+              "K1ABC,20,14.025,SSB,59,59,Al,,291,,,,,,,,26-01-02,1200\r\n"
+              ",20,14.025,SSB,59,59,Al,,291,,,,,,,,26-01-02,1200\r\n");
+    const Outcome outcome = runConverter(folder, "--date YY-MM-DD");
+    EXPECT_EQ(outcome.exitStatus, 0);
+    EXPECT_EQ(outcome.out, "2 contacts converted: 1 to LOG.ADI, 1 to BAD.ADI\n");
+    EXPECT_EQ(outcome.err, "") << "no progress line when standard error is not a terminal";
+}
+
+TEST(ConvertCommandTest, FailuresGiveAMessageAndAnExitStatus)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const TempFolder&)> prepare;
+        std::string arguments;
+        int exitStatus;
+        std::string message; // "<dir>" stands for the folder
+    };
+    const Case cases[] = {
+        {"no log.asc", [](auto&) {}, "--date YY-MM-DD", 1,
+         "Missing LOG.ASC: The file: <dir>/log.asc doesn't exist.\n"},
+        {"log.adi is a folder",
+         [](auto& f) {
+             writeFile(f.path() / "log.asc", "");
+             fs::create_directory(f.path() / "log.adi");
+         },
+         "--date YY-MM-DD", 1, "Cannot write LOG.ADI: The file: <dir>/log.adi could not be written.\n"},
+        {"record cut short", [](auto& f) { writeFile(f.path() / "log.asc", "a,b,c\r\n"); }, "--date YY-MM-DD", 2,
+         "Bad LOG.ASC File:    The program detected an invalid number of fields in the input file.\n"
+         "Each record MUST have 18 fields and MUST be in the proper format.\n"
+         "Check the file LOG.ADI for the end of normal ADIF records to help you\n"
+         "                locate where the problem is in the input file.\n"},
+        {"unknown layout", [](auto&) {}, "--date 2026-12-06", 64, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        c.prepare(folder);
+        const Outcome outcome = runConverter(folder, c.arguments);
+        EXPECT_EQ(outcome.exitStatus, c.exitStatus);
+        if (c.message.empty()) {
+            EXPECT_NE(outcome.err.find("Usage: quillon-convert"), std::string::npos);
+            continue;
+        }
+        std::string expected = c.message;
+        if (const auto at = expected.find("<dir>"); at != std::string::npos) {
+            expected.replace(at, 5, fs::canonical(folder.path()).string());
+        }
+        EXPECT_EQ(outcome.err, expected);
+    }
+}
+
+TEST(ConvertCommandTest, DirOptionPointsAtTheFolder)
+{
+    TempFolder folder;
+    writeFile(folder.path() / "log.asc", "");
+    TempFolder elsewhere;
+    const Outcome outcome = runConverter(elsewhere, "--date MM-DD-YY --dir '" + folder.path().string() + "'");
+    EXPECT_EQ(outcome.exitStatus, 0);
+    EXPECT_TRUE(fs::exists(folder.path() / "log.adi"));
+    EXPECT_TRUE(fs::exists(folder.path() / "bad.adi"));
+    EXPECT_FALSE(fs::exists(elsewhere.path() / "log.adi"));
+}
+
+TEST(ConvertCommandTest, HelpAndVersion)
+{
+    TempFolder folder;
+    const Outcome help = runConverter(folder, "--help");
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_EQ(help.out.rfind("Usage: quillon-convert --date LAYOUT", 0), 0U);
+    const Outcome version = runConverter(folder, "--version");
+    EXPECT_EQ(version.exitStatus, 0);
+    EXPECT_EQ(version.out, "quillon-convert 1.0.5\n");
+}
+
+} // namespace
+} // namespace quillon::cli
