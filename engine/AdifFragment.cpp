@@ -7,10 +7,10 @@
 
 namespace quillon::engine {
 
-void makeFragment(AdifFragment& fragment, std::string_view tag, std::string_view value)
+void startFragment(AdifFragment& fragment, std::string_view tag, std::size_t dataLength)
 {
     char digits[24];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value.size());
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, dataLength);
     (void)ec; // a size_t always fits in 24 digits
 
     fragment.clear();
@@ -19,6 +19,23 @@ void makeFragment(AdifFragment& fragment, std::string_view tag, std::string_view
     fragment += ':';
     fragment.append(digits, end);
     fragment += '>';
+}
+
+void makeFragment(AdifFragment& fragment, std::string_view tag, std::string_view value)
+{
+    startFragment(fragment, tag, value.size());
+    fragment += value;
+    fragment += ' ';
+}
+
+void makeMarkedFragment(AdifFragment& fragment, std::string_view tag, std::string_view value)
+{
+    fragment.clear();
+    fragment += '<';
+    fragment += tag;
+    fragment += ":5>";
+    fragment += kBadMarker;
+    fragment += ' ';
     fragment += value;
     fragment += ' ';
 }

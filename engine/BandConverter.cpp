@@ -1,11 +1,137 @@
 // BAND conversion.
 #include "engine/BandConverter.h"
 
+#include "engine/AdifFragment.h"
+#include "engine/AsciiDigits.h"
+#include "engine/TextRules.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
 namespace quillon::engine {
 
-void convertBand(std::string& band, BandFormat /*format*/, AdifFragment& fragment)
+namespace {
+
+// Every band text in the tables is at most four characters long, so each packs into one integer together with its
+// length, and a lookup is a scan of integers instead of a string comparison per row.
+constexpr std::size_t kLongestKey = 4;
+
+constexpr std::uint64_t packKey(std::string_view text)
 {
-    applyPlainRule(band, "BAND", fragment);
+    std::uint64_t key = text.size();
+    for (const char c : text) {
+        key = key << 8 | static_cast<unsigned char>(c);
+    }
+    return key;
+}
+
+struct BandRow {
+    std::uint64_t key;
+    std::string_view name;
+
+    constexpr BandRow(std::string_view input, std::string_view bandName)
+        : key(packKey(input))
+        , name(bandName)
+    {
+    }
+};
+
+// Wavelengths, matched exactly against the upper-cased value. 75 m is the phone part of the 80 m band.
+constexpr BandRow kMetersRows[] = {
+    {"6", "6M"},      {"6M", "6M"},   {"10", "10M"},  {"10M", "10M"}, {"12", "12M"},    {"12M", "12M"}, {"15", "15M"},
+    {"15M", "15M"},   {"17", "17M"},  {"17M", "17M"}, {"20", "20M"},  {"20M", "20M"},   {"30", "30M"},  {"30M", "30M"},
+    {"40", "40M"},    {"40M", "40M"}, {"80", "80M"},  {"75", "80M"},  {"80M", "80M"},   {"75M", "80M"}, {"160", "160M"},
+    {"160M", "160M"}, {"2", "2M"},    {"2M", "2M"},   {"70", "70CM"}, {"70CM", "70CM"},
+};
+
+// Whole MHz, matched exactly against the value cut at its decimal point.
+constexpr BandRow kMhzRows[] = {
+    {"50", "6M"},  {"51", "6M"},  {"52", "6M"},  {"53", "6M"},  {"28", "10M"}, {"29", "10M"},
+    {"24", "12M"}, {"21", "15M"}, {"18", "17M"}, {"14", "20M"}, {"10", "30M"}, {"7", "40M"},
+    {"3", "80M"},  {"1", "160M"}, {"144", "2M"}, {"145", "2M"}, {"146", "2M"}, {"147", "2M"},
+};
+
+std::string_view lookUp(std::span<const BandRow> rows, std::string_view input)
+{
+    if (input.size() > kLongestKey) {
+        return {};
+    }
+    const std::uint64_t key = packKey(input);
+    for (const BandRow& row : rows) {
+        if (row.key == key) {
+            return row.name;
+        }
+    }
+    return {};
+}
+
+// The 70 cm band spans 420 to 450 MHz. The whole-MHz text must be digits only and is compared as a number, so
+// "0432" is in the band while "44" and "4205" are not.
+bool isSeventyCentimetres(std::string_view wholeMhz)
+{
+    if (!isAllAsciiDigits(wholeMhz)) {
+        return false;
+    }
+    const auto firstSignificant = wholeMhz.find_first_not_of('0');
+    if (firstSignificant == std::string_view::npos) {
+        return false;
+    }
+    wholeMhz.remove_prefix(firstSignificant);
+    if (wholeMhz.size() != 3) {
+        return false;
+    }
+    const int mhz = asciiDigitsValue(wholeMhz);
+    return mhz >= 420 && mhz <= 450;
+}
+
+std::string_view metersBandName(std::string& band)
+{
+    upperCaseInPlace(band);
+    return lookUp(kMetersRows, band);
+}
+
+// MHz values are cut at their first decimal point (".5" leaves nothing) and are not upper-cased.
+std::string_view mhzBandName(std::string& band)
+{
+    const auto point = band.find('.');
+    if (point != std::string::npos) {
+        band.erase(point);
+    }
+    const std::string_view name = lookUp(kMhzRows, band);
+    if (!name.empty()) {
+        return name;
+    }
+    return isSeventyCentimetres(band) ? "70CM" : std::string_view{};
+}
+
+// Unlike the other checks, a band problem is ordinary band data, "*BAD* " + value + " ", and its length counts
+// all of it; the fragment therefore ends in two spaces.
+void makeBandProblemFragment(AdifFragment& fragment, std::string_view band)
+{
+    startFragment(fragment, "BAND", kBadMarker.size() + band.size() + 2);
+    fragment += kBadMarker;
+    fragment += ' ';
+    fragment += band;
+    fragment += "  ";
+}
+
+} // namespace
+
+void convertBand(std::string& band, BandFormat format, AdifFragment& fragment)
+{
+    trimInPlace(band);
+    if (band.empty()) { // a missing band is not a problem
+        fragment.clear();
+        return;
+    }
+    const std::string_view name = format == BandFormat::Meters ? metersBandName(band) : mhzBandName(band);
+    if (name.empty()) {
+        makeBandProblemFragment(fragment, band);
+        return;
+    }
+    makeFragment(fragment, "BAND", name);
 }
 
 } // namespace quillon::engine

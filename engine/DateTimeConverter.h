@@ -8,10 +8,12 @@
 
 namespace quillon::engine {
 
-// Reads DATE in the given layout, writes the QSO_DATE fragment and leaves the normalised date in `date`.
+// Reads DATE in the given layout and writes the QSO_DATE fragment. A real calendar day leaves YYYYMMDD in `date`;
+// any other text gets a *BAD* marker and `date` keeps it, trimmed.
 void convertDate(std::string& date, DateLayout layout, AdifFragment& fragment);
 
-// Reads TIME, writes the TIME_ON fragment and leaves the normalised time in `time`.
+// Reads TIME and writes the TIME_ON fragment. A valid time leaves the zero-filled text in `time` (separators kept);
+// any other text gets a *BAD* marker and `time` keeps it, trimmed.
 void convertTime(std::string& time, AdifFragment& fragment);
 
 } // namespace quillon::engine

@@ -98,8 +98,7 @@ void LogReader::readQuoted(std::string& field)
 
 // Appends bytes to `field` (or drops them when it is null) up to the first byte for which `stopAt` holds,
 // which is left unread, or up to the end of the input.
-template <typename StopAt>
-void LogReader::appendUntil(std::string* field, StopAt stopAt)
+template <typename StopAt> void LogReader::appendUntil(std::string* field, StopAt stopAt)
 {
     for (;;) {
         const char* begin = m_buffer.get() + m_pos;

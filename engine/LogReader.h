@@ -37,8 +37,7 @@ private:
     bool readField(std::string& field);
     void skipBlanks();
     void readQuoted(std::string& field);
-    template <typename StopAt>
-    void appendUntil(std::string* field, StopAt stopAt);
+    template <typename StopAt> void appendUntil(std::string* field, StopAt stopAt);
     Ending consumeEnding();
     void consumeLineEnd();
     int peek();

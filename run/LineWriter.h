@@ -30,7 +30,6 @@ public:
     bool isOpen() const { return m_file != nullptr; }
 
 private:
-
     std::unique_ptr<OutputFile> m_file;
     std::string m_buffer;
     std::size_t m_bufferSize;

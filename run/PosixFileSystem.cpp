@@ -96,7 +96,8 @@ std::unique_ptr<InputFile> PosixFileSystem::openForReading(const std::string& pa
     if (fd < 0) {
         return nullptr;
     }
-    struct stat info {};
+    struct stat info {
+    };
     if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
         ::close(fd);
         return nullptr;
@@ -106,7 +107,8 @@ std::unique_ptr<InputFile> PosixFileSystem::openForReading(const std::string& pa
 
 bool PosixFileSystem::exists(const std::string& path)
 {
-    struct stat info {};
+    struct stat info {
+    };
     return ::lstat(path.c_str(), &info) == 0;
 }
 

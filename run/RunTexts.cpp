@@ -29,8 +29,8 @@ std::string timestampLine(const Clock& clock, const LocaleNames& names)
     const CalendarDate date = clock.today();
     const TimeOfDay time = clock.timeOfDay();
     const std::string& sep = names.timeSeparator();
-    return "File converted on " + names.weekdayName(date.weekday) + ", " + names.monthAbbreviation(date.month) +
-           " " + std::to_string(date.day) + ", " + std::to_string(date.year) + " at " + twoDigits(time.hour) + sep +
+    return "File converted on " + names.weekdayName(date.weekday) + ", " + names.monthAbbreviation(date.month) + " " +
+           std::to_string(date.day) + ", " + std::to_string(date.year) + " at " + twoDigits(time.hour) + sep +
            twoDigits(time.minute) + sep + twoDigits(time.second);
 }
 

@@ -20,8 +20,7 @@ TEST(CommandLineTest, ParsesConversions)
     const Case cases[] = {
         {{"--date", "YY-MM-DD"}, DateLayout::YyMmDd, BandFormat::Meters, "."},
         {{"--date=dd-mm-yy", "--band", "mhz"}, DateLayout::DdMmYy, BandFormat::Mhz, "."},
-        {{"--band=Meters", "--dir", "/tmp/x", "--date", "MM-DD-YY"}, DateLayout::MmDdYy, BandFormat::Meters,
-         "/tmp/x"},
+        {{"--band=Meters", "--dir", "/tmp/x", "--date", "MM-DD-YY"}, DateLayout::MmDdYy, BandFormat::Meters, "/tmp/x"},
         {{"--date", "YY-DD-MM", "--dir=a b"}, DateLayout::YyDdMm, BandFormat::Meters, "a b"},
     };
     for (const auto& c : cases) {

@@ -2,7 +2,6 @@
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 namespace quillon::cli {
@@ -71,9 +70,8 @@ TEST(ConvertCommandTest, GoldenCases)
 TEST(ConvertCommandTest, SummaryOnStandardOutput)
 {
     TempFolder folder;
-    writeFile(folder.path() / "log.asc",
-              "K1ABC,20,14.025,SSB,59,59,Al,,291,,,,,,,,26-01-02,1200\r\n"
-              ",20,14.025,SSB,59,59,Al,,291,,,,,,,,26-01-02,1200\r\n");
+    writeFile(folder.path() / "log.asc", "K1ABC,20,14.025,SSB,59,59,Al,,291,,,,,,,,26-01-02,1200\r\n"
+                                         ",20,14.025,SSB,59,59,Al,,291,,,,,,,,26-01-02,1200\r\n");
     const Outcome outcome = runConverter(folder, "--date YY-MM-DD");
     EXPECT_EQ(outcome.exitStatus, 0);
     EXPECT_EQ(outcome.out, "2 contacts converted: 1 to LOG.ADI, 1 to BAD.ADI\n");
@@ -90,8 +88,7 @@ TEST(ConvertCommandTest, FailuresGiveAMessageAndAnExitStatus)
         std::string message; // "<dir>" stands for the folder
     };
     const Case cases[] = {
-        {"no log.asc", [](auto&) {}, "--date YY-MM-DD", 1,
-         "Missing LOG.ASC: The file: <dir>/log.asc doesn't exist.\n"},
+        {"no log.asc", [](auto&) {}, "--date YY-MM-DD", 1, "Missing LOG.ASC: The file: <dir>/log.asc doesn't exist.\n"},
         {"log.adi is a folder",
          [](auto& f) {
              writeFile(f.path() / "log.asc", "");

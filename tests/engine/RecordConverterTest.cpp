@@ -28,8 +28,8 @@ ContactRecord recordOf(const std::array<std::string, kFieldCount>& fields)
 }
 
 const std::array<std::string, kFieldCount> kWorkedExample{
-    "N0CALL", "20", "14.025", "SSB",    "59", "57",          "Bob",      "nice qso", "291",
-    "y",      "n",  "ma",     "NA-123", "Hampden", "5", "Springfield", "99-12-31", "1234"};
+    "N0CALL", "20", "14.025", "SSB",    "59",      "57", "Bob",         "nice qso", "291",
+    "y",      "n",  "ma",     "NA-123", "Hampden", "5",  "Springfield", "99-12-31", "1234"};
 
 TEST(RecordConverterTest, TagAndPlainRules)
 {
@@ -64,10 +64,8 @@ TEST(RecordConverterTest, RoutesOnTheExactMarkerAnywhereInTheLine)
         Destination expected;
     };
     const Case cases[] = {
-        {"<CALL:2>K1 <EOR>", Destination::LogFile},
-        {"*BAD*<EOR>", Destination::BadFile},
-        {"<COMMENT:9>was *BAD* <EOR>", Destination::BadFile},
-        {"<COMMENT:9>was *bad* <EOR>", Destination::LogFile},
+        {"<CALL:2>K1 <EOR>", Destination::LogFile},           {"*BAD*<EOR>", Destination::BadFile},
+        {"<COMMENT:9>was *BAD* <EOR>", Destination::BadFile}, {"<COMMENT:9>was *bad* <EOR>", Destination::LogFile},
         {"<COMMENT:5>*BAD <EOR>", Destination::LogFile},
     };
     for (const auto& c : cases) {

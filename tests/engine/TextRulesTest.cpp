@@ -13,8 +13,7 @@ TEST(TextRulesTest, TrimDropsOnlySpaces)
         std::string expected;
     };
     const Case cases[] = {
-        {"", ""},         {"   ", ""},         {" nice qso ", "nice qso"}, {"\tx\t", "\tx\t"},
-        {"a", "a"},       {"  a", "a"},       {"a  ", "a"},
+        {"", ""}, {"   ", ""}, {" nice qso ", "nice qso"}, {"\tx\t", "\tx\t"}, {"a", "a"}, {"  a", "a"}, {"a  ", "a"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input);

@@ -39,8 +39,8 @@ std::string cleanRecord(const std::string& date = "99-12-31")
 
 std::string badRecord()
 {
-    return logLine({"", "20", "14.025", "SSB", "59", "57", "Bob", "", "", "", "", "", "", "", "", "", "99-12-31",
-                    "1234"});
+    return logLine(
+        {"", "20", "14.025", "SSB", "59", "57", "Bob", "", "", "", "", "", "", "", "", "", "99-12-31", "1234"});
 }
 
 const std::string kCleanLine = "<QSO_DATE:8>19991231 <TIME_ON:4>1234 <CALL:6>N0CALL <BAND:3>20M <FREQ:6>14.025 "
@@ -232,8 +232,7 @@ TEST_F(ConversionRunTest, OutputThatCannotBeReplacedIsNamedInTheMessage)
         {"log.adi is a folder", folderNamed("log.adi"), "log.adi", false, true},
         {"bad.adi is a folder", folderNamed("bad.adi"), "bad.adi", false, false},
         {"log.adi cannot be removed", [](auto&, auto& f) { f.failRemove.insert("log.adi"); }, "log.adi", true, true},
-        {"bad.adi cannot be created", [](auto&, auto& f) { f.failCreate.insert("bad.adi"); }, "bad.adi", false,
-         false},
+        {"bad.adi cannot be created", [](auto&, auto& f) { f.failCreate.insert("bad.adi"); }, "bad.adi", false, false},
         {"log.adi preamble hits a full disk", [](auto&, auto& f) { f.writeLimit["log.adi"] = 40; }, "log.adi", false,
          false},
     };
@@ -281,8 +280,7 @@ TEST_F(ConversionRunTest, FullDiskOrFailedCloseStopsTheRunWithoutANormalEnd)
          "log.adi"},
         {"disk full in the trailer", [&](auto& f) { f.writeLimit["log.adi"] = fullLog - 5; }, "Cannot write LOG.ADI",
          "log.adi"},
-        {"bad.adi fails to close", [](auto& f) { f.failClose.insert("bad.adi"); }, "Cannot write BAD.ADI",
-         "bad.adi"},
+        {"bad.adi fails to close", [](auto& f) { f.failClose.insert("bad.adi"); }, "Cannot write BAD.ADI", "bad.adi"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

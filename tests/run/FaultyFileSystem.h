@@ -13,10 +13,10 @@ namespace quillon::tests {
 class FaultyFileSystem : public run::FileSystem
 {
 public:
-    std::set<std::string> failRemove;              // file names whose removal fails
-    std::set<std::string> failCreate;              // file names that cannot be created
-    std::map<std::string, std::size_t> writeLimit; // file name -> bytes it takes before the disk is full
-    std::set<std::string> failClose;               // file names whose close fails
+    std::set<std::string> failRemove;               // file names whose removal fails
+    std::set<std::string> failCreate;               // file names that cannot be created
+    std::map<std::string, std::size_t> writeLimit;  // file name -> bytes it takes before the disk is full
+    std::set<std::string> failClose;                // file names whose close fails
     std::size_t inputReadLimit = std::string::npos; // bytes of log.asc readable before a read error
     int openFiles = 0;
 

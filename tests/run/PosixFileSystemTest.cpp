@@ -4,9 +4,8 @@
 
 #include "tests/support/TestFiles.h"
 
-#include <gtest/gtest.h>
-
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 namespace quillon::run {

@@ -38,8 +38,7 @@ inline std::optional<std::vector<ParsedFragment>> parseRecordLine(std::string_vi
         }
         fragment.declaredLength = std::stoul(digits);
         const auto dataStart = close + 1;
-        if (dataStart + fragment.declaredLength + 1 > line.size() ||
-            line[dataStart + fragment.declaredLength] != ' ') {
+        if (dataStart + fragment.declaredLength + 1 > line.size() || line[dataStart + fragment.declaredLength] != ' ') {
             return std::nullopt;
         }
         fragment.data = std::string(line.substr(dataStart, fragment.declaredLength));

@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# Times quillon-convert on generated logs and compares it with the cost of reading and writing the same bytes.
+set -euo pipefail
+
+usage() {
+    cat <<'EOF'
+usage: bench/run-bench.sh [--quick] [--keep] [N]
+
+  N        contacts in the main run (default 1000000); a second run uses 10 x N
+  --quick  skip the 10 x N run (same as QUILLON_BENCH_QUICK=1)
+  --keep   leave the generated log and the outputs in bench/out/
+
+Environment: QUILLON_BENCH_RUNS (timed runs per figure, best taken; default 3),
+             QUILLON_BENCH_SEED (generator seed; default 1).
+EOF
+}
+
+contacts=1000000
+quick=${QUILLON_BENCH_QUICK:-0}
+keep=0
+runs=${QUILLON_BENCH_RUNS:-3}
+seed=${QUILLON_BENCH_SEED:-1}
+
+while (($# > 0)); do
+    case $1 in
+        --quick) quick=1 ;;
+        --keep) keep=1 ;;
+        -h | --help) usage; exit 0 ;;
+        *[!0-9]* | '') usage >&2; exit 2 ;;
+        *) contacts=$1 ;;
+    esac
+    shift
+done
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+converter=$root/build/release/cli/quillon-convert
+generator=$root/build/release/bench/quillon-genlog
+work=$root/bench/out
+
+echo "== building the release preset"
+(cd "$root" && cmake --preset release >/dev/null && cmake --build --preset release -j2)
+
+if [[ ! -x /usr/bin/time ]]; then
+    echo "== installing GNU time"
+    sudo=
+    if [[ $(id -u) -ne 0 ]]; then sudo=sudo; fi
+    $sudo apt-get install -y time >/dev/null || { $sudo apt-get update >/dev/null && $sudo apt-get install -y time >/dev/null; }
+fi
+
+now() { date +%s.%N; }
+elapsed() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.6f", b - a }'; }
+smaller() { awk -v a="$1" -v b="$2" 'BEGIN { r = (a == "" || b + 0 < a + 0) ? b : a; print r }'; }
+larger() { awk -v a="$1" -v b="$2" 'BEGIN { r = (a == "" || b + 0 > a + 0) ? b : a; print r }'; }
+megabytes() { awk -v n="$1" 'BEGIN { printf "%.1f", n / 1e6 }'; }
+fileSize() { if [[ -f $1 ]]; then stat -c %s "$1"; else echo 0; fi; }
+
+cleanUp() {
+    if ((keep == 0)); then rm -f "$work/log.asc" "$work/log.adi" "$work/bad.adi" "$work/floor.out"; fi
+    rm -f "$work/time.txt" "$work/summary.txt" "$work/stderr.txt"
+}
+trap cleanUp EXIT
+
+# Runs the converter once in the work folder; sets wall (seconds) and rssKb (peak resident set, kB).
+convertOnce() {
+    local start end
+    start=$(now)
+    if ! /usr/bin/time -v -o "$work/time.txt" "$converter" --date YY-MM-DD --band meters --dir "$work" \
+        >"$work/summary.txt" 2>"$work/stderr.txt"; then
+        echo "quillon-convert failed:" >&2
+        cat "$work/stderr.txt" "$work/time.txt" >&2
+        exit 1
+    fi
+    end=$(now)
+    wall=$(elapsed "$start" "$end")
+    rssKb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")
+}
+
+# Reads the input and writes as many bytes as both outputs hold, the least any converter has to do.
+floorOnce() {
+    local bytes=$1 start end
+    start=$(now)
+    cat "$work/log.asc" >/dev/null
+    head -c "$bytes" /dev/zero >"$work/floor.out"
+    end=$(now)
+    wall=$(elapsed "$start" "$end")
+    rm -f "$work/floor.out"
+}
+
+bench() {
+    local count=$1 best="" peakKb="" floorBest="" start inBytes logBytes badBytes outBytes i
+    echo
+    echo "== $count contacts"
+    mkdir -p "$work"
+    rm -f "$work/log.adi" "$work/bad.adi"
+
+    start=$(now)
+    "$generator" "$count" "$seed" >"$work/log.asc"
+    printf 'generated log.asc in %.2f s\n' "$(elapsed "$start" "$(now)")"
+    inBytes=$(fileSize "$work/log.asc")
+
+    for ((i = 0; i < runs; i++)); do
+        convertOnce
+        best=$(smaller "$best" "$wall")
+        peakKb=$(larger "$peakKb" "$rssKb")
+    done
+    echo "converter says: $(head -n 1 "$work/summary.txt")"
+    logBytes=$(fileSize "$work/log.adi")
+    badBytes=$(fileSize "$work/bad.adi")
+    outBytes=$((logBytes + badBytes))
+
+    for ((i = 0; i < runs; i++)); do
+        floorOnce "$outBytes"
+        floorBest=$(smaller "$floorBest" "$wall")
+    done
+
+    awk -v n="$count" -v inB="$inBytes" -v logB="$logBytes" -v badB="$badBytes" -v t="$best" -v kb="$peakKb" \
+        -v floor="$floorBest" -v runs="$runs" 'BEGIN {
+        mb = 1e6
+        ratio = (floor > 0) ? t / floor : 0
+        peak = kb * 1024 / mb
+        printf "contacts:         %d\n", n
+        printf "input:            %.1f MB\n", inB / mb
+        printf "output:           %.1f MB (log.adi %.1f MB + bad.adi %.1f MB)\n", (logB + badB) / mb, logB / mb, badB / mb
+        printf "converter wall:   %.3f s (best of %d)\n", t, runs
+        printf "contacts/s:       %.0f\n", (t > 0 ? n / t : 0)
+        printf "input MB/s:       %.1f\n", (t > 0 ? inB / mb / t : 0)
+        printf "peak memory:      %.1f MB (maximum resident set size, %d kB)\n", peak, kb
+        printf "floor wall:       %.3f s (best of %d: cat log.asc > /dev/null, then write %.1f MB)\n", floor, runs, (logB + badB) / mb
+        printf "converter/floor:  %.2fx\n", ratio
+        printf "goal: within 2x the floor; peak memory under 16 MB -> %s, %s\n",
+            (ratio <= 2 ? "met" : "missed"), (peak < 16 ? "met" : "missed")
+    }'
+    cleanUp
+}
+
+echo "1 MB = 1,000,000 bytes; converter run as: quillon-convert --date YY-MM-DD --band meters --dir bench/out"
+bench "$contacts"
+if ((quick == 0)); then
+    bench $((contacts * 10))
+else
+    echo
+    echo "(10 x N run skipped)"
+fi
