@@ -1,6 +1,9 @@
 // One ADIF output field as text: "<TAG:length>data " and the rules that build it.
 #pragma once
 
+#include "engine/ByteBuffer.h"
+#include "engine/ContactRecord.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -8,7 +11,7 @@
 namespace quillon::engine {
 
 // A fragment is either empty (the field is absent) or ends with exactly one space.
-using AdifFragment = std::string;
+using AdifFragment = ByteBuffer;
 
 // Marks a problem in a fragment; any line that contains it goes to bad.adi.
 inline constexpr std::string_view kBadMarker = "*BAD*";
@@ -24,6 +27,6 @@ void startFragment(AdifFragment& fragment, std::string_view tag, std::size_t dat
 void makeMarkedFragment(AdifFragment& fragment, std::string_view tag, std::string_view value);
 
 // The plain rule: the field is trimmed in place; a blank field gives no fragment, anything else a tagged one.
-void applyPlainRule(std::string& field, std::string_view tag, AdifFragment& fragment);
+void applyPlainRule(FieldText& field, std::string_view tag, AdifFragment& fragment);
 
 } // namespace quillon::engine

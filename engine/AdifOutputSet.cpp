@@ -3,7 +3,7 @@
 
 namespace quillon::engine {
 
-void AdifOutputSet::buildRecordLine(std::string& line) const
+void AdifOutputSet::buildRecordLine(ByteBuffer& line) const
 {
     line.clear();
     for (const auto& fragment : m_fragments) {

@@ -38,7 +38,7 @@ public:
     const AdifFragment& operator[](OutputField field) const { return m_fragments[static_cast<std::size_t>(field)]; }
 
     // The record line: every fragment in output order, then "<EOR>". The line end is the writer's job.
-    void buildRecordLine(std::string& line) const;
+    void buildRecordLine(ByteBuffer& line) const;
 
     // Empties every fragment, so nothing carries over to the next record. Capacity is kept for speed.
     void clear();

@@ -86,18 +86,18 @@ bool isSeventyCentimetres(std::string_view wholeMhz)
     return mhz >= 420 && mhz <= 450;
 }
 
-std::string_view metersBandName(std::string& band)
+std::string_view metersBandName(FieldText& band)
 {
     upperCaseInPlace(band);
     return lookUp(kMetersRows, band);
 }
 
 // MHz values are cut at their first decimal point (".5" leaves nothing) and are not upper-cased.
-std::string_view mhzBandName(std::string& band)
+std::string_view mhzBandName(FieldText& band)
 {
-    const auto point = band.find('.');
-    if (point != std::string::npos) {
-        band.erase(point);
+    const auto point = band.view().find('.');
+    if (point != std::string_view::npos) {
+        band.truncate(point);
     }
     const std::string_view name = lookUp(kMhzRows, band);
     if (!name.empty()) {
@@ -119,7 +119,7 @@ void makeBandProblemFragment(AdifFragment& fragment, std::string_view band)
 
 } // namespace
 
-void convertBand(std::string& band, BandFormat format, AdifFragment& fragment)
+void convertBand(FieldText& band, BandFormat format, AdifFragment& fragment)
 {
     trimInPlace(band);
     if (band.empty()) { // a missing band is not a problem

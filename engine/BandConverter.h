@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/AdifFragment.h"
+#include "engine/ContactRecord.h"
 #include "engine/DateLayout.h"
 
 #include <string>
@@ -9,6 +10,6 @@
 namespace quillon::engine {
 
 // Reads BAND in the given format, writes the BAND fragment and leaves the worked-on value in `band`.
-void convertBand(std::string& band, BandFormat format, AdifFragment& fragment);
+void convertBand(FieldText& band, BandFormat format, AdifFragment& fragment);
 
 } // namespace quillon::engine

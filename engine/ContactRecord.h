@@ -1,9 +1,10 @@
 // The 18 text fields of one logged contact, in the order they are read from log.asc.
 #pragma once
 
+#include "engine/ByteBuffer.h"
+
 #include <array>
 #include <cstddef>
-#include <string>
 
 namespace quillon::engine {
 
@@ -31,17 +32,20 @@ enum class Field : std::size_t {
 
 inline constexpr std::size_t kFieldCount = 18;
 
+// A field's text: bytes as read, trimmed and normalised in place by the conversions.
+using FieldText = ByteBuffer;
+
 class ContactRecord
 {
 public:
-    std::string& operator[](Field field) { return m_fields[static_cast<std::size_t>(field)]; }
-    const std::string& operator[](Field field) const { return m_fields[static_cast<std::size_t>(field)]; }
+    FieldText& operator[](Field field) { return m_fields[static_cast<std::size_t>(field)]; }
+    const FieldText& operator[](Field field) const { return m_fields[static_cast<std::size_t>(field)]; }
 
     // The field at a zero-based input position, as the reader fills them.
-    std::string& atInputPosition(std::size_t position) { return m_fields[position]; }
+    FieldText& atInputPosition(std::size_t position) { return m_fields[position]; }
 
 private:
-    std::array<std::string, kFieldCount> m_fields;
+    std::array<FieldText, kFieldCount> m_fields;
 };
 
 } // namespace quillon::engine

@@ -113,7 +113,7 @@ std::size_t readClock(std::string_view time, char (&digits)[6])
 
 } // namespace
 
-void convertDate(std::string& date, DateLayout layout, AdifFragment& fragment)
+void convertDate(FieldText& date, DateLayout layout, AdifFragment& fragment)
 {
     if (isBlank(date)) {
         fragment.assign(kMissingDate);
@@ -135,7 +135,7 @@ void convertDate(std::string& date, DateLayout layout, AdifFragment& fragment)
     makeMarkedFragment(fragment, "QSO_DATE", date);
 }
 
-void convertTime(std::string& time, AdifFragment& fragment)
+void convertTime(FieldText& time, AdifFragment& fragment)
 {
     if (isBlank(time)) {
         fragment.assign(kMissingTime);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/AdifFragment.h"
+#include "engine/ContactRecord.h"
 #include "engine/DateLayout.h"
 
 #include <string>
@@ -10,10 +11,10 @@ namespace quillon::engine {
 
 // Reads DATE in the given layout and writes the QSO_DATE fragment. A real calendar day leaves YYYYMMDD in `date`;
 // any other text gets a *BAD* marker and `date` keeps it, trimmed.
-void convertDate(std::string& date, DateLayout layout, AdifFragment& fragment);
+void convertDate(FieldText& date, DateLayout layout, AdifFragment& fragment);
 
 // Reads TIME and writes the TIME_ON fragment. A valid time leaves the zero-filled text in `time` (separators kept);
 // any other text gets a *BAD* marker and `time` keeps it, trimmed.
-void convertTime(std::string& time, AdifFragment& fragment);
+void convertTime(FieldText& time, AdifFragment& fragment);
 
 } // namespace quillon::engine

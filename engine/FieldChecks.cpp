@@ -61,7 +61,7 @@ bool isDecimalNumber(std::string_view text)
 }
 
 // CALL and MODE: a missing value is a problem; anything else is kept as written.
-void convertRequired(std::string& field, std::string_view tag, std::string_view missingMarker, AdifFragment& fragment)
+void convertRequired(FieldText& field, std::string_view tag, std::string_view missingMarker, AdifFragment& fragment)
 {
     if (isBlank(field)) {
         fragment.assign(missingMarker);
@@ -73,17 +73,17 @@ void convertRequired(std::string& field, std::string_view tag, std::string_view 
 
 } // namespace
 
-void convertCall(std::string& call, AdifFragment& fragment)
+void convertCall(FieldText& call, AdifFragment& fragment)
 {
     convertRequired(call, "CALL", kMissingCall, fragment);
 }
 
-void convertMode(std::string& mode, AdifFragment& fragment)
+void convertMode(FieldText& mode, AdifFragment& fragment)
 {
     convertRequired(mode, "MODE", kMissingMode, fragment);
 }
 
-void convertDxcc(std::string& dxcc, AdifFragment& fragment)
+void convertDxcc(FieldText& dxcc, AdifFragment& fragment)
 {
     if (isBlank(dxcc)) {
         fragment.clear();
@@ -97,7 +97,7 @@ void convertDxcc(std::string& dxcc, AdifFragment& fragment)
     makeFragment(fragment, "DXCC", dxcc); // the number is written as the user wrote it
 }
 
-void convertQsl(std::string& qsl, std::string_view tag, AdifFragment& fragment)
+void convertQsl(FieldText& qsl, std::string_view tag, AdifFragment& fragment)
 {
     upperCaseInPlace(qsl);
     applyPlainRule(qsl, tag, fragment);
@@ -105,7 +105,7 @@ void convertQsl(std::string& qsl, std::string_view tag, AdifFragment& fragment)
 
 // A blank STATE keeps its blanks (upper-casing leaves them alone): the county reads it as it stands, so two
 // blanks still make a two-character state.
-void convertState(std::string& state, AdifFragment& fragment)
+void convertState(FieldText& state, AdifFragment& fragment)
 {
     upperCaseInPlace(state);
     if (isBlank(state)) {
@@ -122,7 +122,7 @@ void convertState(std::string& state, AdifFragment& fragment)
 
 // IOTA references are two letters and three digits; written without the dash (OC123), the fragment gets it
 // (OC-123) while the field keeps the user's text. The characters themselves are not checked.
-void convertIota(std::string& iota, AdifFragment& fragment)
+void convertIota(FieldText& iota, AdifFragment& fragment)
 {
     trimInPlace(iota);
     switch (iota.size()) {
@@ -131,9 +131,9 @@ void convertIota(std::string& iota, AdifFragment& fragment)
         break;
     case 5:
         startFragment(fragment, "IOTA", 6);
-        fragment.append(iota, 0, 2);
+        fragment += std::string_view(iota).substr(0, 2);
         fragment += '-';
-        fragment.append(iota, 2, 3);
+        fragment += std::string_view(iota).substr(2, 3);
         fragment += ' ';
         break;
     case 6:
@@ -146,7 +146,7 @@ void convertIota(std::string& iota, AdifFragment& fragment)
 }
 
 // The county is written with its state in front, "MA,Hampden", so it needs a two-character STATE.
-void convertCounty(std::string& county, const std::string& state, AdifFragment& fragment)
+void convertCounty(FieldText& county, const FieldText& state, AdifFragment& fragment)
 {
     if (isBlank(county)) {
         fragment.clear();

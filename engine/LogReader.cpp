@@ -1,27 +1,22 @@
 // The field stream of log.asc, read through one fixed buffer.
 #include "engine/LogReader.h"
 
+#include "engine/StopBytes.h"
+
 namespace quillon::engine {
 
 namespace {
 
 constexpr int kInputEnd = -1;
 
-bool endsUnquoted(char c)
-{
-    return c == ',' || c == '\n' || c == '\r';
-}
-
-bool endsQuoted(char c)
-{
-    return c == '"' || c == '\n' || c == '\r';
-}
+constexpr StopBytes kEndsUnquoted{',', '\r', '\n'};
+constexpr StopBytes kEndsQuoted{'"', '\r', '\n'};
 
 } // namespace
 
 LogReader::LogReader(ByteSource& source, std::size_t bufferSize)
     : m_source(source)
-    , m_buffer(new char[bufferSize])
+    , m_buffer(new char[bufferSize + StopBytes::kReadAhead]())
     , m_capacity(bufferSize)
 {
 }
@@ -47,7 +42,40 @@ ReadResult LogReader::readRecord(ContactRecord& record)
 }
 
 // Returns false when no field is left: the input ended at the start of a line.
-bool LogReader::readField(std::string& field)
+bool LogReader::readField(FieldText& field)
+{
+    return readPlainField(field) || readAnyField(field);
+}
+
+// The common case in one pass over the buffer: an unquoted field that ends, with its comma or line end, inside
+// what is buffered. Works on local pointers so nothing is reloaded after each copy. Returns false, having
+// consumed nothing, for anything else.
+bool LogReader::readPlainField(FieldText& field)
+{
+    const char* const buffer = m_buffer.get();
+    const char* const end = buffer + m_end;
+    const char* start = buffer + m_pos;
+    while (start != end && (*start == ' ' || *start == '\t')) {
+        ++start;
+    }
+    if (start == end || *start == '"' || *start == '\r' || *start == '\n') {
+        return false;
+    }
+    const char* stop = kEndsUnquoted.find(start, end);
+    if (stop == end || (*stop == '\r' && stop + 1 == end)) {
+        return false; // the ending is not in the buffer yet, or a CR whose LF may follow
+    }
+    field.assign({start, static_cast<std::size_t>(stop - start)});
+    const char* next = stop + 1;
+    if (*stop == '\r' && *next == '\n') {
+        ++next;
+    }
+    m_atLineStart = *stop != ',';
+    m_pos = static_cast<std::size_t>(next - buffer);
+    return true;
+}
+
+bool LogReader::readAnyField(FieldText& field)
 {
     field.clear();
     skipBlanks();
@@ -64,7 +92,7 @@ bool LogReader::readField(std::string& field)
         ++m_pos;
         readQuoted(field);
     } else {
-        appendUntil(&field, endsUnquoted);
+        appendUntil(&field, kEndsUnquoted);
     }
     m_atLineStart = consumeEnding() != Ending::Comma;
     return true;
@@ -87,28 +115,25 @@ void LogReader::skipBlanks()
 
 // The value runs to the closing quote; a line end before it ends the field too, so a stray quote cannot
 // swallow the rest of the file. Anything between the closing quote and the separator is dropped.
-void LogReader::readQuoted(std::string& field)
+void LogReader::readQuoted(FieldText& field)
 {
-    appendUntil(&field, endsQuoted);
+    appendUntil(&field, kEndsQuoted);
     if (peek() == '"') {
         ++m_pos;
-        appendUntil(nullptr, endsUnquoted);
+        appendUntil(nullptr, kEndsUnquoted);
     }
 }
 
-// Appends bytes to `field` (or drops them when it is null) up to the first byte for which `stopAt` holds,
-// which is left unread, or up to the end of the input.
-template <typename StopAt> void LogReader::appendUntil(std::string* field, StopAt stopAt)
+// Appends bytes to `field` (or drops them when it is null) up to the first of the stop bytes, which is left
+// unread, or up to the end of the input.
+void LogReader::appendUntil(FieldText* field, const StopBytes& stops)
 {
     for (;;) {
         const char* begin = m_buffer.get() + m_pos;
         const char* end = m_buffer.get() + m_end;
-        const char* stop = begin;
-        while (stop != end && !stopAt(*stop)) {
-            ++stop;
-        }
+        const char* stop = stops.find(begin, end);
         if (field != nullptr) {
-            field->append(begin, stop);
+            field->append({begin, static_cast<std::size_t>(stop - begin)});
         }
         m_pos += static_cast<std::size_t>(stop - begin);
         if (stop != end || !refill()) {

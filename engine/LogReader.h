@@ -9,6 +9,8 @@
 
 namespace quillon::engine {
 
+class StopBytes;
+
 enum class ReadResult {
     Complete,       // all 18 fields were read
     InputExhausted, // the input ended before the record's 18th field
@@ -34,10 +36,12 @@ public:
 private:
     enum class Ending { Comma, LineEnd, InputEnd };
 
-    bool readField(std::string& field);
+    bool readField(FieldText& field);
+    bool readPlainField(FieldText& field);
+    bool readAnyField(FieldText& field);
     void skipBlanks();
-    void readQuoted(std::string& field);
-    template <typename StopAt> void appendUntil(std::string* field, StopAt stopAt);
+    void readQuoted(FieldText& field);
+    void appendUntil(FieldText* field, const StopBytes& stops);
     Ending consumeEnding();
     void consumeLineEnd();
     int peek();

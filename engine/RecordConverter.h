@@ -23,13 +23,13 @@ public:
     Destination convert(ContactRecord& record, const FormatSource& formats);
 
     // The record line of the last conversion, without its line end.
-    const std::string& line() const { return m_line; }
+    std::string_view line() const { return m_line.view(); }
 
 private:
     void convertFields(ContactRecord& record, DateLayout layout, BandFormat format);
 
     AdifOutputSet m_fragments;
-    std::string m_line;
+    ByteBuffer m_line;
 };
 
 } // namespace quillon::engine

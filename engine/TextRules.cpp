@@ -13,15 +13,16 @@ std::string_view trimmed(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-void trimInPlace(std::string& text)
+void trimBlanksInPlace(ByteBuffer& text)
 {
-    const auto last = text.find_last_not_of(' ');
-    if (last == std::string::npos) {
+    const std::string_view view = text.view();
+    const auto last = view.find_last_not_of(' ');
+    if (last == std::string_view::npos) {
         text.clear();
         return;
     }
-    text.erase(last + 1);
-    text.erase(0, text.find_first_not_of(' '));
+    text.truncate(last + 1);
+    text.removePrefix(view.find_first_not_of(' '));
 }
 
 bool isBlank(std::string_view text)
@@ -29,13 +30,27 @@ bool isBlank(std::string_view text)
     return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
-void upperCaseInPlace(std::string& text)
+namespace {
+
+void upperCaseBytes(char* bytes, std::size_t count)
 {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
+    for (std::size_t i = 0; i < count; ++i) {
+        if (bytes[i] >= 'a' && bytes[i] <= 'z') {
+            bytes[i] = static_cast<char>(bytes[i] - 'a' + 'A');
         }
     }
+}
+
+} // namespace
+
+void upperCaseInPlace(ByteBuffer& text)
+{
+    upperCaseBytes(text.data(), text.size());
+}
+
+void upperCaseInPlace(std::string& text)
+{
+    upperCaseBytes(text.data(), text.size());
 }
 
 } // namespace quillon::engine

@@ -7,7 +7,8 @@ LineWriter::LineWriter(std::unique_ptr<OutputFile> file, std::size_t bufferSize)
     : m_file(std::move(file))
     , m_bufferSize(bufferSize)
 {
-    m_buffer.reserve(bufferSize + 1024);
+    m_buffer.extend(bufferSize + 1024);
+    m_buffer.clear();
 }
 
 LineWriter::~LineWriter()
@@ -38,7 +39,7 @@ bool LineWriter::close()
 
 bool LineWriter::flush()
 {
-    if (!m_buffer.empty() && (!m_file || !m_file->write(m_buffer))) {
+    if (!m_buffer.empty() && (!m_file || !m_file->write(m_buffer.view()))) {
         m_failed = true;
     }
     m_buffer.clear();

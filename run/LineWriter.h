@@ -1,6 +1,7 @@
 // Writes the lines of one output file through a buffer; the only place where a line end is written.
 #pragma once
 
+#include "engine/ByteBuffer.h"
 #include "run/FileSystem.h"
 
 #include <memory>
@@ -31,7 +32,7 @@ public:
 
 private:
     std::unique_ptr<OutputFile> m_file;
-    std::string m_buffer;
+    engine::ByteBuffer m_buffer;
     std::size_t m_bufferSize;
     bool m_failed = false;
 };

@@ -87,18 +87,18 @@ const BandCase kBandCases[] = {
     {kMhz, " ", "", ""},
 };
 
-std::string convertedBand(std::string& band, BandFormat format)
+std::string convertedBand(FieldText& band, BandFormat format)
 {
     AdifFragment fragment = "left over from the last record";
     convertBand(band, format, fragment);
-    return fragment;
+    return std::string(fragment.view());
 }
 
 TEST(BandConverterTest, Band)
 {
     for (const auto& c : kBandCases) {
         SCOPED_TRACE("BAND [" + c.band + (c.format == kMeters ? "] in meters" : "] in MHz"));
-        std::string band = c.band;
+        FieldText band = c.band;
         EXPECT_EQ(convertedBand(band, c.format), c.fragment);
         EXPECT_EQ(band, c.writtenBack);
     }
@@ -108,7 +108,7 @@ TEST(BandConverterTest, Band)
 TEST(BandConverterTest, EveryFragmentDeclaresItsDataLength)
 {
     for (const auto& c : kBandCases) {
-        std::string band = c.band;
+        FieldText band = c.band;
         const std::string fragment = convertedBand(band, c.format);
         if (!fragment.empty()) {
             EXPECT_TRUE(declaresItsDataLength(fragment));

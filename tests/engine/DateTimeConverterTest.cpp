@@ -99,25 +99,25 @@ const TimeCase kTimeCases[] = {
     {"   ", "<TIME_ON:5>*BAD* (Missing) ", "   "},
 };
 
-std::string convertedDate(std::string& date, DateLayout layout)
+std::string convertedDate(FieldText& date, DateLayout layout)
 {
     AdifFragment fragment = "left over from the last record";
     convertDate(date, layout, fragment);
-    return fragment;
+    return std::string(fragment.view());
 }
 
-std::string convertedTime(std::string& time)
+std::string convertedTime(FieldText& time)
 {
     AdifFragment fragment = "left over from the last record";
     convertTime(time, fragment);
-    return fragment;
+    return std::string(fragment.view());
 }
 
 TEST(DateTimeConverterTest, Date)
 {
     for (const auto& c : kDateCases) {
         SCOPED_TRACE("DATE [" + c.date + "] in layout " + std::to_string(static_cast<int>(c.layout)));
-        std::string date = c.date;
+        FieldText date = c.date;
         EXPECT_EQ(convertedDate(date, c.layout), c.fragment);
         EXPECT_EQ(date, c.writtenBack);
     }
@@ -127,7 +127,7 @@ TEST(DateTimeConverterTest, Time)
 {
     for (const auto& c : kTimeCases) {
         SCOPED_TRACE("TIME [" + c.time + "]");
-        std::string time = c.time;
+        FieldText time = c.time;
         EXPECT_EQ(convertedTime(time), c.fragment);
         EXPECT_EQ(time, c.writtenBack);
     }
@@ -136,14 +136,14 @@ TEST(DateTimeConverterTest, Time)
 TEST(DateTimeConverterTest, EveryTaggedFragmentDeclaresItsDataLength)
 {
     for (const auto& c : kDateCases) {
-        std::string date = c.date;
+        FieldText date = c.date;
         const std::string fragment = convertedDate(date, c.layout);
         if (hasHonestLength(fragment)) {
             EXPECT_TRUE(declaresItsDataLength(fragment));
         }
     }
     for (const auto& c : kTimeCases) {
-        std::string time = c.time;
+        FieldText time = c.time;
         const std::string fragment = convertedTime(time);
         if (hasHonestLength(fragment)) {
             EXPECT_TRUE(declaresItsDataLength(fragment));

@@ -17,7 +17,7 @@ struct FieldCase {
     std::string writtenBack; // the field after the conversion
 };
 
-using Conversion = std::function<void(std::string&, AdifFragment&)>;
+using Conversion = std::function<void(FieldText&, AdifFragment&)>;
 
 // One field's table and the conversion it goes through.
 struct FieldTable {
@@ -90,14 +90,14 @@ const std::vector<FieldTable>& fieldTables()
              {"  ", "", "  "},
          }},
         {"QSL_SENT",
-         [](std::string& qsl, AdifFragment& fragment) { convertQsl(qsl, "QSL_SENT", fragment); },
+         [](FieldText& qsl, AdifFragment& fragment) { convertQsl(qsl, "QSL_SENT", fragment); },
          {
              {"y", "<QSL_SENT:1>Y ", "Y"},
              {" yes ", "<QSL_SENT:3>YES ", "YES"},
              {"r\xe9", "<QSL_SENT:2>R\xe9 ", "R\xe9"},
          }},
         {"QSL_RCVD",
-         [](std::string& qsl, AdifFragment& fragment) { convertQsl(qsl, "QSL_RCVD", fragment); },
+         [](FieldText& qsl, AdifFragment& fragment) { convertQsl(qsl, "QSL_RCVD", fragment); },
          {
              {"n", "<QSL_RCVD:1>N ", "N"},
              {" i ", "<QSL_RCVD:1>I ", "I"},
@@ -128,7 +128,7 @@ const std::vector<FieldTable>& fieldTables()
              {"   ", "", ""},
          }},
         {"CNTY with STATE MA",
-         [](std::string& county, AdifFragment& fragment) { convertCounty(county, "MA", fragment); },
+         [](FieldText& county, AdifFragment& fragment) { convertCounty(county, "MA", fragment); },
          {
              {"Hampden", "<CNTY:10>MA,Hampden ", "Hampden"},
              {" St. Louis City ", "<CNTY:17>MA,St. Louis City ", "St. Louis City"},
@@ -144,7 +144,7 @@ TEST(FieldChecksTest, BlankQslGivesNoFragment)
     for (const char* tag : {"QSL_SENT", "QSL_RCVD"}) {
         for (const char* input : {"", "   "}) {
             SCOPED_TRACE(std::string(tag) + " [" + input + "]");
-            std::string qsl = input;
+            FieldText qsl = input;
             AdifFragment fragment = "left over";
             convertQsl(qsl, tag, fragment);
             EXPECT_EQ(fragment, "");
@@ -157,7 +157,7 @@ TEST(FieldChecksTest, EachFieldTable)
     for (const auto& table : fieldTables()) {
         for (const auto& c : table.cases) {
             SCOPED_TRACE(std::string(table.name) + " [" + c.input + "]");
-            std::string field = c.input;
+            FieldText field = c.input;
             AdifFragment fragment = "left over from the last record";
             table.convert(field, fragment);
             EXPECT_EQ(fragment, c.fragment);
@@ -186,8 +186,8 @@ TEST(FieldChecksTest, CountyFollowsConvertedState)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("STATE [" + c.state + "] CNTY [" + c.county + "]");
-        std::string state = c.state;
-        std::string county = c.county;
+        FieldText state = c.state;
+        FieldText county = c.county;
         AdifFragment stateFragment = "left over";
         AdifFragment countyFragment = "left over";
         convertState(state, stateFragment);
@@ -201,7 +201,7 @@ TEST(FieldChecksTest, EveryTaggedFragmentDeclaresItsDataLength)
 {
     for (const auto& table : fieldTables()) {
         for (const auto& c : table.cases) {
-            std::string field = c.input;
+            FieldText field = c.input;
             AdifFragment fragment;
             table.convert(field, fragment);
             if (hasHonestLength(fragment)) {

@@ -41,7 +41,7 @@ ReadOutcome readAll(const std::string& input, std::size_t bufferSize, std::size_
         }
         Fields fields;
         for (std::size_t i = 0; i < kFieldCount; ++i) {
-            fields.push_back(record.atInputPosition(i));
+            fields.emplace_back(record.atInputPosition(i).view());
         }
         outcome.records.push_back(fields);
     }

@@ -49,7 +49,7 @@ TEST(RecordConverterTest, TagAndPlainRules)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
-        std::string field = c.value;
+        FieldText field = c.value;
         AdifFragment fragment = "left over";
         applyPlainRule(field, "FREQ", fragment);
         EXPECT_EQ(fragment, c.plainFragment);

@@ -18,7 +18,7 @@ TEST(TextRulesTest, TrimDropsOnlySpaces)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input);
         EXPECT_EQ(trimmed(c.input), c.expected);
-        std::string inPlace = c.input;
+        ByteBuffer inPlace = c.input;
         trimInPlace(inPlace);
         EXPECT_EQ(inPlace, c.expected);
         EXPECT_EQ(isBlank(c.input), c.expected.empty());

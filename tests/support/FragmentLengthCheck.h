@@ -3,6 +3,15 @@
 
 #include "engine/AdifFragment.h"
 
+#include <ostream>
+
+namespace quillon::engine {
+inline std::ostream& operator<<(std::ostream& out, const ByteBuffer& buffer)
+{
+    return out << buffer.view();
+}
+} // namespace quillon::engine
+
 #include <charconv>
 #include <cstddef>
 #include <gtest/gtest.h>

@@ -1,0 +1,103 @@
+// A growable run of bytes whose appends are inlined: fragments, record lines and output buffers are built from
+// many short pieces for every record, and the out-of-line calls of std::string cost more than the copies.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillon::engine {
+
+class ByteBuffer
+{
+public:
+    ByteBuffer() = default;
+    ByteBuffer(std::string_view bytes) { append(bytes); }
+    ByteBuffer(const char* text)
+        : ByteBuffer(std::string_view(text))
+    {
+    }
+    ByteBuffer(const std::string& text)
+        : ByteBuffer(std::string_view(text))
+    {
+    }
+
+    void clear() { m_size = 0; }
+    bool empty() const { return m_size == 0; }
+    std::size_t size() const { return m_size; }
+    std::string_view view() const { return {m_storage.data(), m_size}; }
+    char* data() { return m_storage.data(); }
+    char front() const { return m_storage[0]; }
+    char back() const { return m_storage[m_size - 1]; }
+    operator std::string_view() const { return view(); }
+
+    // Makes room for `count` more bytes at the end and returns where they go; the caller fills all of them.
+    char* extend(std::size_t count)
+    {
+        if (m_storage.size() - m_size < count) {
+            m_storage.resize(std::max(m_storage.size() * 2, m_size + count + 64));
+        }
+        char* out = m_storage.data() + m_size;
+        m_size += count;
+        return out;
+    }
+
+    void append(std::string_view bytes) { copyBytes(extend(bytes.size()), bytes.data(), bytes.size()); }
+    void append(char c) { *extend(1) = c; }
+    ByteBuffer& operator+=(std::string_view bytes)
+    {
+        append(bytes);
+        return *this;
+    }
+    ByteBuffer& operator+=(char c)
+    {
+        append(c);
+        return *this;
+    }
+    void assign(std::string_view bytes)
+    {
+        clear();
+        append(bytes);
+    }
+    // Keeps the first `count` bytes.
+    void truncate(std::size_t count) { m_size = std::min(m_size, count); }
+    // Drops the first `count` bytes.
+    void removePrefix(std::size_t count)
+    {
+        count = std::min(m_size, count);
+        std::memmove(m_storage.data(), m_storage.data() + count, m_size - count);
+        m_size -= count;
+    }
+
+    // Copies a few bytes without a call into the C library: most pieces are shorter than sixteen bytes, and two
+    // overlapping fixed-size moves cover them. Longer runs go to memcpy.
+    static void copyBytes(char* out, const char* in, std::size_t count)
+    {
+        if (count >= 8) {
+            if (count > 16) {
+                std::memcpy(out, in, count);
+                return;
+            }
+            std::memcpy(out, in, 8);
+            std::memcpy(out + count - 8, in + count - 8, 8);
+        } else if (count >= 4) {
+            std::memcpy(out, in, 4);
+            std::memcpy(out + count - 4, in + count - 4, 4);
+        } else if (count > 0) {
+            out[0] = in[0];
+            out[count / 2] = in[count / 2];
+            out[count - 1] = in[count - 1];
+        }
+    }
+
+    friend bool operator==(const ByteBuffer& a, std::string_view b) { return a.view() == b; }
+
+private:
+    std::vector<char> m_storage; // its size is the capacity; m_size bytes of it are in use
+    std::size_t m_size = 0;
+};
+
+} // namespace quillon::engine
