@@ -72,15 +72,18 @@ public:
         m_size -= count;
     }
 
-    // Copies a few bytes without a call into the C library: most pieces are shorter than sixteen bytes, and two
+    // Copies a few bytes without a call into the C library: most pieces are shorter than 32 bytes, and two
     // overlapping fixed-size moves cover them. Longer runs go to memcpy.
     static void copyBytes(char* out, const char* in, std::size_t count)
     {
-        if (count >= 8) {
-            if (count > 16) {
+        if (count > 16) {
+            if (count > 32) {
                 std::memcpy(out, in, count);
                 return;
             }
+            std::memcpy(out, in, 16);
+            std::memcpy(out + count - 16, in + count - 16, 16);
+        } else if (count >= 8) {
             std::memcpy(out, in, 8);
             std::memcpy(out + count - 8, in + count - 8, 8);
         } else if (count >= 4) {
