@@ -1,4 +1,4 @@
-// Writes a synthetic log.asc of N contacts to stdout, deterministic per seed, for timing the converter.
+// Writes a synthetic log.asc of N contacts to stdout, the same for the same variant number, for timing the converter.
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -12,12 +12,12 @@ namespace {
 
 using std::string_view;
 
-/// splitmix64: tiny and fast; the same seed always yields the same log, on every platform.
+/// splitmix64: tiny and fast; the same variant always yields the same log, on every platform.
 class Random
 {
 public:
-    explicit Random(std::uint64_t seed)
-        : m_state(seed)
+    explicit Random(std::uint64_t variant)
+        : m_state(variant)
     {
     }
 
@@ -270,8 +270,8 @@ template <typename T, std::size_t N> const T& pickAny(Random& random, const T (&
 class ContactMaker
 {
 public:
-    explicit ContactMaker(std::uint64_t seed)
-        : m_random(seed)
+    explicit ContactMaker(std::uint64_t variant)
+        : m_random(variant)
     {
     }
 
@@ -498,16 +498,16 @@ bool parseCount(const char* text, std::uint64_t& value)
 int main(int argc, char** argv)
 {
     std::uint64_t count = 0;
-    std::uint64_t seed = 1;
-    if (argc < 2 || argc > 3 || !parseCount(argv[1], count) || (argc == 3 && !parseCount(argv[2], seed))) {
-        std::fputs("usage: quillon-genlog N [SEED]\n  writes a log.asc of N contacts to stdout\n", stderr);
+    std::uint64_t variant = 1;
+    if (argc < 2 || argc > 3 || !parseCount(argv[1], count) || (argc == 3 && !parseCount(argv[2], variant))) {
+        std::fputs("usage: quillon-genlog N [VARIANT]\n  writes a log.asc of N contacts to stdout\n", stderr);
         return 2;
     }
 
     // One contact in every block of fifty carries a problem, at a random place inside the block.
     constexpr std::uint64_t kProblemBlock = 50;
-    Random placement(seed ^ 0xA5A5A5A5A5A5A5A5ULL);
-    ContactMaker maker(seed);
+    Random placement(variant ^ 0xA5A5A5A5A5A5A5A5ULL);
+    ContactMaker maker(variant);
     OutputBuffer out;
     std::uint64_t problemAt = placement.below(kProblemBlock);
     for (std::uint64_t i = 0; i < count; ++i) {

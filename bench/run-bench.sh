@@ -11,7 +11,7 @@ usage: bench/run-bench.sh [--quick] [--keep] [N]
   --keep   leave the generated log and the outputs in bench/out/
 
 Environment: QUILLON_BENCH_RUNS (timed runs per figure, best taken; default 3),
-             QUILLON_BENCH_SEED (generator seed; default 1).
+             QUILLON_BENCH_VARIANT (which generated log; default 1).
 EOF
 }
 
@@ -19,7 +19,7 @@ contacts=1000000
 quick=${QUILLON_BENCH_QUICK:-0}
 keep=0
 runs=${QUILLON_BENCH_RUNS:-3}
-seed=${QUILLON_BENCH_SEED:-1}
+variant=${QUILLON_BENCH_VARIANT:-1}
 
 while (($# > 0)); do
     case $1 in
@@ -94,7 +94,7 @@ bench() {
     rm -f "$work/log.adi" "$work/bad.adi"
 
     start=$(now)
-    "$generator" "$count" "$seed" >"$work/log.asc"
+    "$generator" "$count" "$variant" >"$work/log.asc"
     printf 'generated log.asc in %.2f s\n' "$(elapsed "$start" "$(now)")"
     inBytes=$(fileSize "$work/log.asc")
 
