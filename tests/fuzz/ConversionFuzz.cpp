@@ -1,0 +1,84 @@
+// Feeds arbitrary bytes as log.asc through a whole run, with every date layout and band format, and checks that
+// nothing is lost or malformed: every complete record read gives one whole line in exactly one output file.
+#include "engine/ProgramInfo.h"
+#include "run/ConversionRun.h"
+#include "tests/fuzz/MemoryFileSystem.h"
+#include "tests/run/FakeRunHost.h"
+#include "tests/support/AdifLineCheck.h"
+#include "tests/support/TestFiles.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+using namespace quillon;
+
+void require(bool condition, const char* what, const std::string& detail = {})
+{
+    if (!condition) {
+        std::cerr << "property broken: " << what << "\n" << detail << "\n";
+        std::abort();
+    }
+}
+
+// The record lines of one output file: what stands between "<EOH>" and the trailer (or the end of the file).
+std::vector<std::string> recordLines(const std::string& file, bool completed)
+{
+    auto lines = tests::crlfLines(file);
+    require(file.ends_with("\r\n"), "an output file ends on a line end");
+    const auto header = std::find(lines.begin(), lines.end(), "<EOH>");
+    require(header != lines.end(), "the preamble ends in <EOH>");
+    std::vector<std::string> records(header + 1, lines.end());
+    if (completed) {
+        require(records.size() >= 2 && records[records.size() - 2].empty(), "the trailer starts with an empty line");
+        records.resize(records.size() - 2);
+    }
+    return records;
+}
+
+void checkRun(const std::string& input, engine::DateLayout layout, engine::BandFormat band)
+{
+    tests::MemoryFileSystem files;
+    files.files["/log/log.asc"] = input;
+    tests::FakeRunHost host("/log");
+    host.layout = layout;
+    host.band = band;
+    tests::FixedClock clock;
+    run::LocaleNames names;
+    run::ConversionRun conversion(host, files, clock, names);
+    conversion.start();
+
+    const auto& result = conversion.result();
+    const bool completed = result.outcome == run::RunOutcome::Completed;
+    require(completed || result.outcome == run::RunOutcome::InputEndedInRecord, "the run ends normally or short");
+    const auto log = recordLines(files.files["/log/log.adi"], completed);
+    const auto bad = recordLines(files.files["/log/bad.adi"], completed);
+    require(static_cast<std::int64_t>(log.size() + bad.size()) == result.records, "one line per record read");
+    for (const auto& line : log) {
+        require(line.find("*BAD*") == std::string::npos, "log.adi holds no marker", line);
+        require(tests::parseRecordLine(line).has_value(), "every clean fragment declares its length", line);
+    }
+    for (const auto& line : bad) {
+        require(line.find("*BAD*") != std::string::npos, "bad.adi holds only marked lines", line);
+        require(line.ends_with("<EOR>"), "a record line ends in <EOR>", line);
+    }
+    if (completed) {
+        const std::string trailer = "Normal end of run - processed " + std::to_string(result.records) + " records.";
+        require(tests::crlfLines(files.files["/log/log.adi"]).back() == trailer, "the trailer counts every record");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    for (int layout = 0; layout < 4; ++layout) {
+        for (auto band : {engine::BandFormat::Meters, engine::BandFormat::Mhz}) {
+            checkRun(input, static_cast<engine::DateLayout>(layout), band);
+        }
+    }
+    return 0;
+}
