@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace quillon::engine {
 
@@ -24,23 +24,36 @@ public:
         : ByteBuffer(std::string_view(text))
     {
     }
+    ByteBuffer(const ByteBuffer& other)
+        : ByteBuffer(other.view())
+    {
+    }
+    ByteBuffer& operator=(const ByteBuffer& other)
+    {
+        if (this != &other) {
+            assign(other.view());
+        }
+        return *this;
+    }
+    ByteBuffer(ByteBuffer&&) noexcept = default;
+    ByteBuffer& operator=(ByteBuffer&&) noexcept = default;
 
     void clear() { m_size = 0; }
     bool empty() const { return m_size == 0; }
     std::size_t size() const { return m_size; }
-    std::string_view view() const { return {m_storage.data(), m_size}; }
-    char* data() { return m_storage.data(); }
-    char front() const { return m_storage[0]; }
-    char back() const { return m_storage[m_size - 1]; }
+    std::string_view view() const { return {m_data.get(), m_size}; }
+    char* data() { return m_data.get(); }
+    char front() const { return m_data[0]; }
+    char back() const { return m_data[m_size - 1]; }
     operator std::string_view() const { return view(); }
 
     // Makes room for `count` more bytes at the end and returns where they go; the caller fills all of them.
     char* extend(std::size_t count)
     {
-        if (m_storage.size() - m_size < count) {
-            m_storage.resize(std::max(m_storage.size() * 2, m_size + count + 64));
+        if (m_capacity - m_size < count) {
+            grow(count);
         }
-        char* out = m_storage.data() + m_size;
+        char* out = m_data.get() + m_size;
         m_size += count;
         return out;
     }
@@ -68,7 +81,7 @@ public:
     void removePrefix(std::size_t count)
     {
         count = std::min(m_size, count);
-        std::memmove(m_storage.data(), m_storage.data() + count, m_size - count);
+        std::memmove(m_data.get(), m_data.get() + count, m_size - count);
         m_size -= count;
     }
 
@@ -99,8 +112,22 @@ public:
     friend bool operator==(const ByteBuffer& a, std::string_view b) { return a.view() == b; }
 
 private:
-    std::vector<char> m_storage; // its size is the capacity; m_size bytes of it are in use
+    // Keeps the bytes in use and at least doubles the room, so appends cost amortised constant time. Kept out of
+    // line: it is rare, and the appends that may need it stay small enough to inline.
+    [[gnu::noinline]] void grow(std::size_t count)
+    {
+        const std::size_t capacity = std::max(m_capacity * 2, m_size + count + 64);
+        auto data = std::make_unique<char[]>(capacity);
+        if (m_size > 0) {
+            std::memcpy(data.get(), m_data.get(), m_size);
+        }
+        m_data = std::move(data);
+        m_capacity = capacity;
+    }
+
+    std::unique_ptr<char[]> m_data;
     std::size_t m_size = 0;
+    std::size_t m_capacity = 0;
 };
 
 } // namespace quillon::engine

@@ -36,7 +36,6 @@ public:
 private:
     enum class Ending { Comma, LineEnd, InputEnd };
 
-    bool readField(FieldText& field);
     bool readPlainField(FieldText& field);
     bool readAnyField(FieldText& field);
     void skipBlanks();
