@@ -117,7 +117,7 @@ private:
     [[gnu::noinline]] void grow(std::size_t count)
     {
         const std::size_t capacity = std::max(m_capacity * 2, m_size + count + 64);
-        auto data = std::make_unique<char[]>(capacity);
+        auto data = std::make_unique_for_overwrite<char[]>(capacity);
         if (m_size > 0) {
             std::memcpy(data.get(), m_data.get(), m_size);
         }
