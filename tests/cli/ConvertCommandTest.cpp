@@ -2,6 +2,7 @@
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 namespace quillon::cli {
@@ -118,6 +119,26 @@ TEST(ConvertCommandTest, FailuresGiveAMessageAndAnExitStatus)
         }
         EXPECT_EQ(outcome.err, expected);
     }
+}
+
+// A file of one endless field: the converter holds that field and its fixed buffers, nothing that grows further.
+TEST(ConvertCommandTest, HugeFieldWithoutLineEndKeepsMemoryBounded)
+{
+    TempFolder folder;
+    constexpr std::size_t kFieldBytes = 100 * 1000 * 1000;
+    {
+        std::ofstream out(folder.path() / "log.asc", std::ios::binary);
+        const std::string block(1 << 20, 'x');
+        for (std::size_t written = 0; written < kFieldBytes; written += block.size()) {
+            out.write(block.data(), static_cast<std::streamsize>(std::min(block.size(), kFieldBytes - written)));
+        }
+    }
+    const Outcome outcome = runConverter(folder, "--date YY-MM-DD");
+    EXPECT_EQ(outcome.exitStatus, 2);
+    EXPECT_EQ(outcome.err.rfind("Bad LOG.ASC File:", 0), 0U);
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    EXPECT_LT(static_cast<std::size_t>(usage.ru_maxrss) * 1024, 3 * kFieldBytes);
 }
 
 TEST(ConvertCommandTest, DirOptionPointsAtTheFolder)

@@ -13,6 +13,7 @@ namespace quillon::tests {
 class FaultyFileSystem : public run::FileSystem
 {
 public:
+    bool inputUnreadable = false;                   // log.asc exists but cannot be opened
     std::set<std::string> failRemove;               // file names whose removal fails
     std::set<std::string> failCreate;               // file names that cannot be created
     std::map<std::string, std::size_t> writeLimit;  // file name -> bytes it takes before the disk is full
@@ -22,7 +23,7 @@ public:
 
     std::unique_ptr<run::InputFile> openForReading(const std::string& path) override
     {
-        auto file = m_real.openForReading(path);
+        auto file = inputUnreadable ? nullptr : m_real.openForReading(path);
         if (!file) {
             return nullptr;
         }
