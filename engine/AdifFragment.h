@@ -5,6 +5,7 @@
 #include "engine/ContactRecord.h"
 #include "engine/TextRules.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <string>
@@ -51,8 +52,7 @@ inline char* writeTag(char* out, std::string_view tag, const LengthText& length)
     ByteBuffer::copyBytes(out, tag.data(), tag.size());
     out += tag.size();
     *out++ = ':';
-    ByteBuffer::copyBytes(out, length.data(), length.size());
-    out += length.size();
+    out = std::copy_n(length.data(), length.size(), out);
     *out++ = '>';
     return out;
 }

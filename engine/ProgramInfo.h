@@ -11,6 +11,9 @@ inline constexpr int kVersionMajor = 1;
 inline constexpr int kVersionMinor = 0;
 inline constexpr int kVersionRevision = 5;
 
+// The maker's web page, shown and opened by the About box.
+inline constexpr std::string_view kWebAddress = "https://www.norva.org/";
+
 // Where users reach the author of the converter; named on the contact line of every output file.
 inline constexpr std::string_view kAuthorEmail = "ambrel.zelk@quillon.org";
 

@@ -1,0 +1,480 @@
+// The converter window driven as a user would: options, Start, runs over real files, a close mid-run.
+#include "ui/MainWindow.h"
+
+#include "engine/ProgramInfo.h"
+#include "tests/support/TestFiles.h"
+#include "ui/EventPacer.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+using quillon::tests::readFile;
+using quillon::tests::TempFolder;
+using quillon::tests::writeFile;
+
+namespace {
+
+struct ShownMessage {
+    quillon::run::Message message;
+    QString statusWhenShown;
+    QString counterWhenShown;
+};
+
+const QString kBlankStatus = QStringLiteral("    ");
+const QString kProcessing = QStringLiteral("Processing.....");
+const std::string kRecord = "N0CALL,20,14.025,SSB,59,57,Bob,nice qso,291,y,n,ma,NA-123,Hampden,5,Springfield,";
+
+// The fourth line of each output file says when it was written; compared files hold a placeholder there.
+std::string withoutTimestamp(std::string text)
+{
+    const std::string prefix = "File converted on ";
+    const auto start = text.find(prefix);
+    if (start != std::string::npos) {
+        const auto end = text.find("\r\n", start);
+        text.replace(start + prefix.size(), end - start - prefix.size(), "<timestamp>");
+    }
+    return text;
+}
+
+// Records with the ambiguous date 01-02-03, whose meaning depends on the chosen layout.
+std::string ambiguousLog(int records)
+{
+    std::string log;
+    for (int i = 0; i < records; ++i) {
+        log += kRecord + "01-02-03,1234\r\n";
+    }
+    return log;
+}
+
+// The next widget in the focus chain that Tab can reach; frames and labels are passed over.
+QWidget* nextFocusable(QWidget* widget)
+{
+    QWidget* next = widget->nextInFocusChain();
+    while (next != widget && (next->focusPolicy() & Qt::TabFocus) == 0) {
+        next = next->nextInFocusChain();
+    }
+    return next;
+}
+
+std::vector<std::string> recordLines(const std::string& file)
+{
+    std::vector<std::string> lines;
+    for (const auto& line : quillon::tests::crlfLines(file)) {
+        if (line.starts_with("<QSO_DATE")) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void initialState();
+    void geometry();
+    void focusOrder();
+    void startEnabledByDateOptionOnly_data();
+    void startEnabledByDateOptionOnly();
+    void keyboardChoosesDateOption();
+    void layoutAndFormatReadFromOptions_data();
+    void layoutAndFormatReadFromOptions();
+    void fullRun_data();
+    void fullRun();
+    void missingInput();
+    void finalCountWithDefaultPacing();
+    void counterKeptAcrossEmptyRun();
+    void secondStartDuringRun();
+    void closeDuringRun();
+    void layoutChangeDuringRun();
+    void untitledMessageGetsApplicationTitle();
+    void pacerSpacesEvents();
+    void iconIsSmallAndFewColoured();
+
+private:
+    template <typename Widget> Widget* child(const char* name) const;
+    void click(const char* name) const;
+    void startRun() const;
+    void whenCounterShows(const QString& text, std::function<void()> action) const;
+
+    std::unique_ptr<TempFolder> m_folder;
+    std::unique_ptr<quillon::ui::MainWindow> m_window;
+    std::vector<ShownMessage> m_messages;
+};
+
+void MainWindowTest::init()
+{
+    m_folder = std::make_unique<TempFolder>();
+    m_messages.clear();
+    // No pacing: every record stops for events, so scripted actions land at a known record.
+    auto presenter = [this](QWidget*, const quillon::run::Message& message) {
+        m_messages.push_back({message, child<QLabel>("lblStatus")->text(), child<QLineEdit>("Text1")->text()});
+    };
+    m_window = std::make_unique<quillon::ui::MainWindow>(QString::fromStdString(m_folder->path().string()), presenter,
+                                                         quillon::ui::Pacing{{}, {}});
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void MainWindowTest::cleanup()
+{
+    m_window.reset();
+    m_folder.reset();
+}
+
+template <typename Widget> Widget* MainWindowTest::child(const char* name) const
+{
+    auto* widget = m_window->findChild<Widget*>(QString::fromLatin1(name));
+    if (widget == nullptr) {
+        qFatal("no control named %s", name);
+    }
+    return widget;
+}
+
+// On the option's indicator or the button's middle, where a user would click.
+void MainWindowTest::click(const char* name) const
+{
+    auto* button = child<QAbstractButton>(name);
+    const bool isOption = qobject_cast<QRadioButton*>(button) != nullptr;
+    const QPoint at = isOption ? QPoint(6, button->height() / 2) : button->rect().center();
+    QTest::mouseClick(button, Qt::LeftButton, {}, at);
+}
+
+void MainWindowTest::startRun() const
+{
+    click("cbStart");
+}
+
+// Acts between two records, once the counter shows `text`: the check is queued again at every event round.
+void MainWindowTest::whenCounterShows(const QString& text, std::function<void()> action) const
+{
+    QTimer::singleShot(0, m_window.get(), [this, text, action] {
+        if (child<QLineEdit>("Text1")->text() == text) {
+            action();
+        } else {
+            whenCounterShows(text, action);
+        }
+    });
+}
+
+void MainWindowTest::initialState()
+{
+    QCOMPARE(m_window->objectName(), QStringLiteral("main"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Quillon by ZELK Version 1.0.5"));
+    QCOMPARE(child<QPushButton>("cbStart")->isEnabled(), false);
+    QCOMPARE(child<QLabel>("lblStatus")->text(), kBlankStatus);
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QString());
+    QCOMPARE(child<QRadioButton>("bandMETERS")->isChecked(), true);
+    QCOMPARE(child<QRadioButton>("bandMHZ")->isChecked(), false);
+    for (const char* name : {"dateOption1", "dateOption2", "dateOption3", "dateOption4"}) {
+        QCOMPARE(child<QRadioButton>(name)->isChecked(), false);
+    }
+    QCOMPARE(child<QLabel>("Label1")->text(), QStringLiteral(" Input File:     log.asc"));
+    QCOMPARE(child<QLabel>("Label2")->text(), QStringLiteral("Output File:     log.adi "));
+    QCOMPARE(child<QLabel>("Label3")->text(), QStringLiteral("Records Processed:"));
+    QCOMPARE(child<QLabel>("Label4")->text(), QStringLiteral("Chose for BAND field, not for FREQ field."));
+    QCOMPARE(child<QGroupBox>("Frame2")->title(), QStringLiteral("Chose DATE Format"));
+    QCOMPARE(child<QGroupBox>("Frame3")->title(), QStringLiteral("Chose BAND Format"));
+    QCOMPARE(m_window->focusWidget(), static_cast<QWidget*>(child<QLineEdit>("Text1")));
+    QCOMPARE(m_window->windowIcon().isNull(), false);
+    QCOMPARE(child<QMenu>("Help")->title(), QStringLiteral("Help"));
+    QCOMPARE(child<QAction>("About")->text(), QStringLiteral("About"));
+}
+
+void MainWindowTest::geometry()
+{
+    QCOMPARE(m_window->centralWidget()->size(), QSize(306, 337));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QCOMPARE(child<QGroupBox>("Frame1")->geometry(), QRect(8, 0, 289, 329));
+    QCOMPARE(child<QGroupBox>("Frame2")->geometry(), QRect(32, 16, 217, 73));
+    QCOMPARE(child<QPushButton>("cbStart")->geometry(), QRect(104, 272, 81, 25));
+    QCOMPARE(child<QLineEdit>("Text1")->geometry(), QRect(192, 240, 65, 19));
+    QCOMPARE(child<QLabel>("Label1")->font().bold(), true);
+    QCOMPARE(child<QLabel>("Label1")->font().pixelSize(), 15);
+    QCOMPARE(child<QRadioButton>("dateOption1")->font().pixelSize(), 11);
+    QCOMPARE(child<QGroupBox>("Frame2")->font().pixelSize(), 13);
+    QCOMPARE(child<QLabel>("Label4")->font().pixelSize(), 12);
+}
+
+void MainWindowTest::focusOrder()
+{
+    const char* const order[] = {"Text1",       "cbStart",     "dateOption1", "dateOption2",
+                                 "dateOption3", "dateOption4", "bandMETERS",  "bandMHZ"};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QCOMPARE(nextFocusable(child<QWidget>(order[i - 1])), child<QWidget>(order[i]));
+    }
+    for (const char* name : {"Frame1", "Frame2", "Frame3", "Label1", "Label2", "Label3", "Label4", "lblStatus"}) {
+        QCOMPARE(child<QWidget>(name)->focusPolicy(), Qt::NoFocus);
+    }
+}
+
+void MainWindowTest::startEnabledByDateOptionOnly_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("Mhz") << QStringList{QStringLiteral("bandMHZ")} << false;
+    QTest::newRow("Mhz then Meters") << QStringList{QStringLiteral("bandMHZ"), QStringLiteral("bandMETERS")} << false;
+    QTest::newRow("YY-MM-DD") << QStringList{QStringLiteral("dateOption1")} << true;
+    QTest::newRow("MM-DD-YY") << QStringList{QStringLiteral("dateOption2")} << true;
+    QTest::newRow("YY-DD-MM") << QStringList{QStringLiteral("dateOption3")} << true;
+    QTest::newRow("DD-MM-YY") << QStringList{QStringLiteral("dateOption4")} << true;
+    QTest::newRow("two dates") << QStringList{QStringLiteral("dateOption2"), QStringLiteral("dateOption3")} << true;
+}
+
+void MainWindowTest::startEnabledByDateOptionOnly()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(bool, enabled);
+    for (const QString& name : clicks) {
+        click(name.toLatin1().constData());
+        QCOMPARE(child<QRadioButton>(name.toLatin1().constData())->isChecked(), true);
+    }
+    QCOMPARE(child<QPushButton>("cbStart")->isEnabled(), enabled);
+}
+
+// Space chooses the focused date option; an arrow key then moves the choice within its frame.
+void MainWindowTest::keyboardChoosesDateOption()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    child<QRadioButton>("dateOption1")->setFocus();
+    QTest::keyClick(child<QRadioButton>("dateOption1"), Qt::Key_Space);
+    QCOMPARE(child<QRadioButton>("dateOption1")->isChecked(), true);
+    QCOMPARE(child<QPushButton>("cbStart")->isEnabled(), true);
+    QTest::keyClick(child<QRadioButton>("dateOption1"), Qt::Key_Down);
+    QCOMPARE(m_window->dateLayout(), quillon::engine::DateLayout::MmDdYy);
+}
+
+void MainWindowTest::layoutAndFormatReadFromOptions_data()
+{
+    using quillon::engine::BandFormat;
+    using quillon::engine::DateLayout;
+    QTest::addColumn<QString>("dateOption");
+    QTest::addColumn<QString>("bandOption");
+    QTest::addColumn<DateLayout>("layout");
+    QTest::addColumn<BandFormat>("band");
+    QTest::newRow("YY-MM-DD meters") << QStringLiteral("dateOption1") << QStringLiteral("bandMETERS")
+                                     << DateLayout::YyMmDd << BandFormat::Meters;
+    QTest::newRow("MM-DD-YY mhz") << QStringLiteral("dateOption2") << QStringLiteral("bandMHZ") << DateLayout::MmDdYy
+                                  << BandFormat::Mhz;
+    QTest::newRow("YY-DD-MM meters") << QStringLiteral("dateOption3") << QStringLiteral("bandMETERS")
+                                     << DateLayout::YyDdMm << BandFormat::Meters;
+    QTest::newRow("DD-MM-YY mhz") << QStringLiteral("dateOption4") << QStringLiteral("bandMHZ") << DateLayout::DdMmYy
+                                  << BandFormat::Mhz;
+}
+
+void MainWindowTest::layoutAndFormatReadFromOptions()
+{
+    QFETCH(QString, dateOption);
+    QFETCH(QString, bandOption);
+    QFETCH(quillon::engine::DateLayout, layout);
+    QFETCH(quillon::engine::BandFormat, band);
+    click(dateOption.toLatin1().constData());
+    click(bandOption.toLatin1().constData());
+    QCOMPARE(m_window->dateLayout(), layout);
+    QCOMPARE(m_window->bandFormat(), band);
+}
+
+void MainWindowTest::fullRun_data()
+{
+    QTest::addColumn<QString>("testCase");
+    QTest::addColumn<QString>("dateOption");
+    QTest::addColumn<QString>("bandOption");
+    QTest::addColumn<QString>("counter");
+    QTest::addColumn<QString>("messageTitle");
+    QTest::newRow("worked example") << QStringLiteral("worked-example") << QStringLiteral("dateOption1")
+                                    << QStringLiteral("bandMETERS") << QStringLiteral("1") << QString();
+    QTest::newRow("mhz mixed") << QStringLiteral("mhz-mixed") << QStringLiteral("dateOption4")
+                               << QStringLiteral("bandMHZ") << QStringLiteral("6") << QString();
+    QTest::newRow("short record") << QStringLiteral("short-record") << QStringLiteral("dateOption2")
+                                  << QStringLiteral("bandMETERS") << QStringLiteral("2")
+                                  << QStringLiteral("Bad LOG.ASC File");
+}
+
+// Through the window, byte for byte the files the command line's golden cases expect.
+void MainWindowTest::fullRun()
+{
+    QFETCH(QString, testCase);
+    QFETCH(QString, dateOption);
+    QFETCH(QString, bandOption);
+    QFETCH(QString, counter);
+    QFETCH(QString, messageTitle);
+    const std::filesystem::path data = std::filesystem::path(QUILLON_TEST_DATA_DIR) / testCase.toStdString();
+    writeFile(m_folder->path() / "log.asc", readFile(data / "log.asc"));
+    click(dateOption.toLatin1().constData());
+    click(bandOption.toLatin1().constData());
+    startRun();
+
+    QCOMPARE(withoutTimestamp(readFile(m_folder->path() / "log.adi")), readFile(data / "log.adi"));
+    QCOMPARE(withoutTimestamp(readFile(m_folder->path() / "bad.adi")), readFile(data / "bad.adi"));
+    QCOMPARE(child<QLineEdit>("Text1")->text(), counter);
+    QCOMPARE(child<QLabel>("lblStatus")->text(), kBlankStatus);
+    QCOMPARE(m_messages.size(), messageTitle.isEmpty() ? std::size_t{0} : std::size_t{1});
+    if (!messageTitle.isEmpty()) {
+        QCOMPARE(QString::fromStdString(m_messages[0].message.title), messageTitle);
+        QCOMPARE(m_messages[0].statusWhenShown, kProcessing);
+        QCOMPARE(m_messages[0].counterWhenShown, counter);
+    }
+}
+
+void MainWindowTest::missingInput()
+{
+    click("dateOption1");
+    writeFile(m_folder->path() / "log.asc", ambiguousLog(3));
+    startRun();
+    const std::string previousLog = readFile(m_folder->path() / "log.adi");
+    std::filesystem::remove(m_folder->path() / "log.asc");
+    startRun();
+
+    QCOMPARE(m_messages.size(), std::size_t{1});
+    const quillon::run::Message& shown = m_messages[0].message;
+    QCOMPARE(shown.title, std::string("Missing LOG.ASC"));
+    QCOMPARE(shown.text, "The file: " + m_folder->file("log.asc") + " doesn't exist.");
+    QCOMPARE(static_cast<int>(shown.style), 16);
+    QCOMPARE(m_messages[0].statusWhenShown, kBlankStatus);
+    QCOMPARE(child<QLabel>("lblStatus")->text(), kBlankStatus);
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("3"));
+    QCOMPARE(child<QPushButton>("cbStart")->isEnabled(), true);
+    QCOMPARE(readFile(m_folder->path() / "log.adi"), previousLog);
+}
+
+// However few redraws the pacing allows during the run, the counter ends on the exact count.
+void MainWindowTest::finalCountWithDefaultPacing()
+{
+    m_window = std::make_unique<quillon::ui::MainWindow>(QString::fromStdString(m_folder->path().string()),
+                                                         [this](QWidget*, const quillon::run::Message& message) {
+                                                             m_messages.push_back({message, {}, {}});
+                                                         });
+    writeFile(m_folder->path() / "log.asc", ambiguousLog(20000));
+    click("dateOption1");
+    startRun();
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("20000"));
+    QCOMPARE(child<QLabel>("lblStatus")->text(), kBlankStatus);
+    QCOMPARE(m_messages.size(), std::size_t{0});
+}
+
+void MainWindowTest::counterKeptAcrossEmptyRun()
+{
+    click("dateOption1");
+    writeFile(m_folder->path() / "log.asc", ambiguousLog(3));
+    startRun();
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("3"));
+    writeFile(m_folder->path() / "log.asc", ambiguousLog(2));
+    startRun();
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("2"));
+
+    writeFile(m_folder->path() / "log.asc", "");
+    startRun();
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("2"));
+    QVERIFY(readFile(m_folder->path() / "log.adi").ends_with("\r\nNormal end of run - processed 0 records.\r\n"));
+    QCOMPARE(m_messages.size(), std::size_t{0});
+}
+
+// The run going on ends normally; the second press touches no file and shows nothing.
+void MainWindowTest::secondStartDuringRun()
+{
+    click("dateOption1");
+    writeFile(m_folder->path() / "log.asc", ambiguousLog(5));
+    QString statusAfterPress;
+    bool pressed = false;
+    whenCounterShows(QStringLiteral("2"), [&] {
+        click("cbStart");
+        pressed = true;
+        statusAfterPress = child<QLabel>("lblStatus")->text();
+    });
+    startRun();
+
+    QVERIFY(pressed);
+    QCOMPARE(statusAfterPress, kProcessing);
+    QCOMPARE(m_messages.size(), std::size_t{0});
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("5"));
+    QCOMPARE(recordLines(readFile(m_folder->path() / "log.adi")).size(), std::size_t{5});
+    QVERIFY(readFile(m_folder->path() / "bad.adi").ends_with("Normal end of run - processed 5 records.\r\n"));
+}
+
+// The run stops quietly: no message, no trailer, nothing read or written after the close.
+void MainWindowTest::closeDuringRun()
+{
+    click("dateOption1");
+    writeFile(m_folder->path() / "log.asc", ambiguousLog(5));
+    whenCounterShows(QStringLiteral("2"), [this] { m_window->close(); });
+    startRun();
+
+    QCOMPARE(m_window->isVisible(), false);
+    QCOMPARE(m_window->isRunning(), false);
+    QCOMPARE(m_window->lastRun().outcome, quillon::run::RunOutcome::Stopped);
+    QCOMPARE(m_messages.size(), std::size_t{0});
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("2"));
+    const std::string log = readFile(m_folder->path() / "log.adi");
+    QCOMPARE(recordLines(log).size(), std::size_t{2});
+    QVERIFY(log.find("Normal end of run") == std::string::npos);
+}
+
+// The converter asks for the layout at every record, so the change applies from the next one.
+void MainWindowTest::layoutChangeDuringRun()
+{
+    writeFile(m_folder->path() / "log.asc", ambiguousLog(4));
+    click("dateOption4");
+    startRun();
+    const std::string dayFirst = recordLines(readFile(m_folder->path() / "log.adi")).at(0);
+    click("dateOption1");
+    startRun();
+    const std::string yearFirst = recordLines(readFile(m_folder->path() / "log.adi")).at(0);
+    QVERIFY(dayFirst != yearFirst);
+
+    whenCounterShows(QStringLiteral("2"), [this] { click("dateOption4"); });
+    startRun();
+    const std::vector<std::string> lines = recordLines(readFile(m_folder->path() / "log.adi"));
+    const std::vector<std::string> expected{yearFirst, yearFirst, dayFirst, dayFirst};
+    QCOMPARE(lines, expected);
+}
+
+void MainWindowTest::untitledMessageGetsApplicationTitle()
+{
+    m_window->showMessage({"Hello", "", quillon::run::MessageStyle::Exclamation});
+    QCOMPARE(m_messages.size(), std::size_t{1});
+    QCOMPARE(m_messages[0].message.title, std::string(quillon::engine::kApplicationTitle));
+    QCOMPARE(static_cast<int>(m_messages[0].message.style), 48);
+}
+
+void MainWindowTest::pacerSpacesEvents()
+{
+    quillon::ui::EventPacer hourly({std::chrono::hours(1), std::chrono::hours(1)});
+    QCOMPARE(hourly.eventsDue(), true);
+    QCOMPARE(hourly.counterDue(), true);
+    QCOMPARE(hourly.eventsDue(), false);
+    QCOMPARE(hourly.counterDue(), false);
+
+    quillon::ui::EventPacer always({{}, std::chrono::hours(1)});
+    QCOMPARE(always.eventsDue(), true);
+    QCOMPARE(always.counterDue(), true);
+    QCOMPARE(always.eventsDue(), true);
+    QCOMPARE(always.counterDue(), false);
+}
+
+void MainWindowTest::iconIsSmallAndFewColoured()
+{
+    const QImage icon(QStringLiteral(":/quillon.xpm"));
+    QCOMPARE(icon.size(), QSize(32, 32));
+    QVERIFY(icon.colorCount() <= 16);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

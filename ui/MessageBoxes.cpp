@@ -1,0 +1,41 @@
+// Message boxes through QMessageBox.
+#include "ui/MessageBoxes.h"
+
+#include "ui/RunText.h"
+
+#include <QMessageBox>
+
+namespace quillon::ui {
+
+namespace {
+
+QMessageBox::Icon iconOf(run::MessageStyle style)
+{
+    switch (style) {
+    case run::MessageStyle::Stop:
+        return QMessageBox::Critical;
+    case run::MessageStyle::Exclamation:
+        return QMessageBox::Warning;
+    case run::MessageStyle::Plain:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The run separates lines with CR LF; Qt wants LF alone.
+QString withPlainLineEnds(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+void showMessageBox(QWidget* owner, const run::Message& message)
+{
+    QMessageBox box(iconOf(message.style), fromRunText(message.title), withPlainLineEnds(fromRunText(message.text)),
+                    QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace quillon::ui
