@@ -4,10 +4,15 @@
 
 #include "tests/ui/platform/FakePlatform.h"
 #include "ui/MainWindow.h"
+#include "ui/platform/LinuxPlatform.h"
 #include "ui/platform/SystemInfoLauncher.h"
+#include "ui/platform/WebLink.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -142,6 +147,41 @@ private slots:
             QVERIFY(seen.isNull()); // destroyed once closed
         }
         QVERIFY(!window.isVisible());
+    }
+
+    // The temporary document gets a fresh name in the temporary folder each time, keeps its extension and its
+    // 18 bytes, and is made exclusively, so a planted file or link is never written through.
+    void linuxTemporaryDocument()
+    {
+        quillon::ui::platform::LinuxPlatform platform;
+        const auto content = quillon::ui::platform::kTemporaryDocument;
+        const QString first = QString::fromStdString(platform.createTemporaryDocument(".HTM", content));
+        const QString second = QString::fromStdString(platform.createTemporaryDocument(".HTM", content));
+        QVERIFY(!first.isEmpty());
+        QVERIFY(first != second);
+        QCOMPARE(QFileInfo(first).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
+        QVERIFY(first.endsWith(QStringLiteral(".HTM")));
+        QFile file(first);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray(content.data(), 18));
+        file.close();
+        platform.deleteFile(first.toStdString());
+        platform.deleteFile(second.toStdString());
+        QVERIFY(!QFileInfo::exists(first));
+        QVERIFY(!QFileInfo::exists(second));
+    }
+
+    // Only the first place of the system-information program is known here, and keys open for reading only.
+    void linuxRegistryStandIn()
+    {
+        namespace p = quillon::ui::platform;
+        p::LinuxPlatform platform;
+        p::RegistryKey key = 99;
+        QCOMPARE(platform.openKey(p::kHkeyLocalMachine, p::kSysInfoFolderKey, p::kKeyRead, key), p::kRegistryNotFound);
+        QCOMPARE(key, p::RegistryKey{0});
+        QCOMPARE(platform.openKey(p::kHkeyLocalMachine, p::kSysInfoPathKey, 0x2003F, key), p::kRegistryAccessDenied);
+        QVERIFY(!platform.startProgram(""));
+        QVERIFY(!platform.fileExists(QDir::tempPath().toStdString()));
     }
 
 private:
