@@ -18,8 +18,6 @@ EOF
 contacts=1000000
 quick=${QUILLON_BENCH_QUICK:-0}
 keep=0
-runs=${QUILLON_BENCH_RUNS:-3}
-variant=${QUILLON_BENCH_VARIANT:-1}
 
 while (($# > 0)); do
     case $1 in
@@ -32,13 +30,9 @@ while (($# > 0)); do
     shift
 done
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-converter=$root/build/release/cli/quillon-convert
-generator=$root/build/release/bench/quillon-genlog
+source "$(dirname "${BASH_SOURCE[0]}")/bench-common.sh"
 work=$root/bench/out
-
-echo "== building the release preset"
-(cd "$root" && cmake --preset release >/dev/null && cmake --build --preset release -j2)
+buildRelease
 
 if [[ ! -x /usr/bin/time ]]; then
     echo "== installing GNU time"
@@ -47,10 +41,6 @@ if [[ ! -x /usr/bin/time ]]; then
     $sudo apt-get install -y time >/dev/null || { $sudo apt-get update >/dev/null && $sudo apt-get install -y time >/dev/null; }
 fi
 
-now() { date +%s.%N; }
-elapsed() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.6f", b - a }'; }
-smaller() { awk -v a="$1" -v b="$2" 'BEGIN { r = (a == "" || b + 0 < a + 0) ? b : a; print r }'; }
-larger() { awk -v a="$1" -v b="$2" 'BEGIN { r = (a == "" || b + 0 > a + 0) ? b : a; print r }'; }
 megabytes() { awk -v n="$1" 'BEGIN { printf "%.1f", n / 1e6 }'; }
 fileSize() { if [[ -f $1 ]]; then stat -c %s "$1"; else echo 0; fi; }
 

@@ -11,7 +11,7 @@ usage: bench/run-window-bench.sh [--keep] [N]
   --keep   leave the generated log and the outputs in bench/out/window/
 
 Environment: QUILLON_BENCH_RUNS (timed runs per program, best taken; default 3),
-             QUILLON_BENCH_SEED (generator seed; default 1),
+             QUILLON_BENCH_VARIANT (which generated log; default 1),
              QT_QPA_PLATFORM (default offscreen; set xcb with a DISPLAY to time a visible window).
 Goal: the window run within 1.5x quillon-convert, and no event waiting more than 50 ms.
 EOF_USAGE
@@ -19,8 +19,6 @@ EOF_USAGE
 
 contacts=1000000
 keep=0
-runs=${QUILLON_BENCH_RUNS:-3}
-seed=${QUILLON_BENCH_SEED:-1}
 while (($# > 0)); do
     case $1 in
         --keep) keep=1 ;;
@@ -31,20 +29,12 @@ while (($# > 0)); do
     shift
 done
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-converter=$root/build/release/cli/quillon-convert
-generator=$root/build/release/bench/quillon-genlog
+source "$(dirname "${BASH_SOURCE[0]}")/bench-common.sh"
 windowBench=$root/build/release/bench/quillon-window-bench
 work=$root/bench/out/window
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
-echo "== building the release preset"
-(cd "$root" && cmake --preset release >/dev/null && cmake --build --preset release -j2 >/dev/null)
-
-now() { date +%s.%N; }
-elapsed() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.6f", b - a }'; }
-smaller() { awk -v a="$1" -v b="$2" 'BEGIN { print (a == "" || b + 0 < a + 0) ? b : a }'; }
-larger() { awk -v a="$1" -v b="$2" 'BEGIN { print (a == "" || b + 0 > a + 0) ? b : a }'; }
+buildRelease
 withoutTimestamp() { sed 's/^File converted on .*$/File converted on <timestamp>/' "$1"; }
 
 cleanUp() {
@@ -54,7 +44,7 @@ trap cleanUp EXIT
 
 mkdir -p "$work/cli" "$work/window"
 echo "== generating $contacts contacts"
-"$generator" "$contacts" "$seed" >"$work/cli/log.asc"
+"$generator" "$contacts" "$variant" >"$work/cli/log.asc"
 cp "$work/cli/log.asc" "$work/window/log.asc"
 
 cliBest=""

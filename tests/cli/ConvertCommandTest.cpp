@@ -11,6 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 using tests::readFile;
 using tests::TempFolder;
+using tests::withoutTimestamp;
 using tests::writeFile;
 
 struct Outcome {
@@ -30,18 +31,6 @@ Outcome runConverter(const TempFolder& folder, const std::string& arguments)
     outcome.out = readFile(folder.path() / ".stdout");
     outcome.err = readFile(folder.path() / ".stderr");
     return outcome;
-}
-
-// The fourth line of each output file says when it was written; the golden files hold a placeholder there.
-std::string withoutTimestamp(std::string text)
-{
-    const std::string prefix = "File converted on ";
-    const auto start = text.find(prefix);
-    if (start != std::string::npos) {
-        const auto end = text.find("\r\n", start);
-        text.replace(start + prefix.size(), end - start - prefix.size(), "<timestamp>");
-    }
-    return text;
 }
 
 std::string firstLine(const std::string& text)

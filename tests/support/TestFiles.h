@@ -69,6 +69,18 @@ inline std::vector<std::string> crlfLines(const std::string& text)
     return lines;
 }
 
+// The fourth line of each output file says when it was written; golden files hold a placeholder there.
+inline std::string withoutTimestamp(std::string text)
+{
+    const std::string prefix = "File converted on ";
+    const auto start = text.find(prefix);
+    if (start != std::string::npos) {
+        const auto end = text.find("\r\n", start);
+        text.replace(start + prefix.size(), end - start - prefix.size(), "<timestamp>");
+    }
+    return text;
+}
+
 // One log.asc line from its 18 fields, joined by commas and ended by CR LF.
 inline std::string logLine(const std::vector<std::string>& fields)
 {

@@ -21,6 +21,7 @@
 
 using quillon::tests::readFile;
 using quillon::tests::TempFolder;
+using quillon::tests::withoutTimestamp;
 using quillon::tests::writeFile;
 
 namespace {
@@ -34,18 +35,6 @@ struct ShownMessage {
 const QString kBlankStatus = QStringLiteral("    ");
 const QString kProcessing = QStringLiteral("Processing.....");
 const std::string kRecord = "N0CALL,20,14.025,SSB,59,57,Bob,nice qso,291,y,n,ma,NA-123,Hampden,5,Springfield,";
-
-// The fourth line of each output file says when it was written; compared files hold a placeholder there.
-std::string withoutTimestamp(std::string text)
-{
-    const std::string prefix = "File converted on ";
-    const auto start = text.find(prefix);
-    if (start != std::string::npos) {
-        const auto end = text.find("\r\n", start);
-        text.replace(start + prefix.size(), end - start - prefix.size(), "<timestamp>");
-    }
-    return text;
-}
 
 // Records with the ambiguous date 01-02-03, whose meaning depends on the chosen layout.
 std::string ambiguousLog(int records)
