@@ -82,9 +82,6 @@ private slots:
     void focusOrder();
     void startEnabledByDateOptionOnly_data();
     void startEnabledByDateOptionOnly();
-    void keyboardChoosesDateOption();
-    void layoutAndFormatReadFromOptions_data();
-    void layoutAndFormatReadFromOptions();
     void fullRun_data();
     void fullRun();
     void missingInput();
@@ -236,49 +233,6 @@ void MainWindowTest::startEnabledByDateOptionOnly()
         QCOMPARE(child<QRadioButton>(name.toLatin1().constData())->isChecked(), true);
     }
     QCOMPARE(child<QPushButton>("cbStart")->isEnabled(), enabled);
-}
-
-// Space chooses the focused date option; an arrow key then moves the choice within its frame.
-void MainWindowTest::keyboardChoosesDateOption()
-{
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    child<QRadioButton>("dateOption1")->setFocus();
-    QTest::keyClick(child<QRadioButton>("dateOption1"), Qt::Key_Space);
-    QCOMPARE(child<QRadioButton>("dateOption1")->isChecked(), true);
-    QCOMPARE(child<QPushButton>("cbStart")->isEnabled(), true);
-    QTest::keyClick(child<QRadioButton>("dateOption1"), Qt::Key_Down);
-    QCOMPARE(m_window->dateLayout(), quillon::engine::DateLayout::MmDdYy);
-}
-
-void MainWindowTest::layoutAndFormatReadFromOptions_data()
-{
-    using quillon::engine::BandFormat;
-    using quillon::engine::DateLayout;
-    QTest::addColumn<QString>("dateOption");
-    QTest::addColumn<QString>("bandOption");
-    QTest::addColumn<DateLayout>("layout");
-    QTest::addColumn<BandFormat>("band");
-    QTest::newRow("YY-MM-DD meters") << QStringLiteral("dateOption1") << QStringLiteral("bandMETERS")
-                                     << DateLayout::YyMmDd << BandFormat::Meters;
-    QTest::newRow("MM-DD-YY mhz") << QStringLiteral("dateOption2") << QStringLiteral("bandMHZ") << DateLayout::MmDdYy
-                                  << BandFormat::Mhz;
-    QTest::newRow("YY-DD-MM meters") << QStringLiteral("dateOption3") << QStringLiteral("bandMETERS")
-                                     << DateLayout::YyDdMm << BandFormat::Meters;
-    QTest::newRow("DD-MM-YY mhz") << QStringLiteral("dateOption4") << QStringLiteral("bandMHZ") << DateLayout::DdMmYy
-                                  << BandFormat::Mhz;
-}
-
-void MainWindowTest::layoutAndFormatReadFromOptions()
-{
-    QFETCH(QString, dateOption);
-    QFETCH(QString, bandOption);
-    QFETCH(quillon::engine::DateLayout, layout);
-    QFETCH(quillon::engine::BandFormat, band);
-    click(dateOption.toLatin1().constData());
-    click(bandOption.toLatin1().constData());
-    QCOMPARE(m_window->dateLayout(), layout);
-    QCOMPARE(m_window->bandFormat(), band);
 }
 
 void MainWindowTest::fullRun_data()
