@@ -7,8 +7,6 @@ LineWriter::LineWriter(std::unique_ptr<OutputFile> file, std::size_t bufferSize)
     : m_file(std::move(file))
     , m_bufferSize(bufferSize)
 {
-    m_buffer.extend(bufferSize + 1024);
-    m_buffer.clear();
 }
 
 LineWriter::~LineWriter()
