@@ -111,6 +111,7 @@ TEST(ConvertCommandTest, FailuresGiveAMessageAndAnExitStatus)
 }
 
 // A file of one endless field: the converter holds that field and its fixed buffers, nothing that grows further.
+// The bound allows for the buffer doubling as it grows, and for a sanitizer build keeping freed blocks a while.
 TEST(ConvertCommandTest, HugeFieldWithoutLineEndKeepsMemoryBounded)
 {
     TempFolder folder;
@@ -127,7 +128,7 @@ TEST(ConvertCommandTest, HugeFieldWithoutLineEndKeepsMemoryBounded)
     EXPECT_EQ(outcome.err.rfind("Bad LOG.ASC File:", 0), 0U);
     rusage usage{};
     getrusage(RUSAGE_CHILDREN, &usage);
-    EXPECT_LT(static_cast<std::size_t>(usage.ru_maxrss) * 1024, 3 * kFieldBytes);
+    EXPECT_LT(static_cast<std::size_t>(usage.ru_maxrss) * 1024, 4 * kFieldBytes);
 }
 
 TEST(ConvertCommandTest, DirOptionPointsAtTheFolder)
