@@ -1,13 +1,16 @@
 // BAND: the meters and MHz tables, the 70 cm range and the problem fragment.
 #include "engine/BandConverter.h"
 
-#include "tests/support/FragmentLengthCheck.h"
+#include "tests/support/AdifLineCheck.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 namespace quillon::engine {
 namespace {
+
+using tests::declaresItsDataLength;
+using tests::hasHonestLength;
 
 struct BandCase {
     BandFormat format;

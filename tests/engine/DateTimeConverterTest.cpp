@@ -1,13 +1,16 @@
 // QSO_DATE and TIME_ON: layouts, century, calendar checks, zero fill and time shapes.
 #include "engine/DateTimeConverter.h"
 
-#include "tests/support/FragmentLengthCheck.h"
+#include "tests/support/AdifLineCheck.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 namespace quillon::engine {
 namespace {
+
+using tests::declaresItsDataLength;
+using tests::hasHonestLength;
 
 struct DateCase {
     DateLayout layout;

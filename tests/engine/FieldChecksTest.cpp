@@ -1,7 +1,7 @@
 // CALL, MODE, DXCC, QSL_SENT, QSL_RCVD, STATE, IOTA and CNTY checks.
 #include "engine/FieldChecks.h"
 
-#include "tests/support/FragmentLengthCheck.h"
+#include "tests/support/AdifLineCheck.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -10,6 +10,9 @@
 
 namespace quillon::engine {
 namespace {
+
+using tests::declaresItsDataLength;
+using tests::hasHonestLength;
 
 struct FieldCase {
     std::string input;

@@ -2,7 +2,6 @@
 // nothing is lost or malformed: every complete record read gives one whole line in exactly one output file.
 #include "engine/ProgramInfo.h"
 #include "run/ConversionRun.h"
-#include "tests/fuzz/MarkedLineCheck.h"
 #include "tests/fuzz/MemoryFileSystem.h"
 #include "tests/run/FakeRunHost.h"
 #include "tests/support/AdifLineCheck.h"
@@ -59,11 +58,12 @@ void checkRun(const std::string& input, engine::DateLayout layout, engine::BandF
     require(static_cast<std::int64_t>(log.size() + bad.size()) == result.records, "one line per record read");
     for (const auto& line : log) {
         require(line.find("*BAD*") == std::string::npos, "log.adi holds no marker", line);
-        require(tests::parseRecordLine(line).has_value(), "every clean fragment declares its length", line);
+        require(tests::splitsIntoFragments(line), "every clean fragment declares its length", line);
     }
     for (const auto& line : bad) {
         require(line.find("*BAD*") != std::string::npos, "bad.adi holds only marked lines", line);
-        require(tests::splitsIntoFragments(line), "every unmarked fragment declares its length", line);
+        require(tests::splitsIntoFragments(line, tests::Markers::Skipped),
+                "every unmarked fragment declares its length", line);
     }
     if (completed) {
         const std::string trailer = "Normal end of run - processed " + std::to_string(result.records) + " records.";

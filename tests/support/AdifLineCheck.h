@@ -1,51 +1,95 @@
-// Reads the fragments of an ADIF record line back, so tests can check each declared length.
+// Reads ADIF record lines and fragments back by their declared lengths, so tests can check every length is true.
 #pragma once
 
+#include "engine/ByteBuffer.h"
+
+#include <array>
 #include <cstddef>
-#include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
-#include <vector>
+
+namespace quillon::engine {
+
+// Lets test failures print byte buffers as text.
+inline std::ostream& operator<<(std::ostream& out, const ByteBuffer& buffer)
+{
+    return out << buffer.view();
+}
+
+} // namespace quillon::engine
 
 namespace quillon::tests {
 
-struct ParsedFragment {
-    std::string tag;
-    std::size_t declaredLength = 0;
-    std::string data; // exactly declaredLength bytes after the '>'
-};
+inline constexpr std::array<std::string_view, 18> kOutputTags{
+    "QSO_DATE", "TIME_ON", "CALL",     "BAND",     "FREQ",  "MODE", "RST_SENT", "RST_RCVD", "NAME",
+    "COMMENT",  "DXCC",    "QSL_SENT", "QSL_RCVD", "STATE", "IOTA", "CNTY",     "CQZ",      "QTH"};
 
-// Splits "<TAG:n>data <TAG:n>data <EOR>" by the declared lengths. Returns nothing when the line does not parse:
-// a tag without its length, data running past the line, or a fragment not followed by one space.
-inline std::optional<std::vector<ParsedFragment>> parseRecordLine(std::string_view line)
+// The fields whose problem marker declares 5, covering "*BAD*" only, and is followed by free text.
+inline bool carriesFixedMarker(std::string_view tag)
 {
-    std::vector<ParsedFragment> fragments;
-    std::size_t at = 0;
-    while (line.substr(at) != "<EOR>") {
-        if (at >= line.size() || line[at] != '<') {
-            return std::nullopt;
+    for (std::string_view marked : {"QSO_DATE", "TIME_ON", "CALL", "MODE", "DXCC", "STATE", "IOTA", "CNTY"}) {
+        if (tag == marked) {
+            return true;
         }
-        const auto colon = line.find(':', at);
-        const auto close = line.find('>', at);
-        if (colon == std::string_view::npos || close == std::string_view::npos || colon > close) {
-            return std::nullopt;
-        }
-        ParsedFragment fragment;
-        fragment.tag = std::string(line.substr(at + 1, colon - at - 1));
-        const std::string digits(line.substr(colon + 1, close - colon - 1));
-        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) {
-            return std::nullopt;
-        }
-        fragment.declaredLength = std::stoul(digits);
-        const auto dataStart = close + 1;
-        if (dataStart + fragment.declaredLength + 1 > line.size() || line[dataStart + fragment.declaredLength] != ' ') {
-            return std::nullopt;
-        }
-        fragment.data = std::string(line.substr(dataStart, fragment.declaredLength));
-        fragments.push_back(std::move(fragment));
-        at = dataStart + fragments.back().declaredLength + 1;
     }
-    return fragments;
+    return false;
+}
+
+enum class Markers { Refused, Skipped };
+
+// True when `line` from `at` on splits into fragments of the output fields from `firstField` on, in order, each
+// "<TAG:n>" followed by n bytes and one space, then "<EOR>". With Markers::Skipped a fixed problem marker may
+// carry any text up to the next fragment; every other fragment must still have its true length.
+inline bool splitsIntoFragments(std::string_view line, Markers markers = Markers::Refused, std::size_t at = 0,
+                                std::size_t firstField = 0)
+{
+    if (line.substr(at) == "<EOR>") {
+        return true;
+    }
+    const auto colon = line.find(':', at);
+    const auto close = line.find('>', at);
+    if (at >= line.size() || line[at] != '<' || colon == std::string_view::npos || close == std::string_view::npos ||
+        colon > close || close == colon + 1 || close - colon > 10) {
+        return false;
+    }
+    const std::string_view tag = line.substr(at + 1, colon - at - 1);
+    std::size_t field = firstField;
+    while (field < kOutputTags.size() && kOutputTags[field] != tag) {
+        ++field;
+    }
+    std::size_t length = 0;
+    for (const char digit : line.substr(colon + 1, close - colon - 1)) {
+        if (digit < '0' || digit > '9') {
+            return false;
+        }
+        length = length * 10 + static_cast<std::size_t>(digit - '0');
+    }
+    const std::size_t end = close + 1 + length;
+    if (field == kOutputTags.size() || end >= line.size()) {
+        return false;
+    }
+    if (markers == Markers::Skipped && carriesFixedMarker(tag) && line.substr(close + 1, length) == "*BAD*") {
+        for (auto next = line.find(" <", end); next != std::string_view::npos; next = line.find(" <", next + 1)) {
+            if (splitsIntoFragments(line, markers, next + 1, field + 1)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    return line[end] == ' ' && splitsIntoFragments(line, markers, end + 1, field + 1);
+}
+
+// One fragment "<TAG:n>data " that declares the byte length of its data.
+inline bool declaresItsDataLength(std::string_view fragment)
+{
+    return splitsIntoFragments(std::string(fragment) + "<EOR>");
+}
+
+// Every fragment except the empty one and the fixed markers.
+inline bool hasHonestLength(std::string_view fragment)
+{
+    return !fragment.empty() && fragment.find("*BAD*") == std::string_view::npos;
 }
 
 } // namespace quillon::tests
