@@ -15,22 +15,8 @@ Environment: QUILLON_BENCH_RUNS (timed runs per figure, best taken; default 3),
 EOF
 }
 
-contacts=1000000
-quick=${QUILLON_BENCH_QUICK:-0}
-keep=0
-
-while (($# > 0)); do
-    case $1 in
-        --quick) quick=1 ;;
-        --keep) keep=1 ;;
-        -h | --help) usage; exit 0 ;;
-        *[!0-9]* | '') usage >&2; exit 2 ;;
-        *) contacts=$1 ;;
-    esac
-    shift
-done
-
 source "$(dirname "${BASH_SOURCE[0]}")/bench-common.sh"
+parseArguments "$@"
 work=$root/bench/out
 buildRelease
 

@@ -17,19 +17,8 @@ Goal: the window run within 1.5x quillon-convert, and no event waiting more than
 EOF_USAGE
 }
 
-contacts=1000000
-keep=0
-while (($# > 0)); do
-    case $1 in
-        --keep) keep=1 ;;
-        -h | --help) usage; exit 0 ;;
-        *[!0-9]* | '') usage >&2; exit 2 ;;
-        *) contacts=$1 ;;
-    esac
-    shift
-done
-
 source "$(dirname "${BASH_SOURCE[0]}")/bench-common.sh"
+parseArguments "$@"
 windowBench=$root/build/release/bench/quillon-window-bench
 work=$root/bench/out/window
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}

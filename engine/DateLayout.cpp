@@ -9,11 +9,6 @@ namespace {
 constexpr std::array<std::string_view, 4> kLayoutNames{"YY-MM-DD", "MM-DD-YY", "YY-DD-MM", "DD-MM-YY"};
 }
 
-std::string_view dateLayoutName(DateLayout layout)
-{
-    return kLayoutNames[static_cast<std::size_t>(layout)];
-}
-
 std::optional<DateLayout> dateLayoutFromName(std::string_view name)
 {
     for (std::size_t i = 0; i < kLayoutNames.size(); ++i) {

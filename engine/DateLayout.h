@@ -10,8 +10,7 @@ enum class DateLayout { YyMmDd, MmDdYy, YyDdMm, DdMmYy };
 
 enum class BandFormat { Meters, Mhz };
 
-// "YY-MM-DD", "MM-DD-YY", "YY-DD-MM" or "DD-MM-YY".
-std::string_view dateLayoutName(DateLayout layout);
+// The layout the user names "YY-MM-DD", "MM-DD-YY", "YY-DD-MM" or "DD-MM-YY".
 std::optional<DateLayout> dateLayoutFromName(std::string_view name);
 
 // Where the run learns the user's current choices. It is asked afresh for every record, so a change made

@@ -3,16 +3,6 @@
 
 namespace quillon::engine {
 
-std::string_view trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 void trimBlanksInPlace(ByteBuffer& text)
 {
     const std::string_view view = text.view();

@@ -9,7 +9,6 @@
 namespace quillon::engine {
 
 // Drops leading and trailing space characters (only the space, 0x20).
-std::string_view trimmed(std::string_view text);
 void trimBlanksInPlace(ByteBuffer& text);
 
 // Most fields have no blank at either end; those are left without a call.

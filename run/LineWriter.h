@@ -28,8 +28,6 @@ public:
     // Writes what is buffered now. Returns false if that or any earlier write failed.
     bool flush();
 
-    bool isOpen() const { return m_file != nullptr; }
-
 private:
     std::unique_ptr<OutputFile> m_file;
     engine::ByteBuffer m_buffer;

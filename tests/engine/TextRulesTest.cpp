@@ -17,7 +17,6 @@ TEST(TextRulesTest, TrimDropsOnlySpaces)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input);
-        EXPECT_EQ(trimmed(c.input), c.expected);
         ByteBuffer inPlace = c.input;
         trimInPlace(inPlace);
         EXPECT_EQ(inPlace, c.expected);

@@ -124,14 +124,6 @@ TEST_F(ConversionRunTest, ThreeRecordsOneBad)
     expectIdleAndClosed();
 }
 
-TEST_F(ConversionRunTest, OneRecordIsCountedInBothTrailers)
-{
-    writeInput(badRecord());
-    conversion.start();
-    EXPECT_EQ(logAdi(), kLogPreamble + trailer(1));
-    EXPECT_TRUE(badAdi().ends_with("<EOR>\r\n" + trailer(1)));
-}
-
 TEST_F(ConversionRunTest, TitleLineIsTheCaptionAsShown)
 {
     host.captionText = "  Some other caption ";
