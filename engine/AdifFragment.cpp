@@ -3,19 +3,18 @@
 
 namespace quillon::engine {
 
-void startFragment(AdifFragment& fragment, std::string_view tag, std::size_t dataLength)
+void startFragment(AdifFragment& fragment, const AdifTag& tag, std::size_t dataLength)
 {
     const LengthText length(dataLength);
     fragment.clear();
-    writeTag(fragment.extend(tag.size() + length.size() + 3), tag, length);
+    writeTag(fragment.extend(tag.opening().size() + length.size() + 1), tag, length);
 }
 
-void makeMarkedFragment(AdifFragment& fragment, std::string_view tag, std::string_view value)
+void makeMarkedFragment(AdifFragment& fragment, const AdifTag& tag, std::string_view value)
 {
     fragment.clear();
-    fragment += '<';
-    fragment += tag;
-    fragment += ":5>";
+    fragment += tag.opening();
+    fragment += "5>";
     fragment += kBadMarker;
     fragment += ' ';
     fragment += value;

@@ -1,15 +1,27 @@
 // Joining the fragments of one record into its line.
 #include "engine/AdifOutputSet.h"
 
+#include <cstring>
+#include <string_view>
+
 namespace quillon::engine {
 
+// The line is sized once; each fragment then goes in as one block move, its overrun covered by the line's spare
+// room and overwritten by the next fragment.
 void AdifOutputSet::buildRecordLine(ByteBuffer& line) const
 {
-    line.clear();
+    constexpr std::string_view kEndOfRecord = "<EOR>";
+    std::size_t size = kEndOfRecord.size();
     for (const auto& fragment : m_fragments) {
-        line += fragment;
+        size += fragment.size();
     }
-    line += "<EOR>";
+    line.clear();
+    char* out = line.extend(size);
+    for (const auto& fragment : m_fragments) {
+        ByteBuffer::copyPadded(out, fragment.data(), fragment.size());
+        out += fragment.size();
+    }
+    std::memcpy(out, kEndOfRecord.data(), kEndOfRecord.size());
 }
 
 void AdifOutputSet::clear()

@@ -14,6 +14,10 @@ namespace quillon::engine {
 class ByteBuffer
 {
 public:
+    // Every buffer keeps this many bytes to spare after its last byte, readable and writable, so short runs are
+    // moved as one fixed-size block instead of byte counts that the processor cannot predict.
+    static constexpr std::size_t kSlack = 32;
+
     ByteBuffer() = default;
     ByteBuffer(std::string_view bytes) { append(bytes); }
     ByteBuffer(const char* text)
@@ -35,30 +39,49 @@ public:
         }
         return *this;
     }
-    ByteBuffer(ByteBuffer&&) noexcept = default;
-    ByteBuffer& operator=(ByteBuffer&&) noexcept = default;
+    ByteBuffer(ByteBuffer&& other) noexcept { swap(other); }
+    ByteBuffer& operator=(ByteBuffer&& other) noexcept
+    {
+        ByteBuffer gone(std::move(*this));
+        swap(other);
+        return *this;
+    }
+    ~ByteBuffer() = default;
+
+    void swap(ByteBuffer& other) noexcept
+    {
+        std::swap(m_storage, other.m_storage);
+        std::swap(m_bytes, other.m_bytes);
+        std::swap(m_size, other.m_size);
+        std::swap(m_capacity, other.m_capacity);
+    }
 
     void clear() { m_size = 0; }
     bool empty() const { return m_size == 0; }
     std::size_t size() const { return m_size; }
-    std::string_view view() const { return {m_data.get(), m_size}; }
-    char* data() { return m_data.get(); }
-    char front() const { return m_data[0]; }
-    char back() const { return m_data[m_size - 1]; }
+    std::string_view view() const { return {m_bytes, m_size}; }
+    char* data() { return m_bytes; }
+    const char* data() const { return m_bytes; }
+    char front() const { return m_bytes[0]; }
+    char back() const { return m_bytes[m_size - 1]; }
     operator std::string_view() const { return view(); }
 
-    // Makes room for `count` more bytes at the end and returns where they go; the caller fills all of them.
+    // Makes room for `count` more bytes at the end and returns where they go; the caller fills all of them and may
+    // write up to kSlack bytes beyond them. A buffer that never held bytes grows even for none, so the shared
+    // empty block is never written.
     char* extend(std::size_t count)
     {
-        if (m_capacity - m_size < count) {
+        if (m_capacity - m_size <= count) {
             grow(count);
         }
-        char* out = m_data.get() + m_size;
+        char* out = m_bytes + m_size;
         m_size += count;
         return out;
     }
 
     void append(std::string_view bytes) { copyBytes(extend(bytes.size()), bytes.data(), bytes.size()); }
+    // Like append(), for another buffer, whose spare room lets short runs go as one block.
+    void appendBuffer(const ByteBuffer& other) { copyPadded(extend(other.size()), other.data(), other.size()); }
     void append(char c) { *extend(1) = c; }
     ByteBuffer& operator+=(std::string_view bytes)
     {
@@ -75,13 +98,19 @@ public:
         clear();
         append(bytes);
     }
+    // Like assign(), for bytes that are followed by at least kSlack readable bytes (another buffer's spare room).
+    void assignPadded(const char* bytes, std::size_t count)
+    {
+        clear();
+        copyPadded(extend(count), bytes, count);
+    }
     // Keeps the first `count` bytes.
     void truncate(std::size_t count) { m_size = std::min(m_size, count); }
     // Drops the first `count` bytes.
     void removePrefix(std::size_t count)
     {
         count = std::min(m_size, count);
-        std::memmove(m_data.get(), m_data.get() + count, m_size - count);
+        std::memmove(m_bytes, m_bytes + count, m_size - count);
         m_size -= count;
     }
 
@@ -109,6 +138,17 @@ public:
         }
     }
 
+    // Copies `count` bytes where both sides have kSlack bytes to spare beyond them: a run of up to kSlack bytes
+    // is moved as one block, whatever its length.
+    static void copyPadded(char* out, const char* in, std::size_t count)
+    {
+        if (count <= kSlack) [[likely]] {
+            std::memcpy(out, in, kSlack);
+            return;
+        }
+        std::memcpy(out, in, count);
+    }
+
     friend bool operator==(const ByteBuffer& a, std::string_view b) { return a.view() == b; }
 
 private:
@@ -117,15 +157,21 @@ private:
     [[gnu::noinline]] void grow(std::size_t count)
     {
         const std::size_t capacity = std::max(m_capacity * 2, m_size + count + 64);
-        auto data = std::make_unique_for_overwrite<char[]>(capacity);
+        auto storage = std::make_unique_for_overwrite<char[]>(capacity + kSlack);
         if (m_size > 0) {
-            std::memcpy(data.get(), m_data.get(), m_size);
+            std::memcpy(storage.get(), m_bytes, m_size);
         }
-        m_data = std::move(data);
+        m_storage = std::move(storage);
+        m_bytes = m_storage.get();
         m_capacity = capacity;
     }
 
-    std::unique_ptr<char[]> m_data;
+    // An empty buffer that never held bytes reads from here, so its spare room exists too. Nothing writes to it:
+    // the first write grows the buffer.
+    alignas(kSlack) static inline char s_noBytes[kSlack] = {};
+
+    std::unique_ptr<char[]> m_storage;
+    char* m_bytes = s_noBytes;
     std::size_t m_size = 0;
     std::size_t m_capacity = 0;
 };

@@ -61,7 +61,7 @@ bool isDecimalNumber(std::string_view text)
 }
 
 // CALL and MODE: a missing value is a problem; anything else is kept as written.
-void convertRequired(FieldText& field, std::string_view tag, std::string_view missingMarker, AdifFragment& fragment)
+void convertRequired(FieldText& field, const AdifTag& tag, std::string_view missingMarker, AdifFragment& fragment)
 {
     if (isBlank(field)) {
         fragment.assign(missingMarker);
@@ -97,7 +97,7 @@ void convertDxcc(FieldText& dxcc, AdifFragment& fragment)
     makeFragment(fragment, "DXCC", dxcc); // the number is written as the user wrote it
 }
 
-void convertQsl(FieldText& qsl, std::string_view tag, AdifFragment& fragment)
+void convertQsl(FieldText& qsl, const AdifTag& tag, AdifFragment& fragment)
 {
     upperCaseInPlace(qsl);
     applyPlainRule(qsl, tag, fragment);

@@ -14,7 +14,7 @@ namespace quillon::engine {
 void convertCall(FieldText& call, AdifFragment& fragment);
 void convertMode(FieldText& mode, AdifFragment& fragment);
 void convertDxcc(FieldText& dxcc, AdifFragment& fragment);
-void convertQsl(FieldText& qsl, std::string_view tag, AdifFragment& fragment);
+void convertQsl(FieldText& qsl, const AdifTag& tag, AdifFragment& fragment);
 void convertState(FieldText& state, AdifFragment& fragment);
 void convertIota(FieldText& iota, AdifFragment& fragment);
 // Uses STATE as convertState left it.

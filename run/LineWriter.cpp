@@ -5,6 +5,7 @@ namespace quillon::run {
 
 LineWriter::LineWriter(std::unique_ptr<OutputFile> file, std::size_t bufferSize)
     : m_file(std::move(file))
+    , m_behind(*m_file)
     , m_bufferSize(bufferSize)
 {
 }
@@ -21,7 +22,10 @@ bool LineWriter::writeLine(std::string_view text)
     }
     m_buffer += text;
     m_buffer += "\r\n";
-    return m_buffer.size() < m_bufferSize || flush();
+    if (m_buffer.size() >= m_bufferSize && !m_behind.handOver(m_buffer)) {
+        m_failed = true;
+    }
+    return !m_failed;
 }
 
 bool LineWriter::close()
@@ -37,7 +41,7 @@ bool LineWriter::close()
 
 bool LineWriter::flush()
 {
-    if (!m_buffer.empty() && (!m_file || !m_file->write(m_buffer.view()))) {
+    if (!m_file || (!m_buffer.empty() && !m_behind.handOver(m_buffer)) || !m_behind.finish()) {
         m_failed = true;
     }
     m_buffer.clear();

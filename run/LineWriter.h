@@ -3,6 +3,7 @@
 
 #include "engine/ByteBuffer.h"
 #include "run/FileSystem.h"
+#include "run/WriteBehind.h"
 
 #include <memory>
 #include <string>
@@ -18,18 +19,20 @@ public:
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
 
-    // Appends the text and CR LF. Returns false once any write to the file has failed.
+    // Appends the text and CR LF. A full buffer goes to the writing thread while the next one fills. Returns false
+    // once any write to the file has failed.
     bool writeLine(std::string_view text);
 
     // Writes what is buffered and closes the file. Returns false if that or any earlier write failed.
     // Closing a closed writer does nothing and returns true.
     bool close();
 
-    // Writes what is buffered now. Returns false if that or any earlier write failed.
+    // Writes what is buffered now and waits until it is written. Returns false if that or any earlier write failed.
     bool flush();
 
 private:
     std::unique_ptr<OutputFile> m_file;
+    WriteBehind m_behind;
     engine::ByteBuffer m_buffer;
     std::size_t m_bufferSize;
     bool m_failed = false;

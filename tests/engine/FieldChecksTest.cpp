@@ -133,9 +133,9 @@ const std::vector<FieldTable>& fieldTables()
 // The QSL checks have no missing marker: a blank QSL gives no fragment.
 TEST(FieldChecksTest, BlankQslGivesNoFragment)
 {
-    for (const char* tag : {"QSL_SENT", "QSL_RCVD"}) {
+    for (const AdifTag& tag : {AdifTag("QSL_SENT"), AdifTag("QSL_RCVD")}) {
         for (const char* input : {"", "   "}) {
-            SCOPED_TRACE(std::string(tag) + " [" + input + "]");
+            SCOPED_TRACE(std::string(tag.opening()) + " [" + input + "]");
             FieldText qsl = input;
             AdifFragment fragment = "left over";
             convertQsl(qsl, tag, fragment);
