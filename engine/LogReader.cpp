@@ -1,7 +1,10 @@
 // The field stream of log.asc, read through one fixed buffer.
 #include "engine/LogReader.h"
 
+#include "engine/LineFields.h"
 #include "engine/StopBytes.h"
+
+#include <algorithm>
 
 namespace quillon::engine {
 
@@ -12,11 +15,15 @@ constexpr int kInputEnd = -1;
 constexpr StopBytes kEndsUnquoted{',', '\r', '\n'};
 constexpr StopBytes kEndsQuoted{'"', '\r', '\n'};
 
+// The scans read ahead of the buffered bytes and the fields are copied out in blocks, so the buffer keeps this
+// much room after its end.
+constexpr std::size_t kSpareBytes = std::max({StopBytes::kReadAhead, ByteBuffer::kSlack, LineFields::kReadAhead});
+
 } // namespace
 
 LogReader::LogReader(ByteSource& source, std::size_t bufferSize)
     : m_source(source)
-    , m_buffer(new char[bufferSize + StopBytes::kReadAhead]())
+    , m_buffer(new char[bufferSize + kSpareBytes]())
     , m_capacity(bufferSize)
 {
 }
@@ -29,6 +36,9 @@ bool LogReader::atEnd()
 
 ReadResult LogReader::readRecord(ContactRecord& record)
 {
+    if (readWholeLine(record)) {
+        return ReadResult::Complete;
+    }
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         FieldText& field = record.atInputPosition(i);
         if (readPlainField(field)) {
@@ -45,7 +55,22 @@ ReadResult LogReader::readRecord(ContactRecord& record)
     return ReadResult::Complete;
 }
 
-// The common case in one pass over the buffer: an unquoted field that ends, with its comma or line end, inside
+// The common case: the record is one whole buffered line. Returns false, having consumed nothing, for anything
+// else.
+bool LogReader::readWholeLine(ContactRecord& record)
+{
+    const char* const line = m_buffer.get() + m_pos;
+    if (!m_atLineStart || !m_lineFields.split(line, m_buffer.get() + m_end)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        record.atInputPosition(i).assignPadded(line + m_lineFields.start(i), m_lineFields.size(i));
+    }
+    m_pos += m_lineFields.lineLength();
+    return true;
+}
+
+// A field in one pass over the buffer: an unquoted field that ends, with its comma or line end, inside
 // what is buffered. Works on local pointers so nothing is reloaded after each copy. Returns false, having
 // consumed nothing, for anything else.
 [[gnu::always_inline]] inline bool LogReader::readPlainField(FieldText& field)
@@ -63,7 +88,7 @@ ReadResult LogReader::readRecord(ContactRecord& record)
     if (stop == end || (*stop == '\r' && stop + 1 == end)) {
         return false; // the ending is not in the buffer yet, or a CR whose LF may follow
     }
-    field.assign({start, static_cast<std::size_t>(stop - start)});
+    field.assignPadded(start, static_cast<std::size_t>(stop - start));
     const char* next = stop + 1;
     if (*stop == '\r' && *next == '\n') {
         ++next;

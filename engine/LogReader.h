@@ -3,6 +3,7 @@
 
 #include "engine/ByteSource.h"
 #include "engine/ContactRecord.h"
+#include "engine/LineFields.h"
 
 #include <memory>
 #include <string>
@@ -36,6 +37,7 @@ public:
 private:
     enum class Ending { Comma, LineEnd, InputEnd };
 
+    bool readWholeLine(ContactRecord& record);
     bool readPlainField(FieldText& field);
     bool readAnyField(FieldText& field);
     void skipBlanks();
@@ -54,6 +56,7 @@ private:
     bool m_sourceDone = false;
     bool m_failed = false;
     bool m_atLineStart = true;
+    LineFields m_lineFields;
 };
 
 } // namespace quillon::engine

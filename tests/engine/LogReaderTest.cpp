@@ -68,6 +68,8 @@ std::vector<ReaderCase> readerCases()
     Fields shortLine = numbered("s", 17);
     Fields shifted = shortLine;
     shifted.push_back("b1");
+    Fields carried = numbered("d", 17);
+    carried.insert(carried.begin(), "c");
     std::string rawA = logLine(a);
     rawA.erase(rawA.size() - 2);
     return {
@@ -110,6 +112,26 @@ std::vector<ReaderCase> readerCases()
          {shifted},
          ReadResult::InputExhausted},
         {"input ends inside the last record", logLine(a) + logLine(shortLine), {a}, ReadResult::InputExhausted},
+        {"a quote inside an unquoted field is a plain byte",
+         logLine(withField(a, 6, "Bob \"the\" Smith")),
+         {withField(a, 6, "Bob \"the\" Smith")},
+         ReadResult::Complete},
+        {"fields and a quoted comma across 64-byte steps",
+         logLine(withField(withField(a, 0, std::string(61, 'x')), 1, "\"" + std::string(70, 'y') + ",z\"")),
+         {withField(withField(a, 0, std::string(61, 'x')), 1, std::string(70, 'y') + ",z")},
+         ReadResult::Complete},
+        {"a line longer than 512 bytes",
+         logLine(withField(a, 9, std::string(600, 'n'))) + logLine(b),
+         {withField(a, 9, std::string(600, 'n')), b},
+         ReadResult::Complete},
+        {"19 fields on a line: the 19th starts the next record",
+         rawA + ",c\r\n" + logLine(numbered("d", 17)),
+         {a, carried},
+         ReadResult::Complete},
+        {"a lone CR in the middle of a line ends it",
+         rawA.substr(0, rawA.find(",a10")) + "\r" + rawA.substr(rawA.find(",a10") + 1) + "\r\n",
+         {a},
+         ReadResult::Complete},
         {"bytes above 0x7F and NUL pass through",
          logLine(withField(a, 6, std::string("J\xc3\xbcrgen\x00\xff", 9))),
          {withField(a, 6, std::string("J\xc3\xbcrgen\x00\xff", 9))},
@@ -120,9 +142,12 @@ std::vector<ReaderCase> readerCases()
 TEST(LogReaderTest, ReadsRecordsWhateverTheBufferSize)
 {
     for (const auto& c : readerCases()) {
-        for (std::size_t bufferSize : {std::size_t{1}, std::size_t{2}, std::size_t{7}, std::size_t{4096}}) {
-            SCOPED_TRACE(std::string(c.name) + ", buffer " + std::to_string(bufferSize));
-            const ReadOutcome outcome = readAll(c.input, bufferSize, 3);
+        // Small buffers and reads take every field on its own; a buffer holding whole lines splits each line at once.
+        const std::pair<std::size_t, std::size_t> sizes[] = {{1, 3}, {2, 3}, {7, 3}, {4096, 3}, {4096, 1 << 20}};
+        for (const auto& [bufferSize, chunk] : sizes) {
+            SCOPED_TRACE(std::string(c.name) + ", buffer " + std::to_string(bufferSize) + ", reads of " +
+                         std::to_string(chunk));
+            const ReadOutcome outcome = readAll(c.input, bufferSize, chunk);
             EXPECT_EQ(outcome.records, c.records);
             EXPECT_EQ(outcome.last, c.last);
         }
