@@ -59,6 +59,7 @@ public:
     void clear() { m_size = 0; }
     bool empty() const { return m_size == 0; }
     std::size_t size() const { return m_size; }
+    std::size_t capacity() const { return m_capacity; }
     std::string_view view() const { return {m_bytes, m_size}; }
     char* data() { return m_bytes; }
     const char* data() const { return m_bytes; }

@@ -36,6 +36,7 @@ bool LogReader::atEnd()
 
 ReadResult LogReader::readRecord(ContactRecord& record)
 {
+    m_fieldsWritten = kFieldCount;
     if (readWholeLine(record)) {
         return ReadResult::Complete;
     }
@@ -44,6 +45,7 @@ ReadResult LogReader::readRecord(ContactRecord& record)
         if (readPlainField(field)) {
             continue;
         }
+        m_fieldsWritten = i + 1;
         const bool read = readAnyField(field);
         if (m_failed) {
             return ReadResult::InputError;
@@ -52,21 +54,31 @@ ReadResult LogReader::readRecord(ContactRecord& record)
             return ReadResult::InputExhausted;
         }
     }
+    m_fieldsWritten = kFieldCount;
     return ReadResult::Complete;
+}
+
+const char* LogReader::takeWholeLine()
+{
+    const char* const line = m_buffer.get() + m_pos;
+    if (!m_atLineStart || !m_lineFields.split(line, m_buffer.get() + m_end)) {
+        return nullptr;
+    }
+    m_pos += m_lineFields.lineLength();
+    return line;
 }
 
 // The common case: the record is one whole buffered line. Returns false, having consumed nothing, for anything
 // else.
 bool LogReader::readWholeLine(ContactRecord& record)
 {
-    const char* const line = m_buffer.get() + m_pos;
-    if (!m_atLineStart || !m_lineFields.split(line, m_buffer.get() + m_end)) {
+    const char* const line = takeWholeLine();
+    if (line == nullptr) {
         return false;
     }
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         record.atInputPosition(i).assignPadded(line + m_lineFields.start(i), m_lineFields.size(i));
     }
-    m_pos += m_lineFields.lineLength();
     return true;
 }
 

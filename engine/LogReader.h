@@ -34,6 +34,15 @@ public:
     // Reads the next 18 fields into the record. After a failure the fields read so far stay in the record.
     ReadResult readRecord(ContactRecord& record);
 
+    // How many fields, from the first, the last readRecord() wrote to: all 18 unless it failed.
+    std::size_t fieldsWritten() const { return m_fieldsWritten; }
+
+    // When the next record is one whole buffered line (the common case), takes it and returns where it starts;
+    // lineFields() then tells where its fields are. Both stay valid until the next read. Returns null, having
+    // taken nothing, for anything else.
+    const char* takeWholeLine();
+    const LineFields& lineFields() const { return m_lineFields; }
+
 private:
     enum class Ending { Comma, LineEnd, InputEnd };
 
@@ -56,6 +65,7 @@ private:
     bool m_sourceDone = false;
     bool m_failed = false;
     bool m_atLineStart = true;
+    std::size_t m_fieldsWritten = 0;
     LineFields m_lineFields;
 };
 

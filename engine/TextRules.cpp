@@ -1,6 +1,10 @@
 // Trimming, emptiness and ASCII upper-casing of field values.
 #include "engine/TextRules.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace quillon::engine {
 
 void trimBlanksInPlace(ByteBuffer& text)
@@ -15,7 +19,7 @@ void trimBlanksInPlace(ByteBuffer& text)
     text.removePrefix(view.find_first_not_of(' '));
 }
 
-bool isBlank(std::string_view text)
+bool isAllSpaces(std::string_view text)
 {
     return text.find_first_not_of(' ') == std::string_view::npos;
 }
@@ -35,7 +39,22 @@ void upperCaseBytes(char* bytes, std::size_t count)
 
 void upperCaseInPlace(ByteBuffer& text)
 {
+#ifdef __SSE2__
+    static_assert(ByteBuffer::kSlack >= 16);
+    // Bytes a-z are the ones that, moved down by 'a' and into signed range, fall below -128 + 26.
+    const __m128i shift = _mm_set1_epi8(static_cast<char>(-128 - 'a'));
+    const __m128i limit = _mm_set1_epi8(static_cast<char>(-128 + 26));
+    const __m128i caseBit = _mm_set1_epi8(0x20);
+    char* bytes = text.data();
+    for (std::size_t i = 0; i < text.size(); i += 16) {
+        auto* at = reinterpret_cast<__m128i*>(bytes + i);
+        const __m128i block = _mm_loadu_si128(at);
+        const __m128i lower = _mm_cmplt_epi8(_mm_add_epi8(block, shift), limit);
+        _mm_storeu_si128(at, _mm_xor_si128(block, _mm_and_si128(lower, caseBit)));
+    }
+#else
     upperCaseBytes(text.data(), text.size());
+#endif
 }
 
 void upperCaseInPlace(std::string& text)

@@ -20,10 +20,19 @@ inline void trimInPlace(ByteBuffer& text)
     trimBlanksInPlace(text);
 }
 
-// A field is absent when nothing but spaces is left of it.
-bool isBlank(std::string_view text);
+bool isAllSpaces(std::string_view text);
 
-// Upper-cases the ASCII letters a-z only, so UTF-8 and Latin-1 bytes pass through unchanged.
+// A field is absent when nothing but spaces is left of it. Most fields start with something else.
+inline bool isBlank(std::string_view text)
+{
+    if (!text.empty() && text.front() != ' ') {
+        return false;
+    }
+    return isAllSpaces(text);
+}
+
+// Upper-cases the ASCII letters a-z only, so UTF-8 and Latin-1 bytes pass through unchanged. A buffer is done
+// sixteen bytes at a time, its spare room taking the overrun.
 void upperCaseInPlace(ByteBuffer& text);
 void upperCaseInPlace(std::string& text);
 

@@ -2,12 +2,12 @@
 #pragma once
 
 #include "engine/ContactRecord.h"
-#include "engine/LogReader.h"
 #include "engine/RecordConverter.h"
 #include "run/Clock.h"
 #include "run/FileSystem.h"
 #include "run/LineWriter.h"
 #include "run/LocaleNames.h"
+#include "run/ReadAhead.h"
 #include "run/RunHost.h"
 #include "run/RunTexts.h"
 
@@ -85,7 +85,7 @@ private:
     bool m_openingResult = false;
     std::string m_inputPath;
     std::unique_ptr<InputFile> m_input;
-    std::optional<engine::LogReader> m_reader;
+    std::optional<ReadAhead> m_reader;
     std::array<std::optional<LineWriter>, 2> m_outputs;
     engine::ContactRecord m_record;
     engine::RecordConverter m_converter;

@@ -1,0 +1,185 @@
+// The reading thread, the packing of records and the hand-over of blocks.
+#include "run/ReadAhead.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace quillon::run {
+
+namespace {
+
+// A block is handed over once it holds this much; a record is never split between blocks.
+constexpr std::size_t kBlockTarget = 64 * 1024;
+// A block that had to grow past this for a very long record is given back once it has been used.
+constexpr std::size_t kLargestKeptBlock = 4 * kBlockTarget;
+
+using FieldLength = std::uint32_t;
+
+// Both sources of the bytes keep spare room after them, so each field goes as a block move.
+void packField(const char* field, std::size_t size, engine::ByteBuffer& bytes)
+{
+    const auto length = static_cast<FieldLength>(size);
+    char* out = bytes.extend(sizeof length + size);
+    std::memcpy(out, &length, sizeof length);
+    engine::ByteBuffer::copyPadded(out + sizeof length, field, size);
+}
+
+void packLine(const char* line, const engine::LineFields& fields, engine::ByteBuffer& bytes)
+{
+    for (std::size_t i = 0; i < engine::kFieldCount; ++i) {
+        packField(line + fields.start(i), fields.size(i), bytes);
+    }
+}
+
+void packRecord(const engine::ContactRecord& record, engine::ByteBuffer& bytes)
+{
+    for (std::size_t i = 0; i < engine::kFieldCount; ++i) {
+        const engine::FieldText& field = record[static_cast<engine::Field>(i)];
+        packField(field.data(), field.size(), bytes);
+    }
+}
+
+} // namespace
+
+ReadAhead::ReadAhead(engine::ByteSource& source)
+    : m_reader(source)
+    , m_thread([this] { readLoop(); })
+{
+}
+
+ReadAhead::~ReadAhead()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_changed.notify_all();
+    m_thread.join();
+}
+
+bool ReadAhead::atEnd()
+{
+    const Block& block = currentBlock();
+    return m_taken == block.complete && block.last && block.ending == engine::ReadResult::Complete;
+}
+
+engine::ReadResult ReadAhead::readRecord(engine::ContactRecord& record)
+{
+    Block& block = currentBlock();
+    if (m_taken == block.complete) {
+        // Only the last block runs out: the reading has ended at the end of the input or at a failure.
+        if (block.ending == engine::ReadResult::Complete || m_endingTaken) {
+            return engine::ReadResult::InputExhausted;
+        }
+        // The reading thread has stopped, so its record can be handed over as it is, however long its fields.
+        for (std::size_t i = 0; i < block.fieldsWritten; ++i) {
+            record.atInputPosition(i).swap(m_reading.atInputPosition(i));
+        }
+        m_endingTaken = true;
+        return block.ending;
+    }
+    unpack(block, record);
+    ++m_taken;
+    if (m_taken == block.complete && !block.last) {
+        moveToNextBlock();
+    }
+    return engine::ReadResult::Complete;
+}
+
+void ReadAhead::unpack(const Block& block, engine::ContactRecord& record)
+{
+    const char* at = block.bytes.data() + m_offset;
+    for (std::size_t i = 0; i < engine::kFieldCount; ++i) {
+        FieldLength length;
+        std::memcpy(&length, at, sizeof length);
+        at += sizeof length;
+        // The packed bytes run on past each field, and the block keeps spare room after the last one.
+        record.atInputPosition(i).assignPadded(at, length);
+        at += length;
+    }
+    m_offset = static_cast<std::size_t>(at - block.bytes.data());
+}
+
+// Waits until the block the caller is on has been filled. The lock is taken only when the reading is behind.
+ReadAhead::Block& ReadAhead::currentBlock()
+{
+    Block& block = m_blocks[m_current];
+    if (!m_currentFilled) {
+        if (!block.filled.load(std::memory_order_acquire)) {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [&block] { return block.filled.load(); });
+        }
+        m_currentFilled = true;
+    }
+    return block;
+}
+
+// Gives a used-up block back to the reading thread and goes on with the next one.
+void ReadAhead::moveToNextBlock()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_blocks[m_current].filled.store(false);
+    }
+    m_changed.notify_all();
+    m_current = (m_current + 1) % kBlocks;
+    m_taken = 0;
+    m_offset = 0;
+    m_currentFilled = false;
+}
+
+void ReadAhead::readLoop()
+{
+    for (std::size_t index = 0;; index = (index + 1) % kBlocks) {
+        Block& block = m_blocks[index];
+        {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [this, &block] { return !block.filled.load() || m_stopping; });
+            if (m_stopping) {
+                return;
+            }
+        }
+        fill(block);
+        {
+            std::lock_guard lock(m_mutex);
+            block.filled.store(true, std::memory_order_release);
+        }
+        m_changed.notify_all();
+        if (block.last) {
+            return;
+        }
+    }
+}
+
+// Packs records until the block holds its share, the input ends or a read fails.
+void ReadAhead::fill(Block& block)
+{
+    if (block.bytes.capacity() > kLargestKeptBlock) {
+        block.bytes = engine::ByteBuffer();
+    }
+    block.bytes.clear();
+    block.complete = 0;
+    while (block.bytes.size() < kBlockTarget) {
+        if (const char* line = m_reader.takeWholeLine()) {
+            packLine(line, m_reader.lineFields(), block.bytes);
+            ++block.complete;
+            continue;
+        }
+        if (m_reader.atEnd()) {
+            block.last = true;
+            block.ending = engine::ReadResult::Complete;
+            return;
+        }
+        const engine::ReadResult result = m_reader.readRecord(m_reading);
+        if (result != engine::ReadResult::Complete) {
+            block.last = true;
+            block.ending = result;
+            block.fieldsWritten = m_reader.fieldsWritten();
+            return;
+        }
+        packRecord(m_reading, block.bytes);
+        ++block.complete;
+    }
+}
+
+} // namespace quillon::run
