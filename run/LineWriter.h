@@ -14,7 +14,7 @@ namespace quillon::run {
 class LineWriter
 {
 public:
-    explicit LineWriter(std::unique_ptr<OutputFile> file, std::size_t bufferSize = 256 * 1024);
+    explicit LineWriter(std::unique_ptr<OutputFile> file, std::size_t bufferSize = 1024 * 1024);
     ~LineWriter();
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;

@@ -9,7 +9,7 @@ namespace quillon::run {
 namespace {
 
 // A block is handed over once it holds this much; a record is never split between blocks.
-constexpr std::size_t kBlockTarget = 64 * 1024;
+constexpr std::size_t kBlockTarget = 256 * 1024;
 // A block that had to grow past this for a very long record is given back once it has been used.
 constexpr std::size_t kLargestKeptBlock = 4 * kBlockTarget;
 
