@@ -39,9 +39,10 @@ bool LineWriter::close()
     return flushed && closed;
 }
 
+// The rest is written here, once the writing thread is idle, so a short file never starts that thread.
 bool LineWriter::flush()
 {
-    if (!m_file || (!m_buffer.empty() && !m_behind.handOver(m_buffer)) || !m_behind.finish()) {
+    if (!m_file || !m_behind.finish() || (!m_buffer.empty() && !m_file->write(m_buffer.view()))) {
         m_failed = true;
     }
     m_buffer.clear();

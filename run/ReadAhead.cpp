@@ -41,10 +41,16 @@ void packRecord(const engine::ContactRecord& record, engine::ByteBuffer& bytes)
 
 } // namespace
 
+// The first block is read at once, here: a log that fits in it is read without starting a thread at all.
 ReadAhead::ReadAhead(engine::ByteSource& source)
     : m_reader(source)
-    , m_thread([this] { readLoop(); })
 {
+    Block& first = m_blocks[0];
+    fill(first);
+    first.filled.store(true);
+    if (!first.last) {
+        m_thread = std::thread([this] { readLoop(1); });
+    }
 }
 
 ReadAhead::~ReadAhead()
@@ -54,7 +60,9 @@ ReadAhead::~ReadAhead()
         m_stopping = true;
     }
     m_changed.notify_all();
-    m_thread.join();
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
 }
 
 bool ReadAhead::atEnd()
@@ -128,9 +136,9 @@ void ReadAhead::moveToNextBlock()
     m_currentFilled = false;
 }
 
-void ReadAhead::readLoop()
+void ReadAhead::readLoop(std::size_t index)
 {
-    for (std::size_t index = 0;; index = (index + 1) % kBlocks) {
+    for (;; index = (index + 1) % kBlocks) {
         Block& block = m_blocks[index];
         {
             std::unique_lock lock(m_mutex);

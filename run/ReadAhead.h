@@ -23,7 +23,7 @@ class ReadAhead
 {
 public:
     explicit ReadAhead(engine::ByteSource& source);
-    // Stops the reading thread and waits for it; nothing is read from the source afterwards.
+    // Stops the reading thread, if one was needed, and waits for it; nothing is read from the source afterwards.
     ~ReadAhead();
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
@@ -45,7 +45,7 @@ private:
         std::atomic<bool> filled = false; // filled and not yet used up by the caller
     };
 
-    void readLoop();
+    void readLoop(std::size_t index);
     void fill(Block& block);
     Block& currentBlock();
     void unpack(const Block& block, engine::ContactRecord& record);

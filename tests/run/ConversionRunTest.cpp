@@ -296,7 +296,8 @@ TEST_F(ConversionRunTest, OutputThatCannotBeReplacedIsNamedInTheMessage)
 
 TEST_F(ConversionRunTest, FullDiskOrFailedCloseStopsTheRunWithoutANormalEnd)
 {
-    const int records = 3000; // more than the writer buffers
+    // Enough lines for log.adi to pass its writer's buffer twice, so writes fail on the writing thread too.
+    const int records = 2 * static_cast<int>((2 << 20) / kCleanLine.size());
     const std::string input = repeated(cleanRecord() + badRecord(), records / 2);
     const std::size_t fullLog = kLogPreamble.size() + kCleanLine.size() * records / 2 + trailer(records).size();
     struct Case {
@@ -309,6 +310,8 @@ TEST_F(ConversionRunTest, FullDiskOrFailedCloseStopsTheRunWithoutANormalEnd)
         {"disk full among the records", [](auto& f) { f.writeLimit["log.adi"] = 100000; }, "Cannot write LOG.ADI",
          "log.adi"},
         {"disk full in the trailer", [&](auto& f) { f.writeLimit["log.adi"] = fullLog - 5; }, "Cannot write LOG.ADI",
+         "log.adi"},
+        {"one write among the records fails", [](auto& f) { f.failOnceAt["log.adi"] = 100000; }, "Cannot write LOG.ADI",
          "log.adi"},
         {"bad.adi fails to close", [](auto& f) { f.failClose.insert("bad.adi"); }, "Cannot write BAD.ADI", "bad.adi"},
     };
