@@ -6,22 +6,21 @@
 
 namespace quillon::engine {
 
-// The line is sized once; each fragment then goes in as one block move, its overrun covered by the line's spare
+// The line is sized once; each fragment then goes in as one block move, its overrun covered by the buffer's spare
 // room and overwritten by the next fragment.
-void AdifOutputSet::buildRecordLine(ByteBuffer& line) const
+void AdifOutputSet::appendRecordLine(ByteBuffer& out) const
 {
     constexpr std::string_view kEndOfRecord = "<EOR>";
     std::size_t size = kEndOfRecord.size();
     for (const auto& fragment : m_fragments) {
         size += fragment.size();
     }
-    line.clear();
-    char* out = line.extend(size);
+    char* at = out.extend(size);
     for (const auto& fragment : m_fragments) {
-        ByteBuffer::copyPadded(out, fragment.data(), fragment.size());
-        out += fragment.size();
+        ByteBuffer::copyPadded(at, fragment.data(), fragment.size());
+        at += fragment.size();
     }
-    std::memcpy(out, kEndOfRecord.data(), kEndOfRecord.size());
+    std::memcpy(at, kEndOfRecord.data(), kEndOfRecord.size());
 }
 
 void AdifOutputSet::clear()

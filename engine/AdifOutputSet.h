@@ -37,8 +37,9 @@ public:
     AdifFragment& operator[](OutputField field) { return m_fragments[static_cast<std::size_t>(field)]; }
     const AdifFragment& operator[](OutputField field) const { return m_fragments[static_cast<std::size_t>(field)]; }
 
-    // The record line: every fragment in output order, then "<EOR>". The line end is the writer's job.
-    void buildRecordLine(ByteBuffer& line) const;
+    // Appends the record line to `out`: every fragment in output order, then "<EOR>". The line end is the
+    // writer's job.
+    void appendRecordLine(ByteBuffer& out) const;
 
     // Empties every fragment, so nothing carries over to the next record. Capacity is kept for speed.
     void clear();

@@ -12,12 +12,19 @@ Destination destinationOf(std::string_view line)
     return line.find(kBadMarker) == std::string_view::npos ? Destination::LogFile : Destination::BadFile;
 }
 
-Destination RecordConverter::convert(ContactRecord& record, const FormatSource& formats)
+Destination RecordConverter::convert(ContactRecord& record, const FormatSource& formats, ByteBuffer& out)
 {
     convertFields(record, formats.dateLayout(), formats.bandFormat());
-    m_fragments.buildRecordLine(m_line);
+    const std::size_t start = out.size();
+    m_fragments.appendRecordLine(out);
     m_fragments.clear();
-    return destinationOf(m_line);
+    return destinationOf(out.view().substr(start));
+}
+
+Destination RecordConverter::convert(ContactRecord& record, const FormatSource& formats)
+{
+    m_line.clear();
+    return convert(record, formats, m_line);
 }
 
 // The order matters in one place only: CNTY reads STATE as the STATE conversion left it.

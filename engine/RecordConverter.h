@@ -19,10 +19,12 @@ class RecordConverter
 {
 public:
     // Converts every field of `record` (normalised values are written back into it), asking `formats` for the
-    // current date layout and band format, and builds the record line, which line() then holds.
-    Destination convert(ContactRecord& record, const FormatSource& formats);
+    // current date layout and band format, and appends the record line, without its line end, to `out`: the
+    // output buffer itself, so the line is not copied once more.
+    Destination convert(ContactRecord& record, const FormatSource& formats, ByteBuffer& out);
 
-    // The record line of the last conversion, without its line end.
+    // The same, with the line kept here; line() then holds it.
+    Destination convert(ContactRecord& record, const FormatSource& formats);
     std::string_view line() const { return m_line.view(); }
 
 private:

@@ -131,14 +131,29 @@ bool ConversionRun::convertRecord()
     }
     ++m_result.records;
     m_host.setRecordCount(m_result.records);
-    const engine::Destination destination = m_converter.convert(m_record, m_host);
-    const OutputKind kind = destination == engine::Destination::LogFile ? OutputKind::Log : OutputKind::Bad;
-    if (!output(kind)->writeLine(m_converter.line())) {
+    OutputKind kind;
+    if (!convertIntoOutput(kind)) {
         writeFailed(kind);
         return false;
     }
     ++(kind == OutputKind::Log ? m_result.logRecords : m_result.badRecords);
     return true;
+}
+
+// Most lines belong in log.adi, so each is built in that file's buffer and moved only when it turns out bad.
+// Says which file the line went to and whether it could be written.
+bool ConversionRun::convertIntoOutput(OutputKind& kind)
+{
+    LineWriter& log = *output(OutputKind::Log);
+    const engine::Destination destination = m_converter.convert(m_record, m_host, log.openLine());
+    if (destination == engine::Destination::LogFile) {
+        kind = OutputKind::Log;
+        return log.closeLine();
+    }
+    kind = OutputKind::Bad;
+    const bool written = output(kind)->writeLine(log.openLineText());
+    log.dropLine();
+    return written;
 }
 
 // Every record line is on disk before either file gets its trailer, so a disk that fills up among the records

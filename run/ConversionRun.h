@@ -65,6 +65,7 @@ private:
     bool removeOldOutput(OutputKind kind);
     bool createOutput(OutputKind kind);
     bool convertRecord();
+    bool convertIntoOutput(OutputKind& kind);
     void finishRun();
     bool openingFailed(const Message& message);
     void readingFailed(engine::ReadResult reason);

@@ -17,10 +17,22 @@ LineWriter::~LineWriter()
 
 bool LineWriter::writeLine(std::string_view text)
 {
+    openLine() += text;
+    return closeLine();
+}
+
+engine::ByteBuffer& LineWriter::openLine()
+{
+    m_lineStart = m_buffer.size();
+    return m_buffer;
+}
+
+bool LineWriter::closeLine()
+{
     if (m_failed || !m_file) {
+        dropLine();
         return false;
     }
-    m_buffer += text;
     m_buffer += "\r\n";
     if (m_buffer.size() >= m_bufferSize && !m_behind.handOver(m_buffer)) {
         m_failed = true;

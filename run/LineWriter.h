@@ -23,6 +23,13 @@ public:
     // once any write to the file has failed.
     bool writeLine(std::string_view text);
 
+    // A line built in place: openLine() gives the buffer to append its text to; closeLine() then ends it with
+    // CR LF (and returns as writeLine() does), or dropLine() takes it out again. openLineText() is its text so far.
+    engine::ByteBuffer& openLine();
+    std::string_view openLineText() const { return m_buffer.view().substr(m_lineStart); }
+    bool closeLine();
+    void dropLine() { m_buffer.truncate(m_lineStart); }
+
     // Writes what is buffered and closes the file. Returns false if that or any earlier write failed.
     // Closing a closed writer does nothing and returns true.
     bool close();
@@ -35,6 +42,7 @@ private:
     WriteBehind m_behind;
     engine::ByteBuffer m_buffer;
     std::size_t m_bufferSize;
+    std::size_t m_lineStart = 0;
     bool m_failed = false;
 };
 
