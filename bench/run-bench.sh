@@ -39,6 +39,7 @@ trap cleanUp EXIT
 # Runs the converter once in the work folder; sets wall (seconds) and rssKb (peak resident set, kB).
 convertOnce() {
     local start end
+    sync # the writeback of earlier runs' output would otherwise compete with this one
     start=$(now)
     if ! /usr/bin/time -v -o "$work/time.txt" "$converter" --date YY-MM-DD --band meters --dir "$work" \
         >"$work/summary.txt" 2>"$work/stderr.txt"; then
@@ -54,6 +55,7 @@ convertOnce() {
 # Reads the input and writes as many bytes as both outputs hold, the least any converter has to do.
 floorOnce() {
     local bytes=$1 start end
+    sync
     start=$(now)
     cat "$work/log.asc" >/dev/null
     head -c "$bytes" /dev/zero >"$work/floor.out"
