@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <system_error>
 
 namespace quillon::run {
 
@@ -42,14 +43,20 @@ void packRecord(const engine::ContactRecord& record, engine::ByteBuffer& bytes)
 } // namespace
 
 // The first block is read at once, here: a log that fits in it is read without starting a thread at all.
-ReadAhead::ReadAhead(engine::ByteSource& source)
+ReadAhead::ReadAhead(engine::ByteSource& source, bool readInBackground)
     : m_reader(source)
+    , m_readHere(!readInBackground)
 {
     Block& first = m_blocks[0];
     fill(first);
     first.filled.store(true);
-    if (!first.last) {
-        m_thread = std::thread([this] { readLoop(1); });
+    m_currentFilled = true;
+    if (!first.last && !m_readHere) {
+        try {
+            m_thread = std::thread([this] { readLoop(1); });
+        } catch (const std::system_error&) {
+            m_readHere = true; // no thread to be had: each block is read when the caller gets to it
+        }
     }
 }
 
@@ -113,7 +120,10 @@ ReadAhead::Block& ReadAhead::currentBlock()
 {
     Block& block = m_blocks[m_current];
     if (!m_currentFilled) {
-        if (!block.filled.load(std::memory_order_acquire)) {
+        if (m_readHere) {
+            fill(block);
+            block.filled.store(true);
+        } else if (!block.filled.load(std::memory_order_acquire)) {
             std::unique_lock lock(m_mutex);
             m_changed.wait(lock, [&block] { return block.filled.load(); });
         }

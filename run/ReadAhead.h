@@ -22,7 +22,9 @@ namespace quillon::run {
 class ReadAhead
 {
 public:
-    explicit ReadAhead(engine::ByteSource& source);
+    // Without `readInBackground`, or when no thread can be started, the blocks are read in the caller's thread
+    // as it gets to them.
+    explicit ReadAhead(engine::ByteSource& source, bool readInBackground = true);
     // Stops the reading thread, if one was needed, and waits for it; nothing is read from the source afterwards.
     ~ReadAhead();
     ReadAhead(const ReadAhead&) = delete;
@@ -60,6 +62,7 @@ private:
     std::size_t m_taken = 0;      // records taken from it
     std::size_t m_offset = 0;     // where the next one starts in it
     bool m_currentFilled = false; // the caller has seen the current block filled
+    bool m_readHere;              // no reading thread: the caller fills each block
     bool m_endingTaken = false;   // a record cut short has been handed over
     std::mutex m_mutex;
     std::condition_variable m_changed;

@@ -1,12 +1,14 @@
 // The writing thread of one output file.
 #include "run/WriteBehind.h"
 
+#include <system_error>
 #include <utility>
 
 namespace quillon::run {
 
-WriteBehind::WriteBehind(OutputFile& file)
+WriteBehind::WriteBehind(OutputFile& file, bool inBackground)
     : m_file(file)
+    , m_inBackground(inBackground)
 {
 }
 
@@ -36,12 +38,28 @@ bool WriteBehind::handOver(engine::ByteBuffer& buffer)
         std::swap(m_pending, buffer);
         buffer.clear();
         m_busy = true;
-        if (!m_thread.joinable()) {
-            m_thread = std::thread([this] { writeLoop(); });
+        if (!m_thread.joinable() && !startThread()) {
+            // No thread to be had: the bytes are written here and now.
+            m_failed = !m_file.write(m_pending.view());
+            m_busy = false;
+            return !m_failed;
         }
     }
     m_changed.notify_all();
     return true;
+}
+
+bool WriteBehind::startThread()
+{
+    if (!m_inBackground) {
+        return false;
+    }
+    try {
+        m_thread = std::thread([this] { writeLoop(); });
+        return true;
+    } catch (const std::system_error&) {
+        return false;
+    }
 }
 
 bool WriteBehind::finish()

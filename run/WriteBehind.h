@@ -16,7 +16,9 @@ namespace quillon::run {
 class WriteBehind
 {
 public:
-    explicit WriteBehind(OutputFile& file);
+    // Without `inBackground`, or when no thread can be started, each buffer is written in the caller's thread when
+    // it is handed over.
+    explicit WriteBehind(OutputFile& file, bool inBackground = true);
     ~WriteBehind();
     WriteBehind(const WriteBehind&) = delete;
     WriteBehind& operator=(const WriteBehind&) = delete;
@@ -29,10 +31,12 @@ public:
     bool finish();
 
 private:
+    bool startThread();
     void writeLoop();
     void waitUntilIdle(std::unique_lock<std::mutex>& lock);
 
     OutputFile& m_file;
+    bool m_inBackground;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     engine::ByteBuffer m_pending; // bytes handed over and not written yet

@@ -78,14 +78,17 @@ TEST(ReadAheadTest, GivesWhatTheReaderGives)
         {"records over several lines", "1,2,3\r\n4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n" + many},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        tests::StringSource direct(c.input, 4096, c.failAfter);
-        engine::LogReader reader(direct);
-        tests::StringSource ahead(c.input, 4096, c.failAfter);
-        ReadAhead readAhead(ahead);
-        const auto expected = steps(reader);
-        EXPECT_EQ(steps(readAhead), expected);
-        EXPECT_GT(expected.size(), 0U);
+        // Also without a thread, as when none can be started.
+        for (bool inBackground : {true, false}) {
+            SCOPED_TRACE(std::string(c.name) + (inBackground ? ", reading thread" : ", no thread"));
+            tests::StringSource direct(c.input, 4096, c.failAfter);
+            engine::LogReader reader(direct);
+            tests::StringSource ahead(c.input, 4096, c.failAfter);
+            ReadAhead readAhead(ahead, inBackground);
+            const auto expected = steps(reader);
+            EXPECT_EQ(steps(readAhead), expected);
+            EXPECT_GT(expected.size(), 0U);
+        }
     }
 }
 
