@@ -1,10 +1,14 @@
 // Feeds arbitrary bytes as log.asc through a whole run, with every date layout and band format, and checks that
-// nothing is lost or malformed: every complete record read gives one whole line in exactly one output file.
+// nothing is lost or malformed: every complete record read gives one whole line in exactly one output file. The
+// reader is also checked against itself: splitting whole lines at once must give what reading field by field
+// gives.
+#include "engine/LogReader.h"
 #include "engine/ProgramInfo.h"
 #include "run/ConversionRun.h"
 #include "tests/fuzz/MemoryFileSystem.h"
 #include "tests/run/FakeRunHost.h"
 #include "tests/support/AdifLineCheck.h"
+#include "tests/support/StringSource.h"
 #include "tests/support/TestFiles.h"
 
 #include <cstdint>
@@ -73,9 +77,32 @@ void checkRun(const std::string& input, engine::DateLayout layout, engine::BandF
 
 } // namespace
 
+// Every field of every record, and how the reading ended.
+std::string readAll(const std::string& input, std::size_t bufferSize, std::size_t readSize)
+{
+    tests::StringSource source(input, readSize);
+    engine::LogReader reader(source, bufferSize);
+    engine::ContactRecord record;
+    std::string fields;
+    while (!reader.atEnd()) {
+        const engine::ReadResult result = reader.readRecord(record);
+        fields += "[" + std::to_string(static_cast<int>(result)) + "]";
+        if (result != engine::ReadResult::Complete) {
+            break;
+        }
+        for (std::size_t i = 0; i < engine::kFieldCount; ++i) {
+            fields += std::to_string(record.atInputPosition(i).size()) + ":";
+            fields += record.atInputPosition(i).view();
+        }
+    }
+    return fields;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string input(reinterpret_cast<const char*>(data), size);
+    // A buffer of a few bytes never holds a whole line, so that reader takes every field on its own.
+    require(readAll(input, 1 << 16, 1 << 16) == readAll(input, 7, 3), "whole lines split as fields read one by one");
     for (int layout = 0; layout < 4; ++layout) {
         for (auto band : {engine::BandFormat::Meters, engine::BandFormat::Mhz}) {
             checkRun(input, static_cast<engine::DateLayout>(layout), band);
