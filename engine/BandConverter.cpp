@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string_view>
 
 namespace quillon::engine {
@@ -15,7 +14,7 @@ namespace quillon::engine {
 namespace {
 
 // Every band text in the tables is at most four characters long, so each packs into one integer together with its
-// length, and a lookup is a scan of integers instead of a string comparison per row.
+// length, and a lookup compares integers instead of strings.
 constexpr std::size_t kLongestKey = 4;
 
 constexpr std::uint64_t packKey(std::string_view text)
@@ -53,19 +52,54 @@ constexpr BandRow kMhzRows[] = {
     {"3", "80M"},  {"1", "160M"}, {"144", "2M"}, {"145", "2M"}, {"146", "2M"}, {"147", "2M"},
 };
 
-std::string_view lookUp(std::span<const BandRow> rows, std::string_view input)
+// A table's rows spread over 64 slots by a hash of their key, so a lookup nearly always reads one slot instead of
+// scanning the rows; a collision moves a row on to the next free slot. Built when the program is compiled.
+class BandTable
 {
-    if (input.size() > kLongestKey) {
-        return {};
-    }
-    const std::uint64_t key = packKey(input);
-    for (const BandRow& row : rows) {
-        if (row.key == key) {
-            return row.name;
+public:
+    template <std::size_t N> consteval explicit BandTable(const BandRow (&rows)[N])
+    {
+        static_assert(N < kSlots / 2, "the table stays at most half full, so every search soon meets a free slot");
+        for (const BandRow& row : rows) {
+            std::size_t slot = slotOf(row.key);
+            while (m_slots[slot].key != 0) {
+                slot = (slot + 1) % kSlots;
+            }
+            m_slots[slot] = Slot{row.key, row.name};
         }
     }
-    return {};
-}
+
+    std::string_view find(std::string_view input) const
+    {
+        if (input.empty() || input.size() > kLongestKey) {
+            return {};
+        }
+        const std::uint64_t key = packKey(input);
+        for (std::size_t slot = slotOf(key);; slot = (slot + 1) % kSlots) {
+            if (m_slots[slot].key == key) {
+                return m_slots[slot].name;
+            }
+            if (m_slots[slot].key == 0) {
+                return {};
+            }
+        }
+    }
+
+private:
+    static constexpr std::size_t kSlots = 64;
+
+    struct Slot {
+        std::uint64_t key = 0; // 0: free (every key holds its text's length, at least 1)
+        std::string_view name;
+    };
+
+    static constexpr std::size_t slotOf(std::uint64_t key) { return (key * 0x9E3779B97F4A7C15U) >> 58; }
+
+    Slot m_slots[kSlots] = {};
+};
+
+constexpr BandTable kMetersTable(kMetersRows);
+constexpr BandTable kMhzTable(kMhzRows);
 
 // The 70 cm band spans 420 to 450 MHz. The whole-MHz text must be digits only and is compared as a number, so
 // "0432" is in the band while "44" and "4205" are not.
@@ -89,7 +123,7 @@ bool isSeventyCentimetres(std::string_view wholeMhz)
 std::string_view metersBandName(FieldText& band)
 {
     upperCaseInPlace(band);
-    return lookUp(kMetersRows, band);
+    return kMetersTable.find(band);
 }
 
 // MHz values are cut at their first decimal point (".5" leaves nothing) and are not upper-cased.
@@ -99,7 +133,7 @@ std::string_view mhzBandName(FieldText& band)
     if (point != std::string_view::npos) {
         band.truncate(point);
     }
-    const std::string_view name = lookUp(kMhzRows, band);
+    const std::string_view name = kMhzTable.find(band);
     if (!name.empty()) {
         return name;
     }

@@ -59,6 +59,11 @@ std::string_view centuryOf(std::string_view yearPiece)
     return leadingNumberReachesPivot(yearPiece) ? "19" : "20";
 }
 
+std::string_view centuryOf(int twoDigitYear)
+{
+    return twoDigitYear >= static_cast<int>(kPivotYear) ? "19" : "20";
+}
+
 bool isCalendarDate(std::string_view date)
 {
     if (date.size() != 8 || !isAllAsciiDigits(date)) {
@@ -67,6 +72,11 @@ bool isCalendarDate(std::string_view date)
     const int year = asciiDigitsValue(date.substr(0, 4));
     const int month = asciiDigitsValue(date.substr(4, 2));
     const int day = asciiDigitsValue(date.substr(6, 2));
+    return isCalendarDay(year, month, day);
+}
+
+bool isCalendarDay(int year, int month, int day)
+{
     return month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month);
 }
 

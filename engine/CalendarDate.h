@@ -10,7 +10,13 @@ namespace quillon::engine {
 // stops at the first other character, and a text with no leading number reads as 0.
 std::string_view centuryOf(std::string_view yearPiece);
 
+// The same for a year piece of two digits, given as their value 0-99.
+std::string_view centuryOf(int twoDigitYear);
+
 // True when `date` is exactly eight digits YYYYMMDD naming a day of the Gregorian calendar.
 bool isCalendarDate(std::string_view date);
+
+// True when the month (1-12) and day name a day of that year of the Gregorian calendar.
+bool isCalendarDay(int year, int month, int day);
 
 } // namespace quillon::engine

@@ -7,7 +7,6 @@
 #include "engine/TextRules.h"
 
 #include <cstddef>
-#include <span>
 #include <string_view>
 
 namespace quillon::engine {
@@ -43,11 +42,32 @@ PieceStarts pieceStartsOf(DateLayout layout)
     return {0, 3, 6};
 }
 
-// Century, year, month and day of an eight-character date, in that order, as YYYYMMDD.
-void assembleDate(std::string_view date, DateLayout layout, char (&out)[kDateLength])
+// The two digits at `at` as a number, or -1 when they are not both digits.
+int twoDigitsAt(std::string_view text, std::size_t at)
+{
+    const char high = text[at];
+    const char low = text[at + 1];
+    if (!isAsciiDigit(high) || !isAsciiDigit(low)) {
+        return -1;
+    }
+    return (high - '0') * 10 + (low - '0');
+}
+
+// Century, year, month and day of an eight-character date, in that order, as YYYYMMDD. False when a piece is not
+// two digits or the day does not exist; such a date is never guessed at.
+bool normaliseDate(std::string_view date, DateLayout layout, char (&out)[kDateLength])
 {
     const PieceStarts at = pieceStartsOf(layout);
-    const std::string_view century = centuryOf(date.substr(at.year, 2));
+    const int year = twoDigitsAt(date, at.year);
+    const int month = twoDigitsAt(date, at.month);
+    const int day = twoDigitsAt(date, at.day);
+    if (year < 0 || month < 0 || day < 0) {
+        return false;
+    }
+    const std::string_view century = centuryOf(year);
+    if (!isCalendarDay((century[0] - '0') * 1000 + (century[1] - '0') * 100 + year, month, day)) {
+        return false;
+    }
     const std::size_t starts[] = {at.year, at.month, at.day};
     out[0] = century[0];
     out[1] = century[1];
@@ -55,6 +75,7 @@ void assembleDate(std::string_view date, DateLayout layout, char (&out)[kDateLen
         out[2 + 2 * piece] = date[starts[piece]];
         out[3 + 2 * piece] = date[starts[piece] + 1];
     }
+    return true;
 }
 
 // The zero fill: a time of one to three characters gets zeros on the left up to four; a longer one is kept.
@@ -75,40 +96,40 @@ std::string_view zeroFill(std::string_view time, char (&buffer)[kLongestTime])
 // text.
 std::size_t readClock(std::string_view time, char (&digits)[6])
 {
-    static constexpr std::size_t kHhMm[] = {0, 1, 2, 3};
-    static constexpr std::size_t kHhSepMm[] = {0, 1, 3, 4};
-    static constexpr std::size_t kHhMmSs[] = {0, 1, 2, 3, 4, 5};
-    static constexpr std::size_t kHhSepMmSepSs[] = {0, 1, 3, 4, 6, 7};
-    std::span<const std::size_t> positions;
+    std::size_t minutes = 2;
+    std::size_t seconds = 0; // 0: none
     switch (time.size()) {
     case 4:
-        positions = {kHhMm, 4};
         break;
     case 5:
-        positions = {kHhSepMm, 4};
+        minutes = 3;
         break;
     case 6:
-        positions = {kHhMmSs, 6};
+        seconds = 4;
         break;
     case 8:
-        positions = {kHhSepMmSepSs, 6};
+        minutes = 3;
+        seconds = 6;
         break;
     default:
         return 0;
     }
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-        digits[i] = time[positions[i]];
-    }
-    const std::string_view clock(digits, positions.size());
-    if (!isAllAsciiDigits(clock) || asciiDigitsValue(clock.substr(0, 2)) > 23) {
+    const auto within = [](int value, int largest) { return value >= 0 && value <= largest; };
+    if (!within(twoDigitsAt(time, 0), 23) || !within(twoDigitsAt(time, minutes), 59) ||
+        (seconds != 0 && !within(twoDigitsAt(time, seconds), 59))) {
         return 0;
     }
-    for (std::size_t start = 2; start < clock.size(); start += 2) {
-        if (asciiDigitsValue(clock.substr(start, 2)) > 59) {
-            return 0;
-        }
+    std::size_t count = 0;
+    const auto take = [&](std::size_t at) {
+        digits[count++] = time[at];
+        digits[count++] = time[at + 1];
+    };
+    take(0);
+    take(minutes);
+    if (seconds != 0) {
+        take(seconds);
     }
-    return clock.size();
+    return count;
 }
 
 } // namespace
@@ -120,18 +141,13 @@ void convertDate(FieldText& date, DateLayout layout, AdifFragment& fragment)
         return;
     }
     trimInPlace(date);
-    if (date.size() == kDateLength) {
-        char assembled[kDateLength];
-        assembleDate(date, layout, assembled);
-        const std::string_view normalised(assembled, kDateLength);
-        if (isCalendarDate(normalised)) {
-            date.assign(normalised);
-            makeFragment(fragment, "QSO_DATE", date);
-            return;
-        }
+    char normalised[kDateLength];
+    if (date.size() == kDateLength && normaliseDate(date, layout, normalised)) {
+        date.assign({normalised, kDateLength});
+        makeFragment(fragment, "QSO_DATE", date);
+        return;
     }
-    // A date that is not a real day is never guessed at. DATE keeps what the user wrote, trimmed, so the field
-    // and the marker in bad.adi show the same text.
+    // A bad date keeps what the user wrote, trimmed, so the field and the marker in bad.adi show the same text.
     makeMarkedFragment(fragment, "QSO_DATE", date);
 }
 

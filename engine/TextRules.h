@@ -11,10 +11,10 @@ namespace quillon::engine {
 // Drops leading and trailing space characters (only the space, 0x20).
 void trimBlanksInPlace(ByteBuffer& text);
 
-// Most fields have no blank at either end; those are left without a call.
+// Most fields are empty or have no blank at either end; those are left without a call.
 inline void trimInPlace(ByteBuffer& text)
 {
-    if (!text.empty() && text.front() != ' ' && text.back() != ' ') {
+    if (text.empty() || (text.front() != ' ' && text.back() != ' ')) {
         return;
     }
     trimBlanksInPlace(text);
