@@ -102,6 +102,12 @@ public:
     // Like assign(), for bytes that are followed by at least kSlack readable bytes (another buffer's spare room).
     void assignPadded(const char* bytes, std::size_t count)
     {
+        if (count < m_capacity) [[likely]] {
+            // The common case in one test: the buffer has room, and the copy is a single block move.
+            m_size = count;
+            copyPadded(m_bytes, bytes, count);
+            return;
+        }
         clear();
         copyPadded(extend(count), bytes, count);
     }
