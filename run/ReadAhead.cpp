@@ -14,15 +14,40 @@ constexpr std::size_t kBlockTarget = 256 * 1024;
 // A block that had to grow past this for a very long record is given back once it has been used.
 constexpr std::size_t kLargestKeptBlock = 4 * kBlockTarget;
 
-using FieldLength = std::uint32_t;
+// A field's length takes two bytes; a length of 65535 or more is marked by that value and follows in eight.
+using FieldLength = std::uint16_t;
+using LongFieldLength = std::uint64_t;
+constexpr FieldLength kLongField = ~FieldLength{0};
 
 // Both sources of the bytes keep spare room after them, so each field goes as a block move.
 void packField(const char* field, std::size_t size, engine::ByteBuffer& bytes)
 {
+    if (size >= kLongField) [[unlikely]] {
+        const LongFieldLength length = size;
+        std::memcpy(bytes.extend(sizeof kLongField), &kLongField, sizeof kLongField);
+        std::memcpy(bytes.extend(sizeof length), &length, sizeof length);
+        bytes.append({field, size});
+        return;
+    }
     const auto length = static_cast<FieldLength>(size);
     char* out = bytes.extend(sizeof length + size);
     std::memcpy(out, &length, sizeof length);
     engine::ByteBuffer::copyPadded(out + sizeof length, field, size);
+}
+
+// Reads a length written by packField() and moves past it.
+std::size_t unpackLength(const char*& at)
+{
+    FieldLength length;
+    std::memcpy(&length, at, sizeof length);
+    at += sizeof length;
+    if (length == kLongField) [[unlikely]] {
+        LongFieldLength longLength;
+        std::memcpy(&longLength, at, sizeof longLength);
+        at += sizeof longLength;
+        return static_cast<std::size_t>(longLength);
+    }
+    return length;
 }
 
 void packLine(const char* line, const engine::LineFields& fields, engine::ByteBuffer& bytes)
@@ -105,9 +130,7 @@ void ReadAhead::unpack(const Block& block, engine::ContactRecord& record)
 {
     const char* at = block.bytes.data() + m_offset;
     for (std::size_t i = 0; i < engine::kFieldCount; ++i) {
-        FieldLength length;
-        std::memcpy(&length, at, sizeof length);
-        at += sizeof length;
+        const std::size_t length = unpackLength(at);
         // The packed bytes run on past each field, and the block keeps spare room after the last one.
         record.atInputPosition(i).assignPadded(at, length);
         at += length;

@@ -74,7 +74,7 @@ TEST(ReadAheadTest, GivesWhatTheReaderGives)
         {"many records", many},
         {"a short last record", many + "a,b,c\r\n"},
         {"a read error in the middle", many, many.size() / 2},
-        {"a record longer than a block", many.substr(0, 5000) + longField + many},
+        {"a record longer than a block, with a field over 64 KiB", many.substr(0, 5000) + longField + many},
         {"records over several lines", "1,2,3\r\n4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n" + many},
     };
     for (const auto& c : cases) {
