@@ -46,6 +46,8 @@ ChunkMarks markChunk(const char* chunk)
     return marks;
 }
 
+} // namespace
+
 // Walks the field ends in order. Each step only clears the lowest mark, so one field's end does not wait for the
 // search of the one before.
 class FieldEndCursor
@@ -80,8 +82,6 @@ private:
     std::uint64_t m_bits;
 };
 
-} // namespace
-
 // Marks the chunks up to the first line end. False when there is none within the text or the longest line.
 bool LineFields::markChunks(const char* line, std::size_t length)
 {
@@ -113,6 +113,26 @@ std::size_t LineFields::nextMark(const std::array<std::uint64_t, kChunks>& marks
     return chunk * kChunk + static_cast<std::size_t>(std::countr_zero(bits));
 }
 
+// A field that starts with blanks or a quote, or is empty at the line end. Returns where it ends.
+std::size_t LineFields::takeUnusualField(const char* line, std::size_t at, FieldEndCursor& ends, std::size_t i)
+{
+    while (at < m_lineEnd && (line[at] == ' ' || line[at] == '\t')) {
+        ++at;
+    }
+    if (line[at] != '"') {
+        const std::size_t stop = ends.next();
+        m_start[i] = at;
+        m_size[i] = stop - at;
+        return stop;
+    }
+    // A quoted value runs to the closing quote; what follows it up to the separator is dropped.
+    const std::size_t close = nextMark(m_quoteEnds, at + 1);
+    m_start[i] = at + 1;
+    m_size[i] = close - at - 1;
+    ends.skipTo(close == m_lineEnd ? close : close + 1);
+    return ends.next();
+}
+
 bool LineFields::split(const char* line, const char* end)
 {
     const auto length = static_cast<std::size_t>(end - line);
@@ -126,21 +146,14 @@ bool LineFields::split(const char* line, const char* end)
     FieldEndCursor ends(m_fieldEnds);
     std::size_t at = 0;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        while (at < m_lineEnd && (line[at] == ' ' || line[at] == '\t')) {
-            ++at;
-        }
         std::size_t stop;
-        if (line[at] == '"') [[unlikely]] {
-            // A quoted value runs to the closing quote; what follows it up to the separator is dropped.
-            const std::size_t close = nextMark(m_quoteEnds, at + 1);
-            m_start[i] = at + 1;
-            m_size[i] = close - at - 1;
-            ends.skipTo(close == m_lineEnd ? close : close + 1);
-            stop = ends.next();
-        } else {
+        // Blanks, tabs, quotes and line ends all sort at or below '"', so one test lets the common field through.
+        if (static_cast<unsigned char>(line[at]) > '"') [[likely]] {
             stop = ends.next();
             m_start[i] = at;
             m_size[i] = stop - at;
+        } else {
+            stop = takeUnusualField(line, at, ends, i);
         }
         // Every field but the last ends at a comma; the last ends the line.
         if ((stop == m_lineEnd) != (i == kFieldCount - 1)) {

@@ -9,6 +9,8 @@
 
 namespace quillon::engine {
 
+class FieldEndCursor;
+
 // Nearly every line of a log is one contact: 18 fields and a line end. Marking every comma, quote and line end of
 // the line in one pass, and then walking from field to field along the marks, saves most of the reading work
 // against one search per field.
@@ -35,6 +37,7 @@ private:
 
     bool markChunks(const char* line, std::size_t length);
     std::size_t nextMark(const std::array<std::uint64_t, kChunks>& marks, std::size_t from) const;
+    std::size_t takeUnusualField(const char* line, std::size_t at, FieldEndCursor& ends, std::size_t i);
     static_assert(kChunk == 64 && kChunks == 8, "FieldEndCursor walks eight 64-bit masks");
 
     std::array<std::uint64_t, kChunks> m_fieldEnds; // commas and the line end

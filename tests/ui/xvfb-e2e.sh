@@ -45,7 +45,8 @@ fi
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 serverPid=$!
 export DISPLAY=$display
-for ((i = 0; i < 50; i++)); do
+# Waits are generous: on a loaded machine a server or a window can take seconds to come up.
+for ((i = 0; i < 300; i++)); do
     if xdotool getmouselocation >/dev/null 2>&1; then break; fi
     sleep 0.1
 done
@@ -60,14 +61,15 @@ cp "$log" "$work/cli/log.asc"
 programPid=$!
 
 window=
-for ((i = 0; i < 100; i++)); do
+for ((i = 0; i < 300; i++)); do
     window=$(xdotool search --name "Quillon by ZELK" 2>/dev/null | head -n 1 || true)
     if [[ -n $window ]]; then break; fi
     sleep 0.1
 done
 if [[ -z $window ]]; then
     echo "the quillon window did not appear" >&2
-    cat "$work/quillon.log" >&2
+    if ! kill -0 "$programPid" 2>/dev/null; then echo "(quillon is no longer running)" >&2; fi
+    cat "$work/quillon.log" "$work/xvfb.log" >&2
     exit 1
 fi
 sleep 0.5
@@ -82,7 +84,7 @@ clickAt() {
 clickAt 62 48   # the indicator of YY-MM-DD: Frame1 (8, 0) + Frame2 (32, 16) + option (16, 24) + (6, 8)
 clickAt 152 284 # the middle of Start: Frame1 (8, 0) + (104, 272) + (40, 12)
 
-for ((i = 0; i < 100; i++)); do
+for ((i = 0; i < 300; i++)); do
     if grep -q "Normal end of run" "$work/app/bad.adi" 2>/dev/null; then break; fi
     sleep 0.1
 done
