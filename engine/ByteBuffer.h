@@ -81,8 +81,6 @@ public:
     }
 
     void append(std::string_view bytes) { copyBytes(extend(bytes.size()), bytes.data(), bytes.size()); }
-    // Like append(), for another buffer, whose spare room lets short runs go as one block.
-    void appendBuffer(const ByteBuffer& other) { copyPadded(extend(other.size()), other.data(), other.size()); }
     void append(char c) { *extend(1) = c; }
     ByteBuffer& operator+=(std::string_view bytes)
     {

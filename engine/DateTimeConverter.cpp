@@ -65,7 +65,7 @@ bool normaliseDate(std::string_view date, DateLayout layout, char (&out)[kDateLe
         return false;
     }
     const std::string_view century = centuryOf(year);
-    if (!isCalendarDay((century[0] - '0') * 1000 + (century[1] - '0') * 100 + year, month, day)) {
+    if (!isCalendarDay(asciiDigitsValue(century) * 100 + year, month, day)) {
         return false;
     }
     const std::size_t starts[] = {at.year, at.month, at.day};
