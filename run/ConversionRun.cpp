@@ -1,6 +1,7 @@
 // The opening phase, the record loop and the three ways a run can fail.
 #include "run/ConversionRun.h"
 
+#include "run/FormatHints.h"
 #include "run/RunMessages.h"
 
 #include <filesystem>
@@ -108,6 +109,7 @@ void ConversionRun::ProcessRecords()
 {
     m_state = State::Reading;
     m_result.records = 0;
+    m_survey = {};
     while (!m_reader->atEnd()) {
         m_host.processPendingEvents();
         if (m_state != State::Reading) {
@@ -133,6 +135,7 @@ bool ConversionRun::convertRecord()
     }
     ++m_result.records;
     m_host.setRecordCount(m_result.records);
+    m_survey.add(m_record);
     OutputKind kind;
     if (!convertIntoOutput(kind)) {
         writeFailed(kind);
@@ -179,6 +182,19 @@ void ConversionRun::finishRun()
     closeAll();
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::Completed);
+    showFormatHints();
+}
+
+// A layout or format that leaves values bad where the other reads them is the likelier mistake than the log.
+void ConversionRun::showFormatHints()
+{
+    const engine::FormatSurvey survey = m_survey;
+    for (const auto& hint :
+         {dateLayoutHint(survey, m_host.dateLayout()), bandFormatHint(survey, m_host.bandFormat())}) {
+        if (hint) {
+            m_host.showMessage(*hint);
+        }
+    }
 }
 
 // Here the status is blanked before the message is shown.

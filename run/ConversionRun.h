@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/ContactRecord.h"
+#include "engine/FormatSurvey.h"
 #include "engine/RecordConverter.h"
 #include "run/Clock.h"
 #include "run/FileSystem.h"
@@ -67,6 +68,7 @@ private:
     bool convertRecord();
     bool convertIntoOutput(OutputKind& kind);
     void finishRun();
+    void showFormatHints();
     bool openingFailed(const Message& message);
     void readingFailed(engine::ReadResult reason);
     void writeFailed(OutputKind kind);
@@ -90,6 +92,7 @@ private:
     std::array<std::optional<LineWriter>, 2> m_outputs;
     engine::ContactRecord m_record;
     engine::RecordConverter m_converter;
+    engine::FormatSurvey m_survey; // the dates and bands of this run, as read
 };
 
 } // namespace quillon::run

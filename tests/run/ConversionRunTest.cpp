@@ -125,6 +125,24 @@ TEST_F(ConversionRunTest, ThreeRecordsOneBad)
     expectIdleAndClosed();
 }
 
+// After a normal end, a layout that leaves dates bad where another reads them all is pointed out; each run counts
+// its own dates.
+TEST_F(ConversionRunTest, LayoutThatDoesNotFitIsPointedOutAfterTheRun)
+{
+    writeInput(cleanRecord("31-12-99") + cleanRecord("01-02-99"));
+    host.layout = engine::DateLayout::MmDdYy;
+    for (int run = 0; run < 2; ++run) {
+        host.messages.clear();
+        conversion.start();
+        ASSERT_EQ(host.messages.size(), 1U);
+        EXPECT_EQ(host.messages[0].message.text, "1 of 2 dates are not real dates as MM-DD-YY; DD-MM-YY reads all 2");
+    }
+    host.layout = engine::DateLayout::DdMmYy;
+    host.messages.clear();
+    conversion.start();
+    EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(ConversionRunTest, TitleLineIsTheCaptionAsShown)
 {
     host.captionText = "  Some other caption ";
