@@ -2,22 +2,13 @@
 #include "cli/FormatDetection.h"
 
 #include "engine/LogReader.h"
+#include "run/RunTexts.h"
 
 #include <vector>
 
 namespace quillon::cli {
 
 namespace {
-
-// "YY-MM-DD, MM-DD-YY and DD-MM-YY"
-std::string listed(const std::vector<std::string>& names)
-{
-    std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
-    }
-    return text;
-}
 
 // What is being chosen, for the messages: "dates", "date layout", "--date".
 struct Subject {
@@ -49,9 +40,10 @@ std::variant<Choice, std::string> detect(const Choice (&candidates)[N], auto bad
     const std::string all = "all " + std::to_string(total) + " " + subject.values + " of log.asc";
     const std::string advice = std::string("; choose one with ") + subject.option;
     if (fitting.empty()) {
-        return std::string("no ") + subject.choice + " reads " + all + " (bad: " + listed(leaving) + ")" + advice;
+        return std::string("no ") + subject.choice + " reads " + all + " (bad: " + run::listedNames(leaving) + ")" +
+               advice;
     }
-    return listed(fitting) + " read " + all + " alike" + advice;
+    return run::listedNames(fitting) + " read " + all + " alike" + advice;
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 // The opening phase, the record loop and the three ways a run can fail.
 #include "run/ConversionRun.h"
 
+#include "run/CaseBlindName.h"
 #include "run/FormatHints.h"
 #include "run/RunMessages.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace quillon::run {
@@ -50,7 +52,15 @@ void ConversionRun::closeFiles()
 // created.
 bool ConversionRun::OpenRunFiles()
 {
-    m_inputPath = pathOf(kInputFileName);
+    const std::vector<std::string> inputs = inputNames();
+    if (inputs.size() > 1) {
+        std::vector<std::string> paths;
+        for (const std::string& name : inputs) {
+            paths.push_back(pathOf(name));
+        }
+        return openingFailed(ambiguousInputMessage(paths));
+    }
+    m_inputPath = pathOf(inputs.empty() ? std::string(kInputFileName) : inputs.front());
     m_input = m_files.openForReading(m_inputPath);
     if (!m_input) {
         // A log.asc that stands there but cannot be read must not send the user looking for a missing file.
@@ -72,10 +82,25 @@ bool ConversionRun::OpenRunFiles()
     return m_openingResult;
 }
 
+// log.asc itself, or else every file whose name is log.asc in another letter case (as DOS wrote it, LOG.ASC):
+// the one found is read, and more than one is ambiguous.
+std::vector<std::string> ConversionRun::inputNames()
+{
+    if (m_files.exists(pathOf(kInputFileName))) {
+        return {std::string(kInputFileName)};
+    }
+    return caseBlindMatches(m_files.namesIn(m_host.programFolder()), kInputFileName);
+}
+
+// An old output in any letter case goes (LOG.ADI, Bad.Adi), so no stale twin stays beside the new file.
 bool ConversionRun::removeOldOutput(OutputKind kind)
 {
-    const std::string path = pathOf(fileNameOf(kind));
-    return !m_files.exists(path) || m_files.remove(path);
+    const std::string_view name = fileNameOf(kind);
+    std::vector<std::string> old = caseBlindMatches(m_files.namesIn(m_host.programFolder()), name);
+    if (std::find(old.begin(), old.end(), name) == old.end() && m_files.exists(pathOf(name))) {
+        old.emplace_back(name);
+    }
+    return std::all_of(old.begin(), old.end(), [this](const std::string& n) { return m_files.remove(pathOf(n)); });
 }
 
 // The caption is read again for each file, as the window shows it at that moment. The preamble goes to disk

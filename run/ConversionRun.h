@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quillon::run {
 
@@ -63,6 +64,7 @@ private:
     bool WritePreamble(LineWriter& file, OutputKind kind, const std::string& title);
     bool WriteTrailer(LineWriter& file, std::int64_t recordCount);
 
+    std::vector<std::string> inputNames();
     bool removeOldOutput(OutputKind kind);
     bool createOutput(OutputKind kind);
     bool convertRecord();

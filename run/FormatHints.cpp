@@ -1,7 +1,10 @@
 // Texts of the date-layout and band-format notes.
 #include "run/FormatHints.h"
 
+#include "run/RunTexts.h"
+
 #include <string_view>
+#include <vector>
 
 namespace quillon::run {
 
@@ -20,20 +23,19 @@ std::optional<Message> dateLayoutHint(const engine::FormatSurvey& survey, engine
     if (bad == 0) {
         return std::nullopt;
     }
-    std::string fitting;
-    int fits = 0;
+    std::vector<std::string> fitting;
     for (const engine::DateLayout layout : engine::kAllDateLayouts) {
         if (survey.badDates(layout) == 0) {
-            fitting += std::string(fits++ == 0 ? "" : " and ") + std::string(engine::dateLayoutName(layout));
+            fitting.emplace_back(engine::dateLayoutName(layout));
         }
     }
-    if (fits == 0) {
+    if (fitting.empty()) {
         return std::nullopt;
     }
     const std::string dates = count(survey.dates());
     return Message{count(bad) + " of " + dates + " dates are not real dates as " +
-                       std::string(engine::dateLayoutName(chosen)) + "; " + fitting + (fits == 1 ? " reads" : " read") +
-                       " all " + dates,
+                       std::string(engine::dateLayoutName(chosen)) + "; " + listedNames(fitting) +
+                       (fitting.size() == 1 ? " reads" : " read") + " all " + dates,
                    "Check the date layout", MessageStyle::Information};
 }
 

@@ -5,6 +5,7 @@
 #include "tests/run/FaultyFileSystem.h"
 #include "tests/support/TestFiles.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -186,6 +187,46 @@ TEST_F(ConversionRunTest, MissingOrUnopenableInputLeavesOldOutputsAlone)
         EXPECT_EQ(host.counter, -1);
         EXPECT_EQ(conversion.result().outcome, RunOutcome::OpenFailed);
         expectIdleAndClosed();
+    }
+}
+
+// A log saved as LOG.ASC is found when there is no log.asc; two such names are ambiguous. Old outputs go in
+// whatever case they stand, so only the new lower-case files are left.
+TEST_F(ConversionRunTest, LogFoundWhateverItsLetterCase)
+{
+    struct Case {
+        std::vector<std::string> inputs; // each holds one clean record, the first two
+        std::string messageTitle;        // empty: the run completes
+        std::vector<std::string> namesAfter;
+    };
+    const Case cases[] = {
+        {{"LOG.ASC"}, "", {"LOG.ASC", "bad.adi", "log.adi"}},
+        {{"log.asc", "LOG.ASC"}, "", {"LOG.ASC", "bad.adi", "log.adi", "log.asc"}},
+        {{"LOG.ASC", "Log.Asc"}, "Ambiguous LOG.ASC", {"Bad.Adi", "LOG.ADI", "LOG.ASC", "Log.Asc"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.inputs.back());
+        for (const auto& name : files.namesIn(folder.path().string())) {
+            std::filesystem::remove(folder.path() / name);
+        }
+        for (const auto& name : c.inputs) {
+            writeFile(folder.file(name), name == c.inputs.front() ? cleanRecord() + cleanRecord() : cleanRecord());
+        }
+        writeFile(folder.file("LOG.ADI"), "old");
+        writeFile(folder.file("Bad.Adi"), "old");
+        host.messages.clear();
+        conversion.start();
+        auto names = files.namesIn(folder.path().string());
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, c.namesAfter);
+        if (c.messageTitle.empty()) {
+            EXPECT_EQ(conversion.result().records, 2);
+            continue;
+        }
+        expectOneMessage(c.messageTitle,
+                         "The files: " + folder.file("LOG.ASC") + " and " + folder.file("Log.Asc") +
+                             " all stand for LOG.ASC. Rename or remove all but one.",
+                         "    ");
     }
 }
 

@@ -39,7 +39,7 @@ TEST(FormatHintsTest, DateLayout)
         {"several others fit",
          {"05-06-13"},
          DateLayout::YyDdMm,
-         "1 of 1 dates are not real dates as YY-DD-MM; YY-MM-DD and MM-DD-YY and DD-MM-YY read all 1"},
+         "1 of 1 dates are not real dates as YY-DD-MM; YY-MM-DD, MM-DD-YY and DD-MM-YY read all 1"},
         {"a typo no layout reads", {"31-12-99", "99-99-99"}, DateLayout::YyMmDd, ""},
         {"the chosen one fits among several", {"01-02-03"}, DateLayout::MmDdYy, ""},
         {"no dates", {"", " "}, DateLayout::YyMmDd, ""},
