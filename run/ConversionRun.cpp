@@ -134,7 +134,7 @@ void ConversionRun::ProcessRecords()
 {
     m_state = State::Reading;
     m_result.records = 0;
-    m_survey = {};
+    m_converter.clearSurvey();
     while (!m_reader->atEnd()) {
         m_host.processPendingEvents();
         if (m_state != State::Reading) {
@@ -160,7 +160,6 @@ bool ConversionRun::convertRecord()
     }
     ++m_result.records;
     m_host.setRecordCount(m_result.records);
-    m_survey.add(m_record);
     OutputKind kind;
     if (!convertIntoOutput(kind)) {
         writeFailed(kind);
@@ -213,7 +212,7 @@ void ConversionRun::finishRun()
 // A layout or format that leaves values bad where the other reads them is the likelier mistake than the log.
 void ConversionRun::showFormatHints()
 {
-    const engine::FormatSurvey survey = m_survey;
+    const engine::FormatSurvey survey = m_converter.survey();
     for (const auto& hint :
          {dateLayoutHint(survey, m_host.dateLayout()), bandFormatHint(survey, m_host.bandFormat())}) {
         if (hint) {
