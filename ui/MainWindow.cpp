@@ -7,8 +7,8 @@
 #include "ui/RunText.h"
 #include "ui/platform/LinuxPlatform.h"
 
-#include <QCloseEvent>
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>

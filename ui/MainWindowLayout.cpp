@@ -4,8 +4,8 @@
 #include "ui/Twips.h"
 
 #include <QAction>
-#include <QKeySequence>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>

@@ -79,9 +79,8 @@ void LogFolderTest::choice()
         return programWritable;
     };
 
-    const QString chosen =
-        quillon::ui::chooseLogFolder(named ? pathOf(namedFolder) + QStringLiteral("/sub/..") : QString(),
-                                     pathOf(program), mayWrite);
+    const QString chosen = quillon::ui::chooseLogFolder(
+        named ? pathOf(namedFolder) + QStringLiteral("/sub/..") : QString(), pathOf(program), mayWrite);
 
     const QString documents =
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Quillon");
