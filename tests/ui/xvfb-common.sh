@@ -26,28 +26,23 @@ cleanUp() {
 }
 trap cleanUp EXIT
 
-# Starts Xvfb on a display number nobody holds (neither a lock file nor a socket) and exports DISPLAY.
+# Starts Xvfb on a display number it finds free itself (so tests started side by side cannot pick the same one),
+# waits until it takes clients and exports DISPLAY.
 startServer() {
-    local n display=
-    for ((n = 90; n < 190; n++)); do
-        if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then
-            display=:$n
-            break
-        fi
-    done
-    if [[ -z $display ]]; then
-        echo "no free X display between :90 and :189" >&2
-        exit 1
-    fi
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     serverPid=$!
-    export DISPLAY=$display
     # Waits are generous: on a loaded machine a server or a window can take seconds to come up.
     local i
     for ((i = 0; i < 300; i++)); do
-        if xdotool getmouselocation >/dev/null 2>&1; then break; fi
+        if [[ -s $work/display ]]; then break; fi
         sleep 0.1
     done
+    if [[ ! -s $work/display ]]; then
+        echo "Xvfb did not start" >&2
+        cat "$work/xvfb.log" >&2
+        exit 1
+    fi
+    export DISPLAY=:$(head -n 1 "$work/display")
 }
 
 # Prints the id of the first window whose title matches $1, waiting for it up to 30 s; empty when none came.

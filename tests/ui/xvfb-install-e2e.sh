@@ -3,8 +3,7 @@
 # an ordinary user (uid 65534 when run as root) with a home of their own: without arguments it converts in
 # ~/Documents/Quillon, which it makes at start; File > Open Folder (Ctrl+O, a typed path) moves it to another
 # folder, and the next start converts there again. Every output must equal quillon-convert's. The answers to
-# --help, --version and a missing folder come without a display. With QUILLON_E2E_SHOTS set to a folder, it
-# also saves screenshots of the File menu, the folder dialog and a tool tip there.
+# --help, --version and a missing folder come without a display.
 # usage: xvfb-install-e2e.sh BUILD_DIR LOG_ASC
 source "$(dirname "$0")/xvfb-common.sh"
 
@@ -54,9 +53,6 @@ cp "$log" "$work/cli/log.asc"
 
 startServer
 userEnv+=(DISPLAY="$DISPLAY")
-shot() {
-    if [[ -n ${QUILLON_E2E_SHOTS:-} ]]; then import -window root "$QUILLON_E2E_SHOTS/$1.png" || true; fi
-}
 
 # Started without a function or subshell between, so the process id is quillon's own.
 startQuillon() {
@@ -77,18 +73,6 @@ asUserDo cp "$log" "$documents/log.asc"
 convertIn "$documents"
 sameOutputs "$documents" "$work/cli"
 
-# The File menu and a tool tip, for the eye only.
-if [[ -n ${QUILLON_E2E_SHOTS:-} ]]; then
-    xdotool mousemove --window "$window" 120 "$((200 + menu))"
-    sleep 2
-    shot issue11-tooltip
-    xdotool mousemove --window "$window" 15 "$((menu / 2))" click 1
-    sleep 1
-    shot issue11-file-menu
-    xdotool key Escape
-    sleep 0.3
-fi
-
 other=$home/radio-log
 asUserDo mkdir "$other"
 asUserDo cp "$log" "$other/log.asc"
@@ -98,7 +82,6 @@ dialog=$(findWindow "Open Folder")
 sleep 0.5
 xdotool type --delay 20 "$other"
 sleep 0.5
-shot issue11-dialog
 xdotool key Return
 sleep 0.5
 # The date layout chosen before still holds.
