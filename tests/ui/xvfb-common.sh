@@ -3,6 +3,12 @@
 # pipefail, makes $work and cleans up at exit.
 set -euo pipefail
 
+# Says how to call the script and stops.
+usage() {
+    echo "usage: $0 $1" >&2
+    exit 2
+}
+
 # Skips the test (status 77) when a tool is missing.
 needTools() {
     local tool

@@ -5,10 +5,7 @@
 # usage: xvfb-e2e.sh QUILLON QUILLON_CONVERT LOG_ASC
 source "$(dirname "$0")/xvfb-common.sh"
 
-if (($# != 3)); then
-    echo "usage: $0 QUILLON QUILLON_CONVERT LOG_ASC" >&2
-    exit 2
-fi
+(($# == 3)) || usage "QUILLON QUILLON_CONVERT LOG_ASC"
 program=$1
 converter=$2
 log=$3

@@ -7,10 +7,7 @@
 # usage: xvfb-install-e2e.sh BUILD_DIR LOG_ASC
 source "$(dirname "$0")/xvfb-common.sh"
 
-if (($# != 2)); then
-    echo "usage: $0 BUILD_DIR LOG_ASC" >&2
-    exit 2
-fi
+(($# == 2)) || usage "BUILD_DIR LOG_ASC"
 build=$1
 log=$2
 
