@@ -7,8 +7,10 @@
 #include "ui/RunText.h"
 #include "ui/platform/LinuxPlatform.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,9 +20,8 @@
 
 namespace quillon::ui {
 
-MainWindow::MainWindow(const QString& programFolder, MessagePresenter presenter, Pacing pacing, QWidget* parent)
+MainWindow::MainWindow(const QString& logFolder, MessagePresenter presenter, Pacing pacing, QWidget* parent)
     : QMainWindow(parent)
-    , m_programFolder(toRunText(programFolder))
     , m_presenter(std::move(presenter))
     , m_pacer(pacing)
     , m_names(run::LocaleNames::fromLocale())
@@ -30,6 +31,7 @@ MainWindow::MainWindow(const QString& programFolder, MessagePresenter presenter,
     buildMenu();
     buildControls();
     connectHandlers();
+    setLogFolder(logFolder);
     Form_Load();
 }
 
@@ -82,7 +84,10 @@ void MainWindow::dateOption4_Click()
 // whatever redraws were skipped on the way.
 void MainWindow::cbStart_Click()
 {
+    // The folder stays put while a run works in it; a press turned away leaves the running run's state alone.
+    m_openFolder->setEnabled(false);
     m_run.start();
+    m_openFolder->setEnabled(!m_run.isRunning());
     showCount();
 }
 
@@ -96,6 +101,27 @@ void MainWindow::About_Click()
     platform.setOwner(&box);
     m_about = &box;
     box.exec();
+}
+
+// File, Open Folder: the chosen folder becomes the log folder, now and at the next start.
+void MainWindow::openFolder()
+{
+    const QString chosen = m_chooseFolder(this, m_logFolder);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    setLogFolder(cleanFolderPath(chosen));
+    rememberLogFolder(m_logFolder);
+}
+
+// The file labels keep their captions; their tool tips say where the files are.
+void MainWindow::setLogFolder(const QString& folder)
+{
+    m_logFolder = folder;
+    const QDir dir(folder);
+    const auto path = [&dir](const char* name) { return QDir::toNativeSeparators(dir.filePath(QLatin1String(name))); };
+    Label1->setToolTip(path("log.asc"));
+    Label2->setToolTip(path("log.adi") + QLatin1Char('\n') + path("bad.adi"));
 }
 
 engine::DateLayout MainWindow::dateLayout() const
@@ -124,7 +150,7 @@ std::string MainWindow::caption() const
 
 std::string MainWindow::programFolder() const
 {
-    return m_programFolder;
+    return toRunText(m_logFolder);
 }
 
 void MainWindow::setStatusText(std::string_view text)

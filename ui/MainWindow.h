@@ -6,6 +6,7 @@
 #include "run/PosixFileSystem.h"
 #include "run/RunHost.h"
 #include "ui/EventPacer.h"
+#include "ui/LogFolder.h"
 #include "ui/MessageBoxes.h"
 
 #include <QMainWindow>
@@ -14,7 +15,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -32,8 +35,8 @@ class MainWindow : public QMainWindow, public run::RunHost
     Q_OBJECT
 
 public:
-    // `programFolder` holds log.asc and receives log.adi and bad.adi. `presenter` shows the run's messages.
-    explicit MainWindow(const QString& programFolder, MessagePresenter presenter = showMessageBox, Pacing pacing = {},
+    // `logFolder` holds log.asc and receives log.adi and bad.adi. `presenter` shows the run's messages.
+    explicit MainWindow(const QString& logFolder, MessagePresenter presenter = showMessageBox, Pacing pacing = {},
                         QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -45,6 +48,10 @@ public:
     void setRecordCount(std::int64_t count) override;
     void processPendingEvents() override;
     void showMessage(const run::Message& message) override;
+
+    QString logFolder() const { return m_logFolder; }
+    // What File, Open Folder asks with; the folder dialog unless a test puts a stub in its place.
+    void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
 
     bool isRunning() const { return m_run.isRunning(); }
     const run::RunResult& lastRun() const { return m_run.result(); }
@@ -61,6 +68,8 @@ private:
     void dateOption4_Click();
     void cbStart_Click();
     void About_Click();
+    void openFolder();
+    void setLogFolder(const QString& folder);
 
     void buildMenu();
     void buildControls();
@@ -89,9 +98,11 @@ private:
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
+    QAction* m_openFolder = nullptr;
     QPointer<AboutBox> m_about; // while Help, About shows it
 
-    std::string m_programFolder;
+    QString m_logFolder;
+    FolderChooser m_chooseFolder = askForFolder;
     MessagePresenter m_presenter;
     EventPacer m_pacer;
     // The count the run reported last, and whether the counter still has to show it.

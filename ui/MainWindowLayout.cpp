@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -68,6 +69,18 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, dou
 
 void MainWindow::buildMenu()
 {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    m_openFolder = file->addAction(QStringLiteral("&Open Folder..."));
+    m_openFolder->setObjectName(QStringLiteral("OpenFolder"));
+    m_openFolder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(m_openFolder, &QAction::triggered, this, &MainWindow::openFolder);
+    // Exit closes the window as its close box does.
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("Exit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help"));
     QAction* about = help->addAction(QStringLiteral("About"));
