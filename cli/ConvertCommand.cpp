@@ -38,6 +38,16 @@ void printSummary(const run::RunResult& result, std::FILE* out)
                  static_cast<long long>(result.badRecords));
 }
 
+// A folder to convert in that is missing, or is no folder, is a mistake in the command, not in the log.
+std::string folderProblem(const std::string& folder)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(folder, error)) {
+        return {};
+    }
+    return std::filesystem::exists(folder, error) ? folder + " is not a folder" : folder + ": no such folder";
+}
+
 // Settles "auto" from the log's own dates and bands. False, with the reason printed, when the log leaves no
 // single choice. A log that cannot be opened is left to the run, which reports it as usual.
 bool chooseFormats(run::FileSystem& files, ConvertOptions& options, std::FILE* errors)
@@ -45,7 +55,9 @@ bool chooseFormats(run::FileSystem& files, ConvertOptions& options, std::FILE* e
     if (!options.detectLayout && !options.detectBand) {
         return true;
     }
-    const auto survey = surveyLog(files, (std::filesystem::path(options.folder) / "log.asc").string());
+    const auto survey = surveyLog(
+        files,
+        (std::filesystem::path(options.folder) / (options.logFile.empty() ? "log.asc" : options.logFile)).string());
     if (!survey) {
         return true;
     }
@@ -77,12 +89,16 @@ int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE*
         std::fprintf(out, "quillon-convert %s\n", engine::versionText().c_str());
         return kExitDone;
     case CommandAction::UsageError:
-        std::fprintf(errors, "quillon-convert: %s\n\n%s", command.error.c_str(), usageText().c_str());
+        std::fprintf(errors, "quillon-convert: %s\nTry 'quillon-convert --help'.\n", command.error.c_str());
         return kExitUsage;
     case CommandAction::Convert:
         break;
     }
 
+    if (const std::string problem = folderProblem(command.options.folder); !problem.empty()) {
+        std::fprintf(errors, "quillon-convert: %s\n", problem.c_str());
+        return kExitUsage;
+    }
     run::PosixFileSystem files;
     ConvertOptions options = command.options;
     if (!chooseFormats(files, options, errors)) {

@@ -86,6 +86,9 @@ bool ConversionRun::OpenRunFiles()
 // the one found is read, and more than one is ambiguous.
 std::vector<std::string> ConversionRun::inputNames()
 {
+    if (const std::string named = m_host.logFileName(); !named.empty()) {
+        return {named};
+    }
     if (m_files.exists(pathOf(kInputFileName))) {
         return {std::string(kInputFileName)};
     }
