@@ -25,6 +25,9 @@ int main(int argc, char** argv)
     const QString folder = chooseLogFolder(command.folder, QCoreApplication::applicationDirPath(), isWritableFolder);
     // A run may still be on the stack when the window closes, so the window lives until the event loop ends.
     MainWindow window(folder);
+    if (!command.logFile.isEmpty()) {
+        window.setLogFileName(command.logFile);
+    }
     window.show();
     return QApplication::exec();
 }

@@ -118,10 +118,27 @@ void MainWindow::openFolder()
 void MainWindow::setLogFolder(const QString& folder)
 {
     m_logFolder = folder;
-    const QDir dir(folder);
-    const auto path = [&dir](const char* name) { return QDir::toNativeSeparators(dir.filePath(QLatin1String(name))); };
-    Label1->setToolTip(path("log.asc"));
-    Label2->setToolTip(path("log.adi") + QLatin1Char('\n') + path("bad.adi"));
+    m_logFileName.clear();
+    showPaths();
+}
+
+void MainWindow::setLogFileName(const QString& name)
+{
+    m_logFileName = name;
+    showPaths();
+}
+
+void MainWindow::showPaths()
+{
+    const QDir dir(m_logFolder);
+    const auto path = [&dir](const QString& name) { return QDir::toNativeSeparators(dir.filePath(name)); };
+    Label1->setToolTip(path(m_logFileName.isEmpty() ? QStringLiteral("log.asc") : m_logFileName));
+    Label2->setToolTip(path(QStringLiteral("log.adi")) + QLatin1Char('\n') + path(QStringLiteral("bad.adi")));
+}
+
+std::string MainWindow::logFileName() const
+{
+    return toRunText(m_logFileName);
 }
 
 engine::DateLayout MainWindow::dateLayout() const

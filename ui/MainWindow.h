@@ -50,6 +50,9 @@ public:
     void showMessage(const run::Message& message) override;
 
     QString logFolder() const { return m_logFolder; }
+    // Reads the log of that name in the log folder instead of log.asc, until another folder is chosen.
+    void setLogFileName(const QString& name);
+    std::string logFileName() const override;
     // What File, Open Folder asks with; the folder dialog unless a test puts a stub in its place.
     void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
 
@@ -70,6 +73,7 @@ private:
     void About_Click();
     void openFolder();
     void setLogFolder(const QString& folder);
+    void showPaths();
 
     void buildMenu();
     void buildControls();
@@ -102,6 +106,7 @@ private:
     QPointer<AboutBox> m_about; // while Help, About shows it
 
     QString m_logFolder;
+    QString m_logFileName; // empty: log.asc
     FolderChooser m_chooseFolder = askForFolder;
     MessagePresenter m_presenter;
     EventPacer m_pacer;

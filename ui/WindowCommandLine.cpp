@@ -16,20 +16,21 @@ constexpr int kExitDone = 0;
 constexpr int kExitUsage = 64;
 
 constexpr const char* kUsage =
-    "Usage: quillon [FOLDER]\n"
+    "Usage: quillon [FOLDER | LOG]\n"
     "\n"
     "Opens the converter window on FOLDER: log.asc is read there, and log.adi and bad.adi are written there.\n"
+    "A LOG file named instead is read, and the outputs go beside it.\n"
     "Without FOLDER the window works in the folder chosen last with File > Open Folder, else in its own\n"
     "folder when you may write there, else in Quillon in your documents folder (created when missing).\n"
     "\n"
     "  --help     show this text\n"
     "  --version  show the version\n"
     "\n"
-    "Exit status: 0 the window was closed; 64 bad usage (FOLDER does not exist or is not a folder).\n";
+    "Exit status: 0 the window was closed; 64 bad usage (FOLDER or LOG does not exist).\n";
 
 WindowCommandLine usageError(const QString& error, bool foreignOption = false)
 {
-    return {WindowAction::UsageError, {}, error, foreignOption};
+    return {WindowAction::UsageError, {}, {}, error, foreignOption};
 }
 
 WindowCommandLine openOn(const QStringList& folders)
@@ -40,14 +41,15 @@ WindowCommandLine openOn(const QStringList& folders)
     if (folders.isEmpty()) {
         return {};
     }
-    const QFileInfo folder(folders.first());
-    if (!folder.exists()) {
-        return usageError(QStringLiteral("%1: no such folder").arg(folders.first()));
+    const QFileInfo named(folders.first());
+    if (!named.exists()) {
+        return usageError(QStringLiteral("%1: no such folder or file").arg(folders.first()));
     }
-    if (!folder.isDir()) {
-        return usageError(QStringLiteral("%1 is not a folder").arg(folders.first()));
+    if (!named.isDir()) {
+        // A log file, as a file manager passes it: its folder becomes the log folder.
+        return {WindowAction::Open, cleanFolderPath(named.absolutePath()), named.fileName(), {}, false};
     }
-    return {WindowAction::Open, cleanFolderPath(folders.first()), {}, false};
+    return {WindowAction::Open, cleanFolderPath(folders.first()), {}, {}, false};
 }
 
 } // namespace
@@ -56,10 +58,10 @@ WindowCommandLine parseWindowCommandLine(const QStringList& arguments)
 {
     for (const QString& argument : arguments) {
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            return {WindowAction::Help, {}, {}, false};
+            return {WindowAction::Help, {}, {}, {}, false};
         }
         if (argument == QLatin1String("--version")) {
-            return {WindowAction::Version, {}, {}, false};
+            return {WindowAction::Version, {}, {}, {}, false};
         }
     }
     QStringList folders;

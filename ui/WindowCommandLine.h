@@ -13,8 +13,9 @@ enum class WindowAction { Open, Help, Version, UsageError };
 
 struct WindowCommandLine {
     WindowAction action = WindowAction::Open;
-    QString folder; // the log folder named, absolute; empty when none was
-    QString error;  // one line saying what was wrong, for a usage error
+    QString folder;  // the log folder named, absolute; empty when none was
+    QString logFile; // the name of a log named as a file, in `folder`; empty for log.asc
+    QString error;   // one line saying what was wrong, for a usage error
     // An option that is not ours may be one of Qt's (-platform, -style), which the application takes out of the
     // arguments when it starts; it is an error only once that has happened.
     bool foreignOption = false;

@@ -93,9 +93,9 @@ void LogFolderTest::commandLine_data()
     row("none", {}, WindowAction::Open, QString());
     row("relative folder", {QStringLiteral(".")}, WindowAction::Open, QDir::currentPath());
     row("missing folder", {QStringLiteral("/no/such/dir")}, WindowAction::UsageError,
-        QStringLiteral("/no/such/dir: no such folder"));
-    row("a file", {QStringLiteral(QUILLON_TEST_DATA_DIR "/short-record/log.asc")}, WindowAction::UsageError,
-        QStringLiteral(QUILLON_TEST_DATA_DIR "/short-record/log.asc is not a folder"));
+        QStringLiteral("/no/such/dir: no such folder or file"));
+    row("a log file", {QStringLiteral(QUILLON_TEST_DATA_DIR "/short-record/log.asc")}, WindowAction::Open,
+        QStringLiteral(QUILLON_TEST_DATA_DIR "/short-record"));
     row("two folders", {QStringLiteral("."), QStringLiteral("..")}, WindowAction::UsageError,
         QStringLiteral("name one folder, not 2"));
     row("option Qt may know", {QStringLiteral("-platform"), QStringLiteral("offscreen")}, WindowAction::UsageError,

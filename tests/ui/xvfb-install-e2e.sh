@@ -39,11 +39,11 @@ fail() {
 asUserDo "$quillon" --version >"$work/out" || fail "quillon --version failed"
 grep -qx 'quillon [0-9]*\.[0-9]*\.[0-9]*' "$work/out" || fail "quillon --version printed: $(cat "$work/out")"
 asUserDo "$quillon" --help >"$work/out" || fail "quillon --help failed"
-grep -q '^Usage: quillon \[FOLDER\]' "$work/out" || fail "quillon --help printed: $(cat "$work/out")"
+grep -q '^Usage: quillon \[FOLDER | LOG\]' "$work/out" || fail "quillon --help printed: $(cat "$work/out")"
 status=0
 asUserDo "$quillon" "$work/nowhere" 2>"$work/err" || status=$?
 ((status == 64)) || fail "a missing folder ended with status $status"
-[[ $(cat "$work/err") == "quillon: $work/nowhere: no such folder" ]] || fail "a missing folder said: $(cat "$work/err")"
+[[ $(cat "$work/err") == "quillon: $work/nowhere: no such folder or file" ]] || fail "a missing folder said: $(cat "$work/err")"
 
 cp "$log" "$work/cli/log.asc"
 "$work/prefix/bin/quillon-convert" --date YY-MM-DD --band meters --dir "$work/cli" >/dev/null
