@@ -5,6 +5,7 @@
 #include "run/RunTexts.h"
 #include "ui/AboutBox.h"
 #include "ui/RunText.h"
+#include "ui/UserGuide.h"
 #include "ui/platform/LinuxPlatform.h"
 
 #include <QAction>
@@ -101,6 +102,17 @@ void MainWindow::About_Click()
     platform.setOwner(&box);
     m_about = &box;
     box.exec();
+}
+
+// Help, User Guide: one window for the guide, raised again when it is already open.
+void MainWindow::showUserGuide()
+{
+    if (m_guide == nullptr) {
+        m_guide = new UserGuide(this);
+    }
+    m_guide->show();
+    m_guide->raise();
+    m_guide->activateWindow();
 }
 
 // File, Open Folder: the chosen folder becomes the log folder, now and at the next start.

@@ -27,6 +27,7 @@ class QRadioButton;
 namespace quillon::ui {
 
 class AboutBox;
+class UserGuide;
 
 // The window holds no conversion logic: the run reads the option buttons for every record and writes the
 // counter and the status text through the RunHost services.
@@ -71,6 +72,7 @@ private:
     void dateOption4_Click();
     void cbStart_Click();
     void About_Click();
+    void showUserGuide();
     void openFolder();
     void setLogFolder(const QString& folder);
     void showPaths();
@@ -103,7 +105,8 @@ private:
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QAction* m_openFolder = nullptr;
-    QPointer<AboutBox> m_about; // while Help, About shows it
+    QPointer<AboutBox> m_about;   // while Help, About shows it
+    UserGuide* m_guide = nullptr; // made when first asked for, then shown again
 
     QString m_logFolder;
     QString m_logFileName; // empty: log.asc

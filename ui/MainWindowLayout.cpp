@@ -83,6 +83,10 @@ void MainWindow::buildMenu()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help"));
+    QAction* guide = help->addAction(QStringLiteral("User Guide"));
+    guide->setObjectName(QStringLiteral("UserGuide"));
+    guide->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(guide, &QAction::triggered, this, &MainWindow::showUserGuide);
     QAction* about = help->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("About"));
     connect(about, &QAction::triggered, this, &MainWindow::About_Click);
@@ -97,6 +101,9 @@ void MainWindow::buildControls()
     client->setFixedSize(pixelRect(kClientArea).size());
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // A window of one size offers no maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/quillon.xpm")));
 
     buildFrames(client);

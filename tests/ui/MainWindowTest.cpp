@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -196,6 +197,17 @@ void MainWindowTest::initialState()
     QCOMPARE(child<QLabel>("Label1")->toolTip(), QString::fromStdString(m_folder->file("log.asc")));
     QCOMPARE(child<QLabel>("Label2")->toolTip(),
              QString::fromStdString(m_folder->file("log.adi") + "\n" + m_folder->file("bad.adi")));
+    QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(m_window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+
+    // F1 shows the user guide, read-only, and shows the same window again.
+    QTest::keyClick(m_window.get(), Qt::Key_F1);
+    auto* guide = m_window->findChild<QPlainTextEdit*>(QStringLiteral("guideText"));
+    QVERIFY(guide != nullptr && guide->isVisible() && guide->isReadOnly());
+    QVERIFY(guide->toPlainText().contains(QStringLiteral("What *BAD* means and how to correct it")));
+    QVERIFY(!guide->toPlainText().contains(QLatin1Char('\r')));
+    QTest::keyClick(m_window.get(), Qt::Key_F1);
+    QCOMPARE(m_window->findChildren<QPlainTextEdit*>().size(), 1);
 }
 
 void MainWindowTest::geometry()

@@ -35,6 +35,18 @@ fail() {
     exit 1
 }
 
+# What a desktop needs: the entry that opens a log, its type, an icon at any size, the manual pages.
+share=$work/prefix/share
+grep -qx 'Exec=quillon %f' "$share/applications/quillon.desktop" || fail "the desktop entry cannot open a file"
+grep -qx 'MimeType=text/x-quillon-contact-log;' "$share/applications/quillon.desktop" || fail "no log type"
+grep -q 'type="text/x-quillon-contact-log"' "$share/mime/packages/quillon.xml" || fail "the log type is not defined"
+for icon in scalable/apps/quillon.svg 16x16/apps/quillon.png 256x256/apps/quillon.png; do
+    [[ -s $share/icons/hicolor/$icon ]] || fail "no icon $icon"
+done
+for page in quillon quillon-convert; do
+    grep -q "^\.TH .*Quillon [0-9]" "$share/man/man1/$page.1" || fail "no manual page $page(1) with its version"
+done
+
 # No display yet: help and the version print and succeed; a folder that is not there is one line and status 64.
 asUserDo "$quillon" --version >"$work/out" || fail "quillon --version failed"
 grep -qx 'quillon [0-9]*\.[0-9]*\.[0-9]*' "$work/out" || fail "quillon --version printed: $(cat "$work/out")"
