@@ -1,5 +1,6 @@
 // quillon: the converter window. Its folder holds log.asc and receives log.adi and bad.adi.
 #include "ui/MainWindow.h"
+#include "ui/platform/NativePlatform.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("quillon"));
     // A run may still be on the stack when the window closes, so the window lives until the event loop ends.
     quillon::ui::MainWindow window(QCoreApplication::applicationDirPath());
+    window.setPlatformMaker(quillon::ui::platform::makeNativePlatform); // the registry and shell on Windows
     window.show();
     return QApplication::exec();
 }

@@ -7,7 +7,7 @@
 #include "run/Clock.h"
 #include "run/ConversionRun.h"
 #include "run/LocaleNames.h"
-#include "run/PosixFileSystem.h"
+#include "run/SystemFileSystem.h"
 
 namespace quillon::cli {
 
@@ -56,10 +56,10 @@ int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE*
     }
 
     ConsoleHost host(command.options, errors, errorsIsTerminal);
-    run::PosixFileSystem files;
+    const auto files = run::makeSystemFileSystem();
     run::SystemClock clock;
     const run::LocaleNames names = run::LocaleNames::fromLocale();
-    run::ConversionRun conversion(host, files, clock, names);
+    run::ConversionRun conversion(host, *files, clock, names);
     conversion.start();
     host.finishProgress();
 

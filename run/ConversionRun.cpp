@@ -1,9 +1,8 @@
 // The opening phase, the record loop and the three ways a run can fail.
 #include "run/ConversionRun.h"
 
+#include "run/PathText.h"
 #include "run/RunMessages.h"
-
-#include <filesystem>
 
 namespace quillon::run {
 
@@ -245,7 +244,7 @@ void ConversionRun::endRun(RunOutcome outcome)
 
 std::string ConversionRun::pathOf(std::string_view fileName) const
 {
-    return (std::filesystem::path(m_host.programFolder()) / fileName).string();
+    return textFromPath(pathFromText(m_host.programFolder()) / fileName);
 }
 
 } // namespace quillon::run

@@ -3,15 +3,18 @@
 
 #include "run/ConversionRun.h"
 #include "run/LocaleNames.h"
-#include "run/PosixFileSystem.h"
 #include "run/RunHost.h"
+#include "run/SystemFileSystem.h"
 #include "ui/EventPacer.h"
 #include "ui/MessageBoxes.h"
+#include "ui/platform/PlatformServices.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -45,6 +48,10 @@ public:
     void setRecordCount(std::int64_t count) override;
     void processPendingEvents() override;
     void showMessage(const run::Message& message) override;
+
+    // Makes the platform layer for each showing of the About box; the Linux stand-in until main hands in another.
+    using PlatformMaker = std::function<std::unique_ptr<platform::PlatformServices>(MessagePresenter presenter)>;
+    void setPlatformMaker(PlatformMaker maker) { m_platformMaker = std::move(maker); }
 
     bool isRunning() const { return m_run.isRunning(); }
     const run::RunResult& lastRun() const { return m_run.result(); }
@@ -90,6 +97,7 @@ private:
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QPointer<AboutBox> m_about; // while Help, About shows it
+    PlatformMaker m_platformMaker;
 
     std::string m_programFolder;
     MessagePresenter m_presenter;
@@ -98,7 +106,7 @@ private:
     std::int64_t m_count = 0;
     bool m_countPending = false;
 
-    run::PosixFileSystem m_files;
+    std::unique_ptr<run::FileSystem> m_files = run::makeSystemFileSystem();
     run::SystemClock m_clock;
     run::LocaleNames m_names;
     run::ConversionRun m_run;
