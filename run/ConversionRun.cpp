@@ -51,7 +51,9 @@ bool ConversionRun::OpenRunFiles()
     m_inputPath = pathOf(kInputFileName);
     m_input = m_files.openForReading(m_inputPath);
     if (!m_input) {
-        return openingFailed(missingInputMessage(m_inputPath));
+        // A log.asc that stands there but cannot be read must not send the user looking for a missing file.
+        return openingFailed(m_files.exists(m_inputPath) ? unreadableInputMessage(m_inputPath)
+                                                         : missingInputMessage(m_inputPath));
     }
     m_openingResult = true;
     m_reader.emplace(*m_input);

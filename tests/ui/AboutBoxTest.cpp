@@ -38,11 +38,12 @@ class AboutBoxTest : public QObject
     Q_OBJECT
 
 private slots:
-    void centresByFloatingPointHalving()
+    // The box is centred by its outer size: 382 x 237 inside a frame of 4 + 4 by 23 + 4 is 390 x 264.
+    void centresByOuterSize()
     {
-        const auto [left, top] = quillon::ui::centredOrigin(12000, 9000, 5820, 3975);
-        QCOMPARE(left, 3090.0);
-        QCOMPARE(top, 2512.5);
+        using quillon::ui::centredPosition;
+        QCOMPARE(centredPosition({800, 600}, {382, 237}, {4, 23, 4, 4}), QPoint(205, 168));
+        QCOMPARE(centredPosition({1024, 768}, {382, 237}, {}), QPoint(321, 266));
     }
 
     void versionText_data()
