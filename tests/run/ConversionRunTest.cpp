@@ -152,7 +152,11 @@ TEST_F(ConversionRunTest, MissingOrUnopenableInputLeavesOldOutputsAlone)
         if (cause == std::string("a folder")) {
             std::filesystem::create_directory(path);
         } else if (cause == std::string("a FIFO")) {
+#ifdef _WIN32
+            continue; // no FIFOs in a Windows folder
+#else
             ASSERT_EQ(mkfifo(path.c_str(), 0666), 0);
+#endif
         } else if (files.inputUnreadable) {
             writeInput(cleanRecord());
         }
