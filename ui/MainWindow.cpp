@@ -20,11 +20,11 @@ namespace quillon::ui {
 
 MainWindow::MainWindow(const QString& programFolder, MessagePresenter presenter, Pacing pacing, QWidget* parent)
     : QMainWindow(parent)
+    , m_platformMaker(
+          [](MessagePresenter shown) { return std::make_unique<platform::LinuxPlatform>(std::move(shown)); })
     , m_programFolder(toRunText(programFolder))
     , m_presenter(std::move(presenter))
     , m_pacer(pacing)
-    , m_platformMaker(
-          [](MessagePresenter shown) { return std::make_unique<platform::LinuxPlatform>(std::move(shown)); })
     , m_names(run::LocaleNames::fromLocale())
     , m_run(*this, *m_files, m_clock, m_names)
 {
