@@ -9,9 +9,8 @@ namespace quillon::cli {
 
 namespace {
 
-std::optional<engine::BandFormat> bandFormatFromName(std::string name)
+std::optional<engine::BandFormat> bandFormatFromName(const std::string& name)
 {
-    engine::upperCaseInPlace(name);
     if (name == "METERS") {
         return engine::BandFormat::Meters;
     }
@@ -31,21 +30,23 @@ CommandLine usageError(std::string error)
 // Applies one option with its value; returns an error text, empty when all went well.
 std::string applyOption(std::string_view name, const std::string& value, ConvertOptions& options, bool& haveDate)
 {
+    std::string upper = value;
+    engine::upperCaseInPlace(upper);
     if (name == "--date") {
-        std::string upper = value;
-        engine::upperCaseInPlace(upper);
         const auto layout = engine::dateLayoutFromName(upper);
-        if (!layout) {
-            return "unknown date layout '" + value + "' (use YY-MM-DD, MM-DD-YY, YY-DD-MM or DD-MM-YY)";
+        options.detectLayout = upper == "AUTO";
+        if (!layout && !options.detectLayout) {
+            return "unknown date layout '" + value + "' (use YY-MM-DD, MM-DD-YY, YY-DD-MM, DD-MM-YY or auto)";
         }
-        options.layout = *layout;
+        options.layout = layout.value_or(options.layout);
         haveDate = true;
     } else if (name == "--band") {
-        const auto band = bandFormatFromName(value);
-        if (!band) {
-            return "unknown band format '" + value + "' (use meters or mhz)";
+        const auto band = bandFormatFromName(upper);
+        options.detectBand = upper == "AUTO";
+        if (!band && !options.detectBand) {
+            return "unknown band format '" + value + "' (use meters, mhz or auto)";
         }
-        options.band = *band;
+        options.band = band.value_or(options.band);
     } else if (value.empty()) {
         return "--dir needs a folder";
     } else {
@@ -96,12 +97,13 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& arguments)
 
 std::string usageText()
 {
-    return "Usage: quillon-convert --date LAYOUT [--band meters|mhz] [--dir DIR]\n"
+    return "Usage: quillon-convert --date LAYOUT [--band meters|mhz|auto] [--dir DIR]\n"
            "\n"
            "Converts DIR/log.asc into DIR/log.adi (clean contacts) and DIR/bad.adi (contacts marked *BAD*).\n"
            "\n"
-           "  --date LAYOUT  how log.asc writes its dates: YY-MM-DD, MM-DD-YY, YY-DD-MM or DD-MM-YY\n"
-           "  --band FORMAT  how log.asc writes its band column: meters (the default) or mhz\n"
+           "  --date LAYOUT  how log.asc writes its dates: YY-MM-DD, MM-DD-YY, YY-DD-MM or DD-MM-YY, or auto:\n"
+           "                 the one layout under which every date of the log is a real date\n"
+           "  --band FORMAT  how log.asc writes its band column: meters (the default) or mhz, or auto\n"
            "  --dir DIR      the folder that holds log.asc and receives the output files (default: here)\n"
            "  --help         show this text\n"
            "  --version      show the version\n"

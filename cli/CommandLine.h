@@ -13,6 +13,8 @@ struct ConvertOptions {
     engine::DateLayout layout = engine::DateLayout::YyMmDd;
     engine::BandFormat band = engine::BandFormat::Meters;
     std::string folder = ".";
+    bool detectLayout = false; // "--date auto": read the layout from the log itself
+    bool detectBand = false;   // "--band auto"
 };
 
 enum class CommandAction { Convert, Help, Version, UsageError };

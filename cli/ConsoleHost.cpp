@@ -69,7 +69,24 @@ void ConsoleHost::setRecordCount(std::int64_t count)
 
 void ConsoleHost::showMessage(const run::Message& message)
 {
+    if (message.style == run::MessageStyle::Information) {
+        m_notes.push_back(message);
+        return;
+    }
     finishProgress();
+    print(message);
+}
+
+void ConsoleHost::printNotes()
+{
+    for (const run::Message& note : m_notes) {
+        print(note);
+    }
+    m_notes.clear();
+}
+
+void ConsoleHost::print(const run::Message& message)
+{
     std::fprintf(m_errors, "%s: %s\n", message.title.c_str(), withPlainLineEnds(message.text).c_str());
 }
 

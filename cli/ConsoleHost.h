@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 namespace quillon::cli {
 
@@ -23,14 +24,17 @@ public:
     void setStatusText(std::string_view) override {}
     void setRecordCount(std::int64_t count) override;
     void processPendingEvents() override {}
-    // "Title: text", the text's line breaks kept.
+    // "Title: text", the text's line breaks kept. Notes (information messages) wait for printNotes(), so they
+    // follow the summary.
     void showMessage(const run::Message& message) override;
 
     // Leaves the progress line with the final count and a line end.
     void finishProgress();
+    void printNotes();
 
 private:
     void drawProgress();
+    void print(const run::Message& message);
 
     ConvertOptions m_options;
     std::string m_folder;
@@ -39,6 +43,7 @@ private:
     bool m_progressShown = false;
     std::int64_t m_count = 0;
     std::chrono::steady_clock::time_point m_lastDrawn;
+    std::vector<run::Message> m_notes;
 };
 
 } // namespace quillon::cli

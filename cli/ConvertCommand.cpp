@@ -3,10 +3,12 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ConsoleHost.h"
+#include "cli/FormatDetection.h"
 #include "engine/ProgramInfo.h"
 #include "run/Clock.h"
 #include "run/ConversionRun.h"
 #include "run/LocaleNames.h"
+#include "run/PathText.h"
 #include "run/SystemFileSystem.h"
 
 namespace quillon::cli {
@@ -35,6 +37,31 @@ void printSummary(const run::RunResult& result, std::FILE* out)
                  static_cast<long long>(result.badRecords));
 }
 
+// Settles "auto" from the log's own dates and bands. False, with the reason printed, when the log leaves no
+// single choice. A log that cannot be opened is left to the run, which reports it as usual.
+bool chooseFormats(run::FileSystem& files, ConvertOptions& options, std::FILE* errors)
+{
+    if (!options.detectLayout && !options.detectBand) {
+        return true;
+    }
+    const auto survey = surveyLog(files, run::textFromPath(run::pathFromText(options.folder) / "log.asc"));
+    if (!survey) {
+        return true;
+    }
+    const auto settle = [errors](auto detected, auto& choice, auto nameOf, const char* what) {
+        if (const auto* text = std::get_if<std::string>(&detected)) {
+            std::fprintf(errors, "quillon-convert: %s\n", text->c_str());
+            return false;
+        }
+        choice = std::get<0>(detected);
+        std::fprintf(errors, "quillon-convert: %s read as %s\n", what, std::string(nameOf(choice)).c_str());
+        return true;
+    };
+    return (!options.detectLayout ||
+            settle(detectDateLayout(*survey), options.layout, engine::dateLayoutName, "dates")) &&
+           (!options.detectBand || settle(detectBandFormat(*survey), options.band, engine::bandFormatName, "bands"));
+}
+
 } // namespace
 
 int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE* out, std::FILE* errors,
@@ -55,8 +82,12 @@ int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE*
         break;
     }
 
-    ConsoleHost host(command.options, errors, errorsIsTerminal);
     const auto files = run::makeSystemFileSystem();
+    ConvertOptions options = command.options;
+    if (!chooseFormats(*files, options, errors)) {
+        return kExitUsage;
+    }
+    ConsoleHost host(options, errors, errorsIsTerminal);
     run::SystemClock clock;
     const run::LocaleNames names = run::LocaleNames::fromLocale();
     run::ConversionRun conversion(host, *files, clock, names);
@@ -67,6 +98,8 @@ int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE*
     if (result.outcome == run::RunOutcome::Completed || result.outcome == run::RunOutcome::InputEndedInRecord) {
         printSummary(result, out);
     }
+    std::fflush(out);
+    host.printNotes();
     return exitStatusOf(result.outcome);
 }
 

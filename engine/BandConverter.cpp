@@ -120,19 +120,23 @@ bool isSeventyCentimetres(std::string_view wholeMhz)
     return mhz >= 420 && mhz <= 450;
 }
 
-std::string_view metersBandName(FieldText& band)
+// Wavelengths are matched upper-cased; none in the table is longer than four characters.
+std::string_view metersBandName(std::string_view band)
 {
-    upperCaseInPlace(band);
-    return kMetersTable.find(band);
+    if (band.size() > kLongestKey) {
+        return {};
+    }
+    char upper[kLongestKey];
+    for (std::size_t i = 0; i < band.size(); ++i) {
+        upper[i] = band[i] >= 'a' && band[i] <= 'z' ? static_cast<char>(band[i] - 'a' + 'A') : band[i];
+    }
+    return kMetersTable.find({upper, band.size()});
 }
 
 // MHz values are cut at their first decimal point (".5" leaves nothing) and are not upper-cased.
-std::string_view mhzBandName(FieldText& band)
+std::string_view mhzBandName(std::string_view band)
 {
-    const auto point = band.view().find('.');
-    if (point != std::string_view::npos) {
-        band.truncate(point);
-    }
+    band = band.substr(0, band.find('.'));
     const std::string_view name = kMhzTable.find(band);
     if (!name.empty()) {
         return name;
@@ -153,6 +157,12 @@ void makeBandProblemFragment(AdifFragment& fragment, std::string_view band)
 
 } // namespace
 
+std::string_view bandNameOf(std::string_view band, BandFormat format)
+{
+    return format == BandFormat::Meters ? metersBandName(band) : mhzBandName(band);
+}
+
+// The field keeps the value as it was looked up: upper-cased in meters, cut at its point in MHz.
 void convertBand(FieldText& band, BandFormat format, AdifFragment& fragment)
 {
     trimInPlace(band);
@@ -160,7 +170,12 @@ void convertBand(FieldText& band, BandFormat format, AdifFragment& fragment)
         fragment.clear();
         return;
     }
-    const std::string_view name = format == BandFormat::Meters ? metersBandName(band) : mhzBandName(band);
+    const std::string_view name = bandNameOf(band, format);
+    if (format == BandFormat::Meters) {
+        upperCaseInPlace(band);
+    } else if (const auto point = band.view().find('.'); point != std::string_view::npos) {
+        band.truncate(point);
+    }
     if (name.empty()) {
         makeBandProblemFragment(fragment, band);
         return;

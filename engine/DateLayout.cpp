@@ -19,4 +19,14 @@ std::optional<DateLayout> dateLayoutFromName(std::string_view name)
     return std::nullopt;
 }
 
+std::string_view dateLayoutName(DateLayout layout)
+{
+    return kLayoutNames[static_cast<std::size_t>(layout)];
+}
+
+std::string_view bandFormatName(BandFormat format)
+{
+    return format == BandFormat::Meters ? "meters" : "MHz";
+}
+
 } // namespace quillon::engine

@@ -21,25 +21,26 @@ constexpr std::size_t kDateLength = 8;
 // The longest time shape, HH:MM:SS.
 constexpr std::size_t kLongestTime = 8;
 
-struct PieceStarts {
+// Which piece (0, 1 or 2) holds the year, the month and the day.
+struct PieceOrder {
     std::size_t year;
     std::size_t month;
     std::size_t day;
 };
 
-PieceStarts pieceStartsOf(DateLayout layout)
+PieceOrder pieceOrderOf(DateLayout layout)
 {
     switch (layout) {
     case DateLayout::YyMmDd:
-        return {0, 3, 6};
+        return {0, 1, 2};
     case DateLayout::MmDdYy:
-        return {6, 0, 3};
+        return {2, 0, 1};
     case DateLayout::YyDdMm:
-        return {0, 6, 3};
+        return {0, 2, 1};
     case DateLayout::DdMmYy:
-        return {6, 3, 0};
+        return {2, 1, 0};
     }
-    return {0, 3, 6};
+    return {0, 1, 2};
 }
 
 // The two digits at `at` as a number, or -1 when they are not both digits.
@@ -53,29 +54,18 @@ int twoDigitsAt(std::string_view text, std::size_t at)
     return (high - '0') * 10 + (low - '0');
 }
 
-// Century, year, month and day of an eight-character date, in that order, as YYYYMMDD. False when a piece is not
-// two digits or the day does not exist; such a date is never guessed at.
-bool normaliseDate(std::string_view date, DateLayout layout, char (&out)[kDateLength])
+// Century, year, month and day of a real date, in that order, as YYYYMMDD.
+void normaliseDate(std::string_view date, DateLayout layout, char (&out)[kDateLength])
 {
-    const PieceStarts at = pieceStartsOf(layout);
-    const int year = twoDigitsAt(date, at.year);
-    const int month = twoDigitsAt(date, at.month);
-    const int day = twoDigitsAt(date, at.day);
-    if (year < 0 || month < 0 || day < 0) {
-        return false;
-    }
-    const std::string_view century = centuryOf(year);
-    if (!isCalendarDay(asciiDigitsValue(century) * 100 + year, month, day)) {
-        return false;
-    }
-    const std::size_t starts[] = {at.year, at.month, at.day};
+    const PieceOrder order = pieceOrderOf(layout);
+    const std::string_view century = centuryOf(twoDigitsAt(date, 3 * order.year));
     out[0] = century[0];
     out[1] = century[1];
-    for (std::size_t piece = 0; piece < 3; ++piece) {
-        out[2 + 2 * piece] = date[starts[piece]];
-        out[3 + 2 * piece] = date[starts[piece] + 1];
+    std::size_t length = 2;
+    for (const std::size_t piece : {order.year, order.month, order.day}) {
+        out[length++] = date[3 * piece];
+        out[length++] = date[3 * piece + 1];
     }
-    return true;
 }
 
 // The zero fill: a time of one to three characters gets zeros on the left up to four; a longer one is kept.
@@ -137,6 +127,27 @@ std::size_t readClock(std::string_view time, char (&digits)[6])
 
 } // namespace
 
+DatePieces datePiecesOf(std::string_view date)
+{
+    if (date.size() != kDateLength) {
+        return {};
+    }
+    return {{twoDigitsAt(date, 0), twoDigitsAt(date, 3), twoDigitsAt(date, 6)}};
+}
+
+// A date is never guessed at: every piece must be two digits, and the day must exist in that month and year.
+bool isRealDate(const DatePieces& pieces, DateLayout layout)
+{
+    const PieceOrder order = pieceOrderOf(layout);
+    const int year = pieces.values[order.year];
+    const int month = pieces.values[order.month];
+    const int day = pieces.values[order.day];
+    if (year < 0 || month < 0 || day < 0) {
+        return false;
+    }
+    return isCalendarDay(asciiDigitsValue(centuryOf(year)) * 100 + year, month, day);
+}
+
 void convertDate(FieldText& date, DateLayout layout, AdifFragment& fragment)
 {
     if (isBlank(date)) {
@@ -144,8 +155,9 @@ void convertDate(FieldText& date, DateLayout layout, AdifFragment& fragment)
         return;
     }
     trimInPlace(date);
-    char normalised[kDateLength];
-    if (date.size() == kDateLength && normaliseDate(date, layout, normalised)) {
+    if (isRealDate(datePiecesOf(date), layout)) {
+        char normalised[kDateLength];
+        normaliseDate(date, layout, normalised);
         date.assign({normalised, kDateLength});
         makeFragment(fragment, "QSO_DATE", date);
         return;

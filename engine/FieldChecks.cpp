@@ -120,7 +120,10 @@ void convertCounty(FieldText& county, const FieldText& state, AdifFragment& frag
     }
     trimInPlace(county);
     if (state.size() != 2 || isBlank(state)) {
+        // The county stays in the marked fragment, so the record can be put right from bad.adi alone.
         fragment.assign(kCountyWithBadState);
+        fragment += county;
+        fragment += ' ';
         return;
     }
     startFragment(fragment, "CNTY", county.size() + 3);

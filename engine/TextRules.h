@@ -22,6 +22,16 @@ inline void trimInPlace(ByteBuffer& text)
 
 bool isAllSpaces(std::string_view text);
 
+// The text without its leading and trailing space characters, for a field that is only looked at.
+constexpr std::string_view trimmedBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 // A field is absent when nothing but spaces is left of it. Most fields start with something else.
 inline bool isBlank(std::string_view text)
 {

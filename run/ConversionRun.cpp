@@ -1,8 +1,12 @@
 // The opening phase, the record loop and the three ways a run can fail.
 #include "run/ConversionRun.h"
 
+#include "run/CaseBlindName.h"
+#include "run/FormatHints.h"
 #include "run/PathText.h"
 #include "run/RunMessages.h"
+
+#include <algorithm>
 
 namespace quillon::run {
 
@@ -48,7 +52,15 @@ void ConversionRun::closeFiles()
 // created.
 bool ConversionRun::OpenRunFiles()
 {
-    m_inputPath = pathOf(kInputFileName);
+    const std::vector<std::string> inputs = inputNames();
+    if (inputs.size() > 1) {
+        std::vector<std::string> paths;
+        for (const std::string& name : inputs) {
+            paths.push_back(pathOf(name));
+        }
+        return openingFailed(ambiguousInputMessage(paths));
+    }
+    m_inputPath = pathOf(inputs.empty() ? std::string(kInputFileName) : inputs.front());
     m_input = m_files.openForReading(m_inputPath);
     if (!m_input) {
         // A log.asc that stands there but cannot be read must not send the user looking for a missing file.
@@ -70,10 +82,28 @@ bool ConversionRun::OpenRunFiles()
     return m_openingResult;
 }
 
+// log.asc itself, or else every file whose name is log.asc in another letter case (as DOS wrote it, LOG.ASC):
+// the one found is read, and more than one is ambiguous.
+std::vector<std::string> ConversionRun::inputNames()
+{
+    if (m_files.exists(pathOf(kInputFileName))) {
+        return {std::string(kInputFileName)};
+    }
+    return caseBlindMatches(m_files.namesIn(m_host.programFolder()), kInputFileName);
+}
+
+// An old output in any letter case goes (LOG.ADI, Bad.Adi), so no stale twin stays beside the new file.
 bool ConversionRun::removeOldOutput(OutputKind kind)
 {
-    const std::string path = pathOf(fileNameOf(kind));
-    return !m_files.exists(path) || m_files.remove(path);
+    const std::string_view name = fileNameOf(kind);
+    std::vector<std::string> old = caseBlindMatches(m_files.namesIn(m_host.programFolder()), name);
+    if (std::find(old.begin(), old.end(), name) == old.end() && m_files.exists(pathOf(name))) {
+        old.emplace_back(name);
+    }
+    // Where letter case does not count (Windows), LOG.ADI and log.adi are one file, gone after its first removal.
+    return std::all_of(old.begin(), old.end(), [this](const std::string& n) {
+        return m_files.remove(pathOf(n)) || !m_files.exists(pathOf(n));
+    });
 }
 
 // The caption is read again for each file, as the window shows it at that moment. The preamble goes to disk
@@ -107,6 +137,7 @@ void ConversionRun::ProcessRecords()
 {
     m_state = State::Reading;
     m_result.records = 0;
+    m_survey = {};
     while (!m_reader->atEnd()) {
         m_host.processPendingEvents();
         if (m_state != State::Reading) {
@@ -132,6 +163,7 @@ bool ConversionRun::convertRecord()
     }
     ++m_result.records;
     m_host.setRecordCount(m_result.records);
+    m_survey.add(m_record);
     OutputKind kind;
     if (!convertIntoOutput(kind)) {
         writeFailed(kind);
@@ -178,6 +210,19 @@ void ConversionRun::finishRun()
     closeAll();
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::Completed);
+    showFormatHints();
+}
+
+// A layout or format that leaves values bad where the other reads them is the likelier mistake than the log.
+void ConversionRun::showFormatHints()
+{
+    const engine::FormatSurvey survey = m_survey;
+    for (const auto& hint :
+         {dateLayoutHint(survey, m_host.dateLayout()), bandFormatHint(survey, m_host.bandFormat())}) {
+        if (hint) {
+            m_host.showMessage(*hint);
+        }
+    }
 }
 
 // Here the status is blanked before the message is shown.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/ContactRecord.h"
+#include "engine/FormatSurvey.h"
 #include "engine/RecordConverter.h"
 #include "run/Clock.h"
 #include "run/FileSystem.h"
@@ -16,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quillon::run {
 
@@ -62,11 +64,13 @@ private:
     bool WritePreamble(LineWriter& file, OutputKind kind, const std::string& title);
     bool WriteTrailer(LineWriter& file, std::int64_t recordCount);
 
+    std::vector<std::string> inputNames();
     bool removeOldOutput(OutputKind kind);
     bool createOutput(OutputKind kind);
     bool convertRecord();
     bool convertIntoOutput(OutputKind& kind);
     void finishRun();
+    void showFormatHints();
     bool openingFailed(const Message& message);
     void readingFailed(engine::ReadResult reason);
     void writeFailed(OutputKind kind);
@@ -90,6 +94,7 @@ private:
     std::array<std::optional<LineWriter>, 2> m_outputs;
     engine::ContactRecord m_record;
     engine::RecordConverter m_converter;
+    engine::FormatSurvey m_survey; // the dates and bands of this run, as read
 };
 
 } // namespace quillon::run

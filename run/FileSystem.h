@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillon::run {
 
@@ -37,6 +38,8 @@ public:
     virtual bool remove(const std::string& path) = 0;
     // Creates a new empty file; null when it cannot be created or something already stands at that path.
     virtual std::unique_ptr<OutputFile> createForWriting(const std::string& path) = 0;
+    // The names of what stands in the folder, in no set order; none when it cannot be listed.
+    virtual std::vector<std::string> namesIn(const std::string& folder);
 };
 
 } // namespace quillon::run

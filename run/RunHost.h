@@ -10,7 +10,7 @@
 namespace quillon::run {
 
 // Message-box styles: the numbers are the icon codes of the classic message box.
-enum class MessageStyle { Plain = 0, Stop = 16, Exclamation = 48 };
+enum class MessageStyle { Plain = 0, Stop = 16, Exclamation = 48, Information = 64 };
 
 struct Message {
     std::string text;

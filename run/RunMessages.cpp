@@ -8,6 +8,12 @@ Message missingInputMessage(const std::string& inputPath)
     return {"The file: " + inputPath + " doesn't exist.", "Missing LOG.ASC", MessageStyle::Stop};
 }
 
+Message ambiguousInputMessage(const std::vector<std::string>& inputPaths)
+{
+    return {"The files: " + listedNames(inputPaths) + " all stand for LOG.ASC. Rename or remove all but one.",
+            "Ambiguous LOG.ASC", MessageStyle::Stop};
+}
+
 Message badInputMessage()
 {
     return {"   The program detected an invalid number of fields in the input file.\r\n"

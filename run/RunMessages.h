@@ -5,11 +5,15 @@
 #include "run/RunTexts.h"
 
 #include <string>
+#include <vector>
 
 namespace quillon::run {
 
 // There is no log.asc: "Missing LOG.ASC".
 Message missingInputMessage(const std::string& inputPath);
+
+// More than one file names log.asc in different letter cases: "Ambiguous LOG.ASC".
+Message ambiguousInputMessage(const std::vector<std::string>& inputPaths);
 
 // log.asc ended inside a record: "Bad LOG.ASC File".
 Message badInputMessage();

@@ -24,6 +24,15 @@ std::string_view displayNameOf(OutputKind kind)
     return kind == OutputKind::Log ? "LOG.ADI" : "BAD.ADI";
 }
 
+std::string listedNames(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    }
+    return text;
+}
+
 std::string timestampLine(const Clock& clock, const LocaleNames& names)
 {
     const auto [date, time] = clock.now();

@@ -25,6 +25,9 @@ inline constexpr std::string_view kProcessingStatus = "Processing.....";
 inline constexpr std::string_view kIdleStatus = "    ";
 
 // "File converted on Saturday, Dec 5, 2026 at 20:35:37": the date and the time are read separately.
+// "a", "a and b", "a, b and c".
+std::string listedNames(const std::vector<std::string>& names);
+
 std::string timestampLine(const Clock& clock, const LocaleNames& names);
 
 // The preamble lines of one output file, "<EOH>" last, each without its line end.

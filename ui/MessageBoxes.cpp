@@ -16,6 +16,8 @@ QMessageBox::Icon iconOf(run::MessageStyle style)
         return QMessageBox::Critical;
     case run::MessageStyle::Exclamation:
         return QMessageBox::Warning;
+    case run::MessageStyle::Information:
+        return QMessageBox::Information;
     case run::MessageStyle::Plain:
         break;
     }

@@ -131,6 +131,45 @@ TEST(ConvertCommandTest, FailuresGiveAMessageAndAnExitStatus)
     }
 }
 
+// A wrong layout or format is pointed out after the summary; "auto" takes the only one that reads the whole log.
+TEST(ConvertCommandTest, LayoutAndFormatFromTheLog)
+{
+    const auto contact = [](const std::string& band, const std::string& date) {
+        return tests::logLine(
+            {"K1ABC", band, "14.025", "SSB", "59", "59", "Al", "", "291", "", "", "", "", "", "", "", date, "1200"});
+    };
+    const std::string dayFirst = contact("20", "31-12-99") + contact("40", "01-02-99");
+    struct Case {
+        const char* name;
+        std::string log;
+        std::string arguments;
+        int exitStatus;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"wrong layout and format", dayFirst, "--date MM-DD-YY --band mhz", 0,
+         "Check the date layout: 1 of 2 dates are not real dates as MM-DD-YY; DD-MM-YY reads all 2\n"
+         "Check the band format: 2 of 2 bands are not in the band list as MHz; meters reads all 2\n"},
+        {"auto", dayFirst, "--date auto --band AUTO", 0,
+         "quillon-convert: dates read as DD-MM-YY\nquillon-convert: bands read as meters\n"},
+        {"auto with several layouts", contact("20", "01-02-03"), "--date auto", 64,
+         "quillon-convert: YY-MM-DD, MM-DD-YY, YY-DD-MM and DD-MM-YY read all 1 dates of log.asc alike; choose one "
+         "with --date\n"},
+        {"auto with none", dayFirst + contact("20", "99-99-99"), "--date auto", 64,
+         "quillon-convert: no date layout reads all 3 dates of log.asc (bad: 3 as YY-MM-DD, 2 as MM-DD-YY, 3 as "
+         "YY-DD-MM and 1 as DD-MM-YY); choose one with --date\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        writeFile(folder.path() / "log.asc", c.log);
+        const Outcome outcome = runConverter(folder, c.arguments);
+        EXPECT_EQ(outcome.exitStatus, c.exitStatus);
+        EXPECT_EQ(outcome.err, c.err);
+        EXPECT_EQ(fs::exists(folder.path() / "log.adi"), c.exitStatus == 0);
+    }
+}
+
 // A file of one endless field: the converter holds that field and its fixed buffers, nothing that grows further.
 // The bound allows for the buffer doubling as it grows, and for a sanitizer build keeping freed blocks a while.
 TEST(ConvertCommandTest, HugeFieldWithoutLineEndKeepsMemoryBounded)

@@ -159,10 +159,10 @@ TEST(FieldChecksTest, CountyFollowsConvertedState)
     };
     const Case cases[] = {
         {"ma", "Hampden", "<STATE:2>MA ", "<CNTY:10>MA,Hampden "},
-        {"", "Hampden", "", "<CNTY:5>*BAD* (Bad STATE) "},
-        {"  ", "Hampden", "", "<CNTY:5>*BAD* (Bad STATE) "},
-        {" ", "Hampden", "", "<CNTY:5>*BAD* (Bad STATE) "},
-        {"Mass", "Hampden", "<STATE:5>*BAD* MASS ", "<CNTY:5>*BAD* (Bad STATE) "},
+        {"", "Hampden", "", "<CNTY:5>*BAD* (Bad STATE) Hampden "},
+        {"  ", "Hampden", "", "<CNTY:5>*BAD* (Bad STATE) Hampden "},
+        {" ", "Hampden", "", "<CNTY:5>*BAD* (Bad STATE) Hampden "},
+        {"Mass", "Hampden", "<STATE:5>*BAD* MASS ", "<CNTY:5>*BAD* (Bad STATE) Hampden "},
         {"Mass", "  ", "<STATE:5>*BAD* MASS ", ""},
         {"", "", "", ""},
     };

@@ -5,6 +5,7 @@
 #include "tests/run/FaultyFileSystem.h"
 #include "tests/support/TestFiles.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -125,6 +126,24 @@ TEST_F(ConversionRunTest, ThreeRecordsOneBad)
     expectIdleAndClosed();
 }
 
+// After a normal end, a layout that leaves dates bad where another reads them all is pointed out; each run counts
+// its own dates.
+TEST_F(ConversionRunTest, LayoutThatDoesNotFitIsPointedOutAfterTheRun)
+{
+    writeInput(cleanRecord("31-12-99") + cleanRecord("01-02-99"));
+    host.layout = engine::DateLayout::MmDdYy;
+    for (int run = 0; run < 2; ++run) {
+        host.messages.clear();
+        conversion.start();
+        ASSERT_EQ(host.messages.size(), 1U);
+        EXPECT_EQ(host.messages[0].message.text, "1 of 2 dates are not real dates as MM-DD-YY; DD-MM-YY reads all 2");
+    }
+    host.layout = engine::DateLayout::DdMmYy;
+    host.messages.clear();
+    conversion.start();
+    EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(ConversionRunTest, TitleLineIsTheCaptionAsShown)
 {
     host.captionText = "  Some other caption ";
@@ -172,6 +191,49 @@ TEST_F(ConversionRunTest, MissingOrUnopenableInputLeavesOldOutputsAlone)
         EXPECT_EQ(host.counter, -1);
         EXPECT_EQ(conversion.result().outcome, RunOutcome::OpenFailed);
         expectIdleAndClosed();
+    }
+}
+
+// A log saved as LOG.ASC is found when there is no log.asc; two such names are ambiguous. Old outputs go in
+// whatever case they stand, so only the new lower-case files are left.
+TEST_F(ConversionRunTest, LogFoundWhateverItsLetterCase)
+{
+    struct Case {
+        std::vector<std::string> inputs; // each holds one clean record, the first two
+        std::string messageTitle;        // empty: the run completes
+        std::vector<std::string> namesAfter;
+    };
+    const Case cases[] = {
+        {{"LOG.ASC"}, "", {"LOG.ASC", "bad.adi", "log.adi"}},
+        {{"log.asc", "LOG.ASC"}, "", {"LOG.ASC", "bad.adi", "log.adi", "log.asc"}},
+        {{"LOG.ASC", "Log.Asc"}, "Ambiguous LOG.ASC", {"Bad.Adi", "LOG.ADI", "LOG.ASC", "Log.Asc"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.inputs.back());
+        for (const auto& name : files.namesIn(folder.path().string())) {
+            std::filesystem::remove(folder.path() / name);
+        }
+        for (const auto& name : c.inputs) {
+            writeFile(folder.file(name), name == c.inputs.front() ? cleanRecord() + cleanRecord() : cleanRecord());
+        }
+        if (files.namesIn(folder.path().string()).size() < c.inputs.size()) {
+            continue; // where letter case does not count (Windows), these names are one file
+        }
+        writeFile(folder.file("LOG.ADI"), "old");
+        writeFile(folder.file("Bad.Adi"), "old");
+        host.messages.clear();
+        conversion.start();
+        auto names = files.namesIn(folder.path().string());
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, c.namesAfter);
+        if (c.messageTitle.empty()) {
+            EXPECT_EQ(conversion.result().records, 2);
+            continue;
+        }
+        expectOneMessage(c.messageTitle,
+                         "The files: " + folder.file("LOG.ASC") + " and " + folder.file("Log.Asc") +
+                             " all stand for LOG.ASC. Rename or remove all but one.",
+                         "    ");
     }
 }
 

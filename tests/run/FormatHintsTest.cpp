@@ -1,0 +1,88 @@
+// The notes on a date layout or band format that does not fit the log, from the dates and bands as read.
+#include "run/FormatHints.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace quillon::run {
+namespace {
+
+using engine::BandFormat;
+using engine::DateLayout;
+using engine::Field;
+
+engine::FormatSurvey surveyOf(const std::vector<std::string>& values, Field field)
+{
+    engine::FormatSurvey survey;
+    for (const std::string& value : values) {
+        engine::ContactRecord record;
+        record[field].assign(value);
+        survey.add(record);
+    }
+    return survey;
+}
+
+TEST(FormatHintsTest, DateLayout)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> dates;
+        DateLayout chosen;
+        std::string hint; // empty: none
+    };
+    const std::vector<std::string> dayFirst = {"12-08-99", " 25-12-99 ", "31-01-00", "05-05-05", "", "   "};
+    const Case cases[] = {
+        {"a day-first log read month first", dayFirst, DateLayout::MmDdYy,
+         "2 of 4 dates are not real dates as MM-DD-YY; DD-MM-YY reads all 4"},
+        {"the layout that fits", dayFirst, DateLayout::DdMmYy, ""},
+        {"several others fit",
+         {"05-06-13"},
+         DateLayout::YyDdMm,
+         "1 of 1 dates are not real dates as YY-DD-MM; YY-MM-DD, MM-DD-YY and DD-MM-YY read all 1"},
+        {"a typo no layout reads", {"31-12-99", "99-99-99"}, DateLayout::YyMmDd, ""},
+        {"the chosen one fits among several", {"01-02-03"}, DateLayout::MmDdYy, ""},
+        {"no dates", {"", " "}, DateLayout::YyMmDd, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto hint = dateLayoutHint(surveyOf(c.dates, Field::Date), c.chosen);
+        EXPECT_EQ(hint ? hint->text : "", c.hint);
+        if (hint) {
+            EXPECT_EQ(hint->title, "Check the date layout");
+            EXPECT_EQ(hint->style, MessageStyle::Information);
+        }
+    }
+}
+
+TEST(FormatHintsTest, BandFormat)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> bands;
+        BandFormat chosen;
+        std::string hint;
+    };
+    const std::vector<std::string> meters = {"20", " 40m ", "70cm", "2", ""};
+    const std::vector<std::string> mhz = {"14.025", "7.1", "60", "432.1"};
+    const Case cases[] = {
+        {"a meters log read as MHz", meters, BandFormat::Mhz,
+         "4 of 4 bands are not in the band list as MHz; meters reads all 4"},
+        {"the format that fits", meters, BandFormat::Meters, ""},
+        {"a MHz log with a typo read as meters", mhz, BandFormat::Meters,
+         "4 of 4 bands are not in the band list as meters; MHz leaves only 1 unknown"},
+        {"the other not better by half", {"60", "7", "14", "20"}, BandFormat::Meters, ""},
+        {"a typo in the right format", mhz, BandFormat::Mhz, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto hint = bandFormatHint(surveyOf(c.bands, Field::Band), c.chosen);
+        EXPECT_EQ(hint ? hint->text : "", c.hint);
+        if (hint) {
+            EXPECT_EQ(hint->title, "Check the band format");
+        }
+    }
+}
+
+} // namespace
+} // namespace quillon::run
