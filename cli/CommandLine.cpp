@@ -2,7 +2,9 @@
 #include "cli/CommandLine.h"
 
 #include "engine/TextRules.h"
+#include "run/PathText.h"
 
+#include <filesystem>
 #include <optional>
 
 namespace quillon::cli {
@@ -61,6 +63,7 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& arguments)
 {
     CommandLine result;
     bool haveDate = false;
+    std::string logPath;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (argument == "--help" || argument == "-h") {
@@ -70,6 +73,13 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& arguments)
         if (argument == "--version") {
             result.action = CommandAction::Version;
             return result;
+        }
+        if (!argument.starts_with("-") && !argument.empty()) {
+            if (!logPath.empty()) {
+                return usageError("name one log, not two ('" + logPath + "' and '" + std::string(argument) + "')");
+            }
+            logPath = argument;
+            continue;
         }
         const auto equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
@@ -91,15 +101,26 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& arguments)
     if (!haveDate) {
         return usageError("--date is required: say how log.asc writes its dates");
     }
+    if (!logPath.empty() && result.options.folder != ConvertOptions{}.folder) {
+        return usageError("name a LOG or a --dir folder, not both");
+    }
+    if (!logPath.empty()) {
+        // The outputs go beside the log named.
+        const std::filesystem::path path = run::pathFromText(logPath);
+        result.options.folder = path.has_parent_path() ? run::textFromPath(path.parent_path()) : ".";
+        result.options.logFile = run::textFromPath(path.filename());
+    }
     result.action = CommandAction::Convert;
     return result;
 }
 
 std::string usageText()
 {
-    return "Usage: quillon-convert --date LAYOUT [--band meters|mhz|auto] [--dir DIR]\n"
+    return "Usage: quillon-convert --date LAYOUT [--band meters|mhz|auto] [--dir DIR | LOG]\n"
            "\n"
            "Converts DIR/log.asc into DIR/log.adi (clean contacts) and DIR/bad.adi (contacts marked *BAD*).\n"
+           "log.asc may be written in any letter case (LOG.ASC). A LOG named instead is converted with its\n"
+           "outputs beside it.\n"
            "\n"
            "  --date LAYOUT  how log.asc writes its dates: YY-MM-DD, MM-DD-YY, YY-DD-MM or DD-MM-YY, or auto:\n"
            "                 the one layout under which every date of the log is a real date\n"
@@ -108,9 +129,9 @@ std::string usageText()
            "  --help         show this text\n"
            "  --version      show the version\n"
            "\n"
-           "Exit status: 0 done; 1 log.asc could not be opened or an output file could not be replaced;\n"
-           "2 log.asc ended inside a record or could not be read to its end; 3 an output file could not be\n"
-           "written; 64 bad usage.\n";
+           "Exit status: 0 done; 1 log.asc is missing or could not be opened, or an output file could not\n"
+           "be replaced; 2 log.asc ended inside a record or could not be read to its end; 3 an output file\n"
+           "could not be written; 64 bad usage.\n";
 }
 
 } // namespace quillon::cli

@@ -13,6 +13,7 @@ struct ConvertOptions {
     engine::DateLayout layout = engine::DateLayout::YyMmDd;
     engine::BandFormat band = engine::BandFormat::Meters;
     std::string folder = ".";
+    std::string logFile;       // a log named on the command line, in `folder`; empty for log.asc
     bool detectLayout = false; // "--date auto": read the layout from the log itself
     bool detectBand = false;   // "--band auto"
 };

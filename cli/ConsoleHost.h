@@ -21,6 +21,7 @@ public:
     engine::BandFormat bandFormat() const override { return m_options.band; }
     std::string caption() const override;
     std::string programFolder() const override;
+    std::string logFileName() const override { return m_options.logFile; }
     void setStatusText(std::string_view) override {}
     void setRecordCount(std::int64_t count) override;
     void processPendingEvents() override {}

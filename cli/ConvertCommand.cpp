@@ -11,6 +11,8 @@
 #include "run/PathText.h"
 #include "run/SystemFileSystem.h"
 
+#include <filesystem>
+
 namespace quillon::cli {
 
 namespace {
@@ -37,6 +39,17 @@ void printSummary(const run::RunResult& result, std::FILE* out)
                  static_cast<long long>(result.badRecords));
 }
 
+// A folder to convert in that is missing, or is no folder, is a mistake in the command, not in the log.
+std::string folderProblem(const std::string& folder)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(run::pathFromText(folder), error)) {
+        return {};
+    }
+    return std::filesystem::exists(run::pathFromText(folder), error) ? folder + " is not a folder"
+                                                                     : folder + ": no such folder";
+}
+
 // Settles "auto" from the log's own dates and bands. False, with the reason printed, when the log leaves no
 // single choice. A log that cannot be opened is left to the run, which reports it as usual.
 bool chooseFormats(run::FileSystem& files, ConvertOptions& options, std::FILE* errors)
@@ -44,7 +57,9 @@ bool chooseFormats(run::FileSystem& files, ConvertOptions& options, std::FILE* e
     if (!options.detectLayout && !options.detectBand) {
         return true;
     }
-    const auto survey = surveyLog(files, run::textFromPath(run::pathFromText(options.folder) / "log.asc"));
+    const auto survey =
+        surveyLog(files, run::textFromPath(run::pathFromText(options.folder) /
+                                           run::pathFromText(options.logFile.empty() ? "log.asc" : options.logFile)));
     if (!survey) {
         return true;
     }
@@ -76,12 +91,16 @@ int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE*
         std::fprintf(out, "quillon-convert %s\n", engine::versionText().c_str());
         return kExitDone;
     case CommandAction::UsageError:
-        std::fprintf(errors, "quillon-convert: %s\n\n%s", command.error.c_str(), usageText().c_str());
+        std::fprintf(errors, "quillon-convert: %s\nTry 'quillon-convert --help'.\n", command.error.c_str());
         return kExitUsage;
     case CommandAction::Convert:
         break;
     }
 
+    if (const std::string problem = folderProblem(command.options.folder); !problem.empty()) {
+        std::fprintf(errors, "quillon-convert: %s\n", problem.c_str());
+        return kExitUsage;
+    }
     const auto files = run::makeSystemFileSystem();
     ConvertOptions options = command.options;
     if (!chooseFormats(*files, options, errors)) {

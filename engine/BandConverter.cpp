@@ -74,7 +74,12 @@ public:
         if (input.empty() || input.size() > kLongestKey) {
             return {};
         }
-        const std::uint64_t key = packKey(input);
+        return find(packKey(input));
+    }
+
+    // `key` as packKey() makes it.
+    constexpr std::string_view find(std::uint64_t key) const
+    {
         for (std::size_t slot = slotOf(key);; slot = (slot + 1) % kSlots) {
             if (m_slots[slot].key == key) {
                 return m_slots[slot].name;
@@ -105,38 +110,38 @@ constexpr BandTable kMhzTable(kMhzRows);
 // "0432" is in the band while "44" and "4205" are not.
 bool isSeventyCentimetres(std::string_view wholeMhz)
 {
-    if (!isAllAsciiDigits(wholeMhz)) {
-        return false;
+    while (!wholeMhz.empty() && wholeMhz.front() == '0') {
+        wholeMhz.remove_prefix(1);
     }
-    const auto firstSignificant = wholeMhz.find_first_not_of('0');
-    if (firstSignificant == std::string_view::npos) {
-        return false;
-    }
-    wholeMhz.remove_prefix(firstSignificant);
-    if (wholeMhz.size() != 3) {
+    if (wholeMhz.size() != 3 || !isAllAsciiDigits(wholeMhz)) {
         return false;
     }
     const int mhz = asciiDigitsValue(wholeMhz);
     return mhz >= 420 && mhz <= 450;
 }
 
-// Wavelengths are matched upper-cased; none in the table is longer than four characters.
+// Wavelengths are matched upper-cased, packed as they are upper-cased; none in the table is longer than four
+// characters.
 std::string_view metersBandName(std::string_view band)
 {
-    if (band.size() > kLongestKey) {
+    if (band.empty() || band.size() > kLongestKey) {
         return {};
     }
-    char upper[kLongestKey];
-    for (std::size_t i = 0; i < band.size(); ++i) {
-        upper[i] = band[i] >= 'a' && band[i] <= 'z' ? static_cast<char>(band[i] - 'a' + 'A') : band[i];
+    std::uint64_t key = band.size();
+    for (const char c : band) {
+        key = key << 8 | static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
     }
-    return kMetersTable.find({upper, band.size()});
+    return kMetersTable.find(key);
 }
 
 // MHz values are cut at their first decimal point (".5" leaves nothing) and are not upper-cased.
 std::string_view mhzBandName(std::string_view band)
 {
-    band = band.substr(0, band.find('.'));
+    std::size_t whole = 0;
+    while (whole < band.size() && band[whole] != '.') {
+        ++whole;
+    }
+    band = band.substr(0, whole);
     const std::string_view name = kMhzTable.find(band);
     if (!name.empty()) {
         return name;
@@ -162,19 +167,45 @@ std::string_view bandNameOf(std::string_view band, BandFormat format)
     return format == BandFormat::Meters ? metersBandName(band) : mhzBandName(band);
 }
 
+BandFormat otherFormat(BandFormat format)
+{
+    return format == BandFormat::Meters ? BandFormat::Mhz : BandFormat::Meters;
+}
+
+void BandTally::add(BandFormat format, bool known, bool knownInOther)
+{
+    ++m_bands;
+    m_unknown[static_cast<std::size_t>(format)] += known ? 0 : 1;
+    m_unknown[static_cast<std::size_t>(otherFormat(format))] += knownInOther ? 0 : 1;
+}
+
+void BandTally::add(std::string_view band)
+{
+    add(BandFormat::Meters, !bandNameOf(band, BandFormat::Meters).empty(), !bandNameOf(band, BandFormat::Mhz).empty());
+}
+
 // The field keeps the value as it was looked up: upper-cased in meters, cut at its point in MHz.
-void convertBand(FieldText& band, BandFormat format, AdifFragment& fragment)
+void convertBand(FieldText& band, BandFormat format, AdifFragment& fragment, BandTally* tally)
 {
     trimInPlace(band);
     if (band.empty()) { // a missing band is not a problem
         fragment.clear();
         return;
     }
-    const std::string_view name = bandNameOf(band, format);
+    // The other format reads the value as written, before this one upper-cases or cuts it.
+    const bool knownInOther = tally != nullptr && !bandNameOf(band, otherFormat(format)).empty();
+    std::string_view name;
     if (format == BandFormat::Meters) {
         upperCaseInPlace(band);
-    } else if (const auto point = band.view().find('.'); point != std::string_view::npos) {
-        band.truncate(point);
+        name = kMetersTable.find(band.view());
+    } else {
+        if (const auto point = band.view().find('.'); point != std::string_view::npos) {
+            band.truncate(point);
+        }
+        name = mhzBandName(band);
+    }
+    if (tally != nullptr) {
+        tally->add(format, !name.empty(), knownInOther);
     }
     if (name.empty()) {
         makeBandProblemFragment(fragment, band);

@@ -28,19 +28,12 @@ struct PieceOrder {
     std::size_t day;
 };
 
-PieceOrder pieceOrderOf(DateLayout layout)
+// In the order of DateLayout: YY-MM-DD, MM-DD-YY, YY-DD-MM, DD-MM-YY.
+constexpr PieceOrder kPieceOrders[] = {{0, 1, 2}, {2, 0, 1}, {0, 2, 1}, {2, 1, 0}};
+
+constexpr PieceOrder pieceOrderOf(DateLayout layout)
 {
-    switch (layout) {
-    case DateLayout::YyMmDd:
-        return {0, 1, 2};
-    case DateLayout::MmDdYy:
-        return {2, 0, 1};
-    case DateLayout::YyDdMm:
-        return {0, 2, 1};
-    case DateLayout::DdMmYy:
-        return {2, 1, 0};
-    }
-    return {0, 1, 2};
+    return kPieceOrders[static_cast<std::size_t>(layout)];
 }
 
 // The two digits at `at` as a number, or -1 when they are not both digits.
@@ -125,8 +118,6 @@ std::size_t readClock(std::string_view time, char (&digits)[6])
     return count;
 }
 
-} // namespace
-
 DatePieces datePiecesOf(std::string_view date)
 {
     if (date.size() != kDateLength) {
@@ -135,27 +126,138 @@ DatePieces datePiecesOf(std::string_view date)
     return {{twoDigitsAt(date, 0), twoDigitsAt(date, 3), twoDigitsAt(date, 6)}};
 }
 
-// A date is never guessed at: every piece must be two digits, and the day must exist in that month and year.
-bool isRealDate(const DatePieces& pieces, DateLayout layout)
+// Which two-digit month and day name a day, and which two-digit years are leap years, asked of the calendar once
+// for every value, so that a date is checked with two table reads. Only February 29 depends on the year.
+class DayTables
 {
-    const PieceOrder order = pieceOrderOf(layout);
-    const int year = pieces.values[order.year];
-    const int month = pieces.values[order.month];
-    const int day = pieces.values[order.day];
-    if (year < 0 || month < 0 || day < 0) {
-        return false;
+public:
+    DayTables()
+    {
+        for (int month = 0; month < 100; ++month) {
+            for (int day = 0; day < 100; ++day) {
+                m_kinds[month][day] = isCalendarDay(2001, month, day)   ? DayKind::Always
+                                      : isCalendarDay(2000, month, day) ? DayKind::LeapYearsOnly
+                                                                        : DayKind::Never;
+            }
+        }
+        for (int year = 0; year < 100; ++year) {
+            m_leapYear[year] = isCalendarDay(asciiDigitsValue(centuryOf(year)) * 100 + year, 2, 29);
+        }
+        for (int month = 0; month < 100; ++month) {
+            for (int day = 0; day < 100; ++day) {
+                const bool leapOnly = m_kinds[month][day] == DayKind::LeapYearsOnly;
+                m_inLeapOnlyDay[month] = m_inLeapOnlyDay[month] || leapOnly;
+                m_inLeapOnlyDay[day] = m_inLeapOnlyDay[day] || leapOnly;
+            }
+        }
     }
-    return isCalendarDay(asciiDigitsValue(centuryOf(year)) * 100 + year, month, day);
+
+    bool isDay(int year, int month, int day) const
+    {
+        const DayKind kind = m_kinds[month][day];
+        return kind == DayKind::Always || (kind == DayKind::LeapYearsOnly && m_leapYear[year]);
+    }
+    // A day of every year, whatever the year.
+    bool isDayOfEveryYear(int month, int day) const { return m_kinds[month][day] == DayKind::Always; }
+    // The piece is the month or the day of a day that only leap years have (2 and 29).
+    bool mayNeedTheYear(int piece) const { return m_inLeapOnlyDay[piece]; }
+
+private:
+    enum class DayKind : unsigned char { Never, LeapYearsOnly, Always };
+    DayKind m_kinds[100][100];
+    bool m_leapYear[100];
+    bool m_inLeapOnlyDay[100] = {};
+};
+
+// Filled before main() runs, so reading it costs no check of whether it is ready.
+const DayTables kDayTables;
+
+const DayTables& dayTables()
+{
+    return kDayTables;
 }
 
-void convertDate(FieldText& date, DateLayout layout, AdifFragment& fragment)
+bool hasAllPieces(const DatePieces& pieces)
+{
+    return pieces.values[0] >= 0 && pieces.values[1] >= 0 && pieces.values[2] >= 0;
+}
+
+// A date is never guessed at: every piece must be two digits, and the day must exist in that month and year.
+bool isRealDate(const DatePieces& pieces, DateLayout layout, const DayTables& tables)
+{
+    const PieceOrder order = pieceOrderOf(layout);
+    return tables.isDay(pieces.values[order.year], pieces.values[order.month], pieces.values[order.day]);
+}
+
+} // namespace
+
+DateTally::DateTally()
+    : m_pairs(kPairCount * 100 * 100)
+{
+}
+
+// The first and second piece of each pair; a layout's month and day are always one of these pairs.
+constexpr std::size_t kPairPieces[DateTally::kPairCount][2] = {{0, 1}, {1, 2}, {0, 2}};
+
+void DateTally::add(std::string_view date)
+{
+    add(datePiecesOf(date));
+}
+
+void DateTally::add(const DatePieces& pieces)
+{
+    ++m_dates;
+    if (!hasAllPieces(pieces)) {
+        ++m_unreadable;
+        return;
+    }
+    const DayTables& tables = dayTables();
+    const int* value = pieces.values;
+    if (tables.mayNeedTheYear(value[0]) || tables.mayNeedTheYear(value[1]) || tables.mayNeedTheYear(value[2])) {
+        for (const DateLayout layout : kAllDateLayouts) {
+            m_badWithYear[static_cast<std::size_t>(layout)] += isRealDate(pieces, layout, tables) ? 0 : 1;
+        }
+        return;
+    }
+    for (std::size_t pair = 0; pair < kPairCount; ++pair) {
+        ++m_pairs[pair * 10000 +
+                  static_cast<std::size_t>(value[kPairPieces[pair][0]] * 100 + value[kPairPieces[pair][1]])];
+    }
+}
+
+std::int64_t DateTally::badDates(DateLayout layout) const
+{
+    const PieceOrder order = pieceOrderOf(layout);
+    std::size_t pair = 0;
+    while (!((kPairPieces[pair][0] == order.month && kPairPieces[pair][1] == order.day) ||
+             (kPairPieces[pair][0] == order.day && kPairPieces[pair][1] == order.month))) {
+        ++pair;
+    }
+    const bool monthFirst = kPairPieces[pair][0] == order.month;
+    const DayTables& tables = dayTables();
+    std::int64_t bad = m_unreadable + m_badWithYear[static_cast<std::size_t>(layout)];
+    for (int first = 0; first < 100; ++first) {
+        for (int second = 0; second < 100; ++second) {
+            const bool isDay =
+                monthFirst ? tables.isDayOfEveryYear(first, second) : tables.isDayOfEveryYear(second, first);
+            bad += isDay ? 0 : m_pairs[pair * 10000 + static_cast<std::size_t>(first * 100 + second)];
+        }
+    }
+    return bad;
+}
+
+void convertDate(FieldText& date, DateLayout layout, AdifFragment& fragment, DateTally* tally)
 {
     if (isBlank(date)) {
         fragment.assign(kMissingDate);
         return;
     }
     trimInPlace(date);
-    if (isRealDate(datePiecesOf(date), layout)) {
+    const DatePieces pieces = datePiecesOf(date);
+    if (tally != nullptr) {
+        tally->add(pieces);
+    }
+    if (hasAllPieces(pieces) && isRealDate(pieces, layout, dayTables())) {
         char normalised[kDateLength];
         normaliseDate(date, layout, normalised);
         date.assign({normalised, kDateLength});

@@ -33,10 +33,10 @@ void RecordConverter::convertFields(ContactRecord& r, DateLayout layout, BandFor
     auto& out = m_fragments;
     using F = Field;
     using O = OutputField;
-    convertDate(r[F::Date], layout, out[O::QsoDate]);
+    convertDate(r[F::Date], layout, out[O::QsoDate], &m_survey.dateTally());
     convertTime(r[F::Time], out[O::TimeOn]);
     convertCall(r[F::Call], out[O::Call]);
-    convertBand(r[F::Band], format, out[O::Band]);
+    convertBand(r[F::Band], format, out[O::Band], &m_survey.bandTally());
     applyPlainRule(r[F::Freq], "FREQ", out[O::Freq]);
     convertMode(r[F::Mode], out[O::Mode]);
     applyPlainRule(r[F::RstSent], "RST_SENT", out[O::RstSent]);

@@ -4,6 +4,7 @@
 #include "engine/AdifOutputSet.h"
 #include "engine/ContactRecord.h"
 #include "engine/DateLayout.h"
+#include "engine/FormatSurvey.h"
 
 #include <string>
 #include <string_view>
@@ -27,11 +28,16 @@ public:
     Destination convert(ContactRecord& record, const FormatSource& formats);
     std::string_view line() const { return m_line.view(); }
 
+    // How the dates and bands converted since the last clearSurvey() read under every layout and format.
+    const FormatSurvey& survey() const { return m_survey; }
+    void clearSurvey() { m_survey = {}; }
+
 private:
     void convertFields(ContactRecord& record, DateLayout layout, BandFormat format);
 
     AdifOutputSet m_fragments;
     ByteBuffer m_line;
+    FormatSurvey m_survey;
 };
 
 } // namespace quillon::engine

@@ -86,6 +86,9 @@ bool ConversionRun::OpenRunFiles()
 // the one found is read, and more than one is ambiguous.
 std::vector<std::string> ConversionRun::inputNames()
 {
+    if (const std::string named = m_host.logFileName(); !named.empty()) {
+        return {named};
+    }
     if (m_files.exists(pathOf(kInputFileName))) {
         return {std::string(kInputFileName)};
     }
@@ -137,7 +140,7 @@ void ConversionRun::ProcessRecords()
 {
     m_state = State::Reading;
     m_result.records = 0;
-    m_survey = {};
+    m_converter.clearSurvey();
     while (!m_reader->atEnd()) {
         m_host.processPendingEvents();
         if (m_state != State::Reading) {
@@ -163,7 +166,6 @@ bool ConversionRun::convertRecord()
     }
     ++m_result.records;
     m_host.setRecordCount(m_result.records);
-    m_survey.add(m_record);
     OutputKind kind;
     if (!convertIntoOutput(kind)) {
         writeFailed(kind);
@@ -216,7 +218,7 @@ void ConversionRun::finishRun()
 // A layout or format that leaves values bad where the other reads them is the likelier mistake than the log.
 void ConversionRun::showFormatHints()
 {
-    const engine::FormatSurvey survey = m_survey;
+    const engine::FormatSurvey survey = m_converter.survey();
     for (const auto& hint :
          {dateLayoutHint(survey, m_host.dateLayout()), bandFormatHint(survey, m_host.bandFormat())}) {
         if (hint) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "engine/ContactRecord.h"
-#include "engine/FormatSurvey.h"
 #include "engine/RecordConverter.h"
 #include "run/Clock.h"
 #include "run/FileSystem.h"
@@ -94,7 +93,6 @@ private:
     std::array<std::optional<LineWriter>, 2> m_outputs;
     engine::ContactRecord m_record;
     engine::RecordConverter m_converter;
-    engine::FormatSurvey m_survey; // the dates and bands of this run, as read
 };
 
 } // namespace quillon::run

@@ -27,6 +27,8 @@ public:
     virtual std::string caption() const = 0;
     // The folder that holds log.asc and receives log.adi and bad.adi.
     virtual std::string programFolder() const = 0;
+    // The name of the log in that folder when the user named one; empty for log.asc, in any letter case.
+    virtual std::string logFileName() const { return {}; }
 
     virtual void setStatusText(std::string_view text) = 0;
     // Called once per record with the number of records read so far; the host decides how often to repaint.

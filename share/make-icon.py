@@ -1,11 +1,17 @@
 #!/usr/bin/env python3
 """Draws the program icon, a tilted sheet of paper with lines of text and a yellow pencil writing on it.
 
-Writes share/quillon.xpm: 32 x 32 pixels in the 16 colours of the classic VGA palette (one of them
-transparent). Run it again after changing the drawing: python3 share/make-icon.py
+Writes, from the one drawing below:
+- share/quillon.xpm: 32 x 32 pixels in the 16 colours of the classic VGA palette (one of them transparent),
+  the window's own icon;
+- share/icons/quillon.svg: the same shapes as vectors, for the desktop at any size;
+- share/icons/quillon-N.png for N = 16 ... 256: the pixel drawing sampled 4 x 4 times per pixel.
+Run it again after changing the drawing: python3 share/make-icon.py
 """
 import math
 import os
+import struct
+import zlib
 
 SIZE = 32
 PALETTE = {
@@ -86,7 +92,87 @@ def pixel(x, y):
     return pencil_pixel(cx, cy) or sheet_pixel(cx, cy) or " "
 
 
+PNG_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+SAMPLES = 4
+
+
+def rgba(key):
+    colour = PALETTE[key]
+    if colour == "None":
+        return (0, 0, 0, 0)
+    return (int(colour[1:3], 16), int(colour[3:5], 16), int(colour[5:7], 16), 255)
+
+
+def png_rows(size):
+    scale = SIZE / size
+    for y in range(size):
+        row = bytearray(b"\0")  # no filter
+        for x in range(size):
+            total = [0, 0, 0, 0]
+            for sy in range(SAMPLES):
+                for sx in range(SAMPLES):
+                    px = (x + (sx + 0.5) / SAMPLES) * scale
+                    py = (y + (sy + 0.5) / SAMPLES) * scale
+                    r, g, b, a = rgba(pencil_pixel(px, py) or sheet_pixel(px, py) or " ")
+                    total = [total[0] + r * a, total[1] + g * a, total[2] + b * a, total[3] + a]
+            alpha = total[3]
+            colour = [round(c / alpha) if alpha else 0 for c in total[:3]]
+            row += bytes(colour + [round(alpha / SAMPLES / SAMPLES)])
+        yield bytes(row)
+
+
+def write_png(path, size):
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    data = zlib.compress(b"".join(png_rows(size)), 9)
+    with open(path, "wb") as out:
+        out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", data) + chunk(b"IEND", b""))
+
+
+def svg():
+    hu, hv = SHEET_HALF
+    cx, cy = SHEET_CENTRE
+    angle = math.degrees(SHEET_ANGLE)
+    ax, ay = PENCIL_END[0] - PENCIL_TIP[0], PENCIL_END[1] - PENCIL_TIP[1]
+    length, pencil_angle = math.hypot(ax, ay), math.degrees(math.atan2(ay, ax))
+    r = PENCIL_RADIUS
+    c = {key: PALETTE[key] for key in PALETTE}
+    rows = []
+    for row in TEXT_ROWS:
+        end = hu - 2.5 - (3.0 if row == TEXT_ROWS[-1] else 0.0)
+        rows.append(f'<line x1="{-hu + 2.5}" y1="{row}" x2="{end}" y2="{row}" stroke="{c["n"]}" '
+                    f'stroke-dasharray="4 1" stroke-dashoffset="{(-hu + 2.5 + 20) % 5 - 1}"/>')
+    return "\n".join([
+        '<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">',
+        f'<g transform="translate({cx + 1.5} {cy + 1.5}) rotate({angle:.3f})">',
+        f'<rect x="{-hu}" y="{-hv}" width="{2 * hu}" height="{2 * hv}" fill="{c["g"]}"/></g>',
+        f'<g transform="translate({cx} {cy}) rotate({angle:.3f})">',
+        f'<rect x="{-hu + 0.5}" y="{-hv + 0.5}" width="{2 * hu - 1}" height="{2 * hv - 1}" fill="{c["w"]}" '
+        f'stroke="{c["."]}"/>',
+        *rows,
+        f'<line x1="{-hu + 2.5}" y1="7" x2="-1" y2="7" stroke="{c["b"]}"/></g>',
+        f'<g transform="translate({PENCIL_TIP[0]} {PENCIL_TIP[1]}) rotate({pencil_angle:.3f})" stroke-width="0.5">',
+        f'<polygon points="0,-0.4 5,{-r} 5,{r} 0,0.4" fill="{c["o"]}" stroke="{c["."]}"/>',
+        f'<polygon points="0,-0.4 1.8,{-0.4 - 1.8 * r / 5:.3f} 1.8,{0.4 + 1.8 * r / 5:.3f} 0,0.4" fill="{c["."]}"/>',
+        f'<rect x="5" y="-1" width="{length - 10.5:.3f}" height="{r + 1}" fill="{c["y"]}"/>',
+        f'<rect x="5" y="{-r}" width="{length - 10.5:.3f}" height="{r - 1}" fill="{c["o"]}"/>',
+        f'<rect x="{length - 5.5:.3f}" y="{-r}" width="2" height="{2 * r}" fill="{c["s"]}"/>',
+        f'<rect x="{length - 3.5:.3f}" y="-1" width="3.5" height="{r + 1}" fill="{c["r"]}"/>',
+        f'<rect x="{length - 3.5:.3f}" y="{-r}" width="3.5" height="{r - 1}" fill="{c["m"]}"/>',
+        f'<rect x="5" y="{-r}" width="{length - 5:.3f}" height="{2 * r}" fill="none" stroke="{c["."]}"/></g>',
+        "</svg>",
+    ]) + "\n"
+
+
 def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    os.makedirs(os.path.join(here, "icons"), exist_ok=True)
+    with open(os.path.join(here, "icons", "quillon.svg"), "w", encoding="ascii", newline="\n") as out:
+        out.write(svg())
+    for size in PNG_SIZES:
+        write_png(os.path.join(here, "icons", f"quillon-{size}.png"), size)
     rows = ["".join(pixel(x, y) for x in range(SIZE)) for y in range(SIZE)]
     lines = ["/* XPM */", "static const char* const quillon_xpm[] = {",
              f'"{SIZE} {SIZE} {len(PALETTE)} 1",']

@@ -67,7 +67,8 @@ QString versionLabelText(int major, int minor, int revision)
 }
 
 AboutBox::AboutBox(platform::PlatformServices& platform, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                         Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
     , m_platform(platform)
 {
     setObjectName(QStringLiteral("frmAbout"));

@@ -5,10 +5,13 @@
 #include "run/RunTexts.h"
 #include "ui/AboutBox.h"
 #include "ui/RunText.h"
+#include "ui/UserGuide.h"
 #include "ui/platform/LinuxPlatform.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,11 +21,10 @@
 
 namespace quillon::ui {
 
-MainWindow::MainWindow(const QString& programFolder, MessagePresenter presenter, Pacing pacing, QWidget* parent)
+MainWindow::MainWindow(const QString& logFolder, MessagePresenter presenter, Pacing pacing, QWidget* parent)
     : QMainWindow(parent)
     , m_platformMaker(
           [](MessagePresenter shown) { return std::make_unique<platform::LinuxPlatform>(std::move(shown)); })
-    , m_programFolder(toRunText(programFolder))
     , m_presenter(std::move(presenter))
     , m_pacer(pacing)
     , m_names(run::LocaleNames::fromLocale())
@@ -32,6 +34,7 @@ MainWindow::MainWindow(const QString& programFolder, MessagePresenter presenter,
     buildMenu();
     buildControls();
     connectHandlers();
+    setLogFolder(logFolder);
     Form_Load();
 }
 
@@ -84,7 +87,10 @@ void MainWindow::dateOption4_Click()
 // whatever redraws were skipped on the way.
 void MainWindow::cbStart_Click()
 {
+    // The folder stays put while a run works in it; a press turned away leaves the running run's state alone.
+    m_openFolder->setEnabled(false);
     m_run.start();
+    m_openFolder->setEnabled(!m_run.isRunning());
     showCount();
 }
 
@@ -101,6 +107,55 @@ void MainWindow::About_Click()
     owner = &box;
     m_about = &box;
     box.exec();
+}
+
+// Help, User Guide: one window for the guide, raised again when it is already open.
+void MainWindow::showUserGuide()
+{
+    if (m_guide == nullptr) {
+        m_guide = new UserGuide(this);
+    }
+    m_guide->show();
+    m_guide->raise();
+    m_guide->activateWindow();
+}
+
+// File, Open Folder: the chosen folder becomes the log folder, now and at the next start.
+void MainWindow::openFolder()
+{
+    const QString chosen = m_chooseFolder(this, m_logFolder);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    setLogFolder(cleanFolderPath(chosen));
+    rememberLogFolder(m_logFolder);
+}
+
+// The file labels keep their captions; their tool tips say where the files are.
+void MainWindow::setLogFolder(const QString& folder)
+{
+    m_logFolder = folder;
+    m_logFileName.clear();
+    showPaths();
+}
+
+void MainWindow::setLogFileName(const QString& name)
+{
+    m_logFileName = name;
+    showPaths();
+}
+
+void MainWindow::showPaths()
+{
+    const QDir dir(m_logFolder);
+    const auto path = [&dir](const QString& name) { return QDir::toNativeSeparators(dir.filePath(name)); };
+    Label1->setToolTip(path(m_logFileName.isEmpty() ? QStringLiteral("log.asc") : m_logFileName));
+    Label2->setToolTip(path(QStringLiteral("log.adi")) + QLatin1Char('\n') + path(QStringLiteral("bad.adi")));
+}
+
+std::string MainWindow::logFileName() const
+{
+    return toRunText(m_logFileName);
 }
 
 engine::DateLayout MainWindow::dateLayout() const
@@ -129,7 +184,7 @@ std::string MainWindow::caption() const
 
 std::string MainWindow::programFolder() const
 {
-    return m_programFolder;
+    return toRunText(m_logFolder);
 }
 
 void MainWindow::setStatusText(std::string_view text)

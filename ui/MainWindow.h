@@ -6,6 +6,7 @@
 #include "run/RunHost.h"
 #include "run/SystemFileSystem.h"
 #include "ui/EventPacer.h"
+#include "ui/LogFolder.h"
 #include "ui/MessageBoxes.h"
 #include "ui/platform/PlatformServices.h"
 
@@ -17,7 +18,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -27,6 +30,7 @@ class QRadioButton;
 namespace quillon::ui {
 
 class AboutBox;
+class UserGuide;
 
 // The window holds no conversion logic: the run reads the option buttons for every record and writes the
 // counter and the status text through the RunHost services.
@@ -35,8 +39,8 @@ class MainWindow : public QMainWindow, public run::RunHost
     Q_OBJECT
 
 public:
-    // `programFolder` holds log.asc and receives log.adi and bad.adi. `presenter` shows the run's messages.
-    explicit MainWindow(const QString& programFolder, MessagePresenter presenter = showMessageBox, Pacing pacing = {},
+    // `logFolder` holds log.asc and receives log.adi and bad.adi. `presenter` shows the run's messages.
+    explicit MainWindow(const QString& logFolder, MessagePresenter presenter = showMessageBox, Pacing pacing = {},
                         QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -52,6 +56,12 @@ public:
     // Makes the platform layer for each showing of the About box; the Linux stand-in until main hands in another.
     using PlatformMaker = std::function<std::unique_ptr<platform::PlatformServices>(MessagePresenter presenter)>;
     void setPlatformMaker(PlatformMaker maker) { m_platformMaker = std::move(maker); }
+    QString logFolder() const { return m_logFolder; }
+    // Reads the log of that name in the log folder instead of log.asc, until another folder is chosen.
+    void setLogFileName(const QString& name);
+    std::string logFileName() const override;
+    // What File, Open Folder asks with; the folder dialog unless a test puts a stub in its place.
+    void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
 
     bool isRunning() const { return m_run.isRunning(); }
     const run::RunResult& lastRun() const { return m_run.result(); }
@@ -68,6 +78,10 @@ private:
     void dateOption4_Click();
     void cbStart_Click();
     void About_Click();
+    void showUserGuide();
+    void openFolder();
+    void setLogFolder(const QString& folder);
+    void showPaths();
 
     void buildMenu();
     void buildControls();
@@ -96,10 +110,14 @@ private:
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
-    QPointer<AboutBox> m_about; // while Help, About shows it
+    QAction* m_openFolder = nullptr;
+    QPointer<AboutBox> m_about;   // while Help, About shows it
+    UserGuide* m_guide = nullptr; // made when first asked for, then shown again
     PlatformMaker m_platformMaker;
 
-    std::string m_programFolder;
+    QString m_logFolder;
+    QString m_logFileName; // empty: log.asc
+    FolderChooser m_chooseFolder = askForFolder;
     MessagePresenter m_presenter;
     EventPacer m_pacer;
     // The count the run reported last, and whether the counter still has to show it.

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -68,8 +69,24 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, dou
 
 void MainWindow::buildMenu()
 {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    m_openFolder = file->addAction(QStringLiteral("&Open Folder..."));
+    m_openFolder->setObjectName(QStringLiteral("OpenFolder"));
+    m_openFolder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(m_openFolder, &QAction::triggered, this, &MainWindow::openFolder);
+    // Exit closes the window as its close box does.
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("Exit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help"));
+    QAction* guide = help->addAction(QStringLiteral("User Guide"));
+    guide->setObjectName(QStringLiteral("UserGuide"));
+    guide->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(guide, &QAction::triggered, this, &MainWindow::showUserGuide);
     QAction* about = help->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("About"));
     connect(about, &QAction::triggered, this, &MainWindow::About_Click);
@@ -84,6 +101,9 @@ void MainWindow::buildControls()
     client->setFixedSize(pixelRect(kClientArea).size());
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // A window of one size offers no maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/quillon.xpm")));
 
     buildFrames(client);

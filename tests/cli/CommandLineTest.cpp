@@ -16,12 +16,16 @@ TEST(CommandLineTest, ParsesConversions)
         DateLayout layout;
         BandFormat band;
         std::string folder;
+        std::string logFile = {};
     };
     const Case cases[] = {
         {{"--date", "YY-MM-DD"}, DateLayout::YyMmDd, BandFormat::Meters, "."},
         {{"--date=dd-mm-yy", "--band", "mhz"}, DateLayout::DdMmYy, BandFormat::Mhz, "."},
         {{"--band=Meters", "--dir", "/tmp/x", "--date", "MM-DD-YY"}, DateLayout::MmDdYy, BandFormat::Meters, "/tmp/x"},
         {{"--date", "YY-DD-MM", "--dir=a b"}, DateLayout::YyDdMm, BandFormat::Meters, "a b"},
+        // A log named: its outputs go beside it.
+        {{"--date", "auto", "logs/1998/LOG.ASC"}, DateLayout::YyMmDd, BandFormat::Meters, "logs/1998", "LOG.ASC"},
+        {{"1998.asc", "--date", "DD-MM-YY"}, DateLayout::DdMmYy, BandFormat::Meters, ".", "1998.asc"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments[0]);
@@ -30,6 +34,7 @@ TEST(CommandLineTest, ParsesConversions)
         EXPECT_EQ(parsed.options.layout, c.layout);
         EXPECT_EQ(parsed.options.band, c.band);
         EXPECT_EQ(parsed.options.folder, c.folder);
+        EXPECT_EQ(parsed.options.logFile, c.logFile);
     }
 }
 
@@ -42,7 +47,8 @@ TEST(CommandLineTest, RefusesBadUsage)
         {"--date"},
         {"--date", "YY-MM-DD", "--band", "khz"},
         {"--date", "YY-MM-DD", "--dir="},
-        {"--date", "YY-MM-DD", "extra"},
+        {"--date", "YY-MM-DD", "one.asc", "two.asc"},
+        {"--date", "YY-MM-DD", "--dir", "x", "log.asc"},
         {"-d", "YY-MM-DD"},
     };
     for (const auto& arguments : cases) {

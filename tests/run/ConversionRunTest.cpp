@@ -235,6 +235,11 @@ TEST_F(ConversionRunTest, LogFoundWhateverItsLetterCase)
                              " all stand for LOG.ASC. Rename or remove all but one.",
                          "    ");
     }
+    // A log the user named is read whatever its name, and no other.
+    writeFile(folder.file("1998.asc"), cleanRecord());
+    host.logName = "1998.asc";
+    conversion.start();
+    EXPECT_EQ(conversion.result().records, 1);
 }
 
 TEST_F(ConversionRunTest, ShortLastRecordStopsWithoutTrailers)

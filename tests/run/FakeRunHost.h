@@ -27,6 +27,7 @@ public:
     engine::BandFormat bandFormat() const override { return band; }
     std::string caption() const override { return captionText; }
     std::string programFolder() const override { return folder; }
+    std::string logFileName() const override { return logName; }
     void setStatusText(std::string_view text) override
     {
         status = text;
@@ -49,6 +50,7 @@ public:
 
     std::string folder;
     engine::DateLayout layout = engine::DateLayout::YyMmDd;
+    std::string logName; // empty: log.asc
     engine::BandFormat band = engine::BandFormat::Meters;
     std::string captionText = engine::mainCaption();
     std::string status = "    ";

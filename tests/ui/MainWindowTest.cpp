@@ -3,13 +3,17 @@
 
 #include "engine/ProgramInfo.h"
 #include "tests/support/TestFiles.h"
+#include "tests/ui/TestHome.h"
 #include "ui/EventPacer.h"
+#include "ui/LogFolder.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -25,6 +29,8 @@ using quillon::tests::withoutTimestamp;
 using quillon::tests::writeFile;
 
 namespace {
+
+[[maybe_unused]] const std::filesystem::path& kHome = quillon::tests::useTestHome();
 
 struct ShownMessage {
     quillon::run::Message message;
@@ -87,6 +93,7 @@ private slots:
     void missingInput();
     void finalCountWithDefaultPacing();
     void counterKeptAcrossEmptyRun();
+    void openFolderChosenAndRemembered();
     void secondStartDuringRun();
     void closeDuringRun();
     void layoutChangeDuringRun();
@@ -182,6 +189,25 @@ void MainWindowTest::initialState()
     QCOMPARE(m_window->windowIcon().isNull(), false);
     QCOMPARE(child<QMenu>("Help")->title(), QStringLiteral("Help"));
     QCOMPARE(child<QAction>("About")->text(), QStringLiteral("About"));
+    QCOMPARE(m_window->menuBar()->actions().at(0)->menu(), child<QMenu>("File"));
+    QCOMPARE(child<QAction>("OpenFolder")->text(), QStringLiteral("&Open Folder..."));
+    QCOMPARE(child<QAction>("OpenFolder")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    QCOMPARE(child<QAction>("Exit")->text(), QStringLiteral("E&xit"));
+    QCOMPARE(child<QAction>("Exit")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    QCOMPARE(child<QLabel>("Label1")->toolTip(), QString::fromStdString(m_folder->file("log.asc")));
+    QCOMPARE(child<QLabel>("Label2")->toolTip(),
+             QString::fromStdString(m_folder->file("log.adi") + "\n" + m_folder->file("bad.adi")));
+    QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(m_window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+
+    // F1 shows the user guide, read-only, and shows the same window again.
+    QTest::keyClick(m_window.get(), Qt::Key_F1);
+    auto* guide = m_window->findChild<QPlainTextEdit*>(QStringLiteral("guideText"));
+    QVERIFY(guide != nullptr && guide->isVisible() && guide->isReadOnly());
+    QVERIFY(guide->toPlainText().contains(QStringLiteral("What *BAD* means and how to correct it")));
+    QVERIFY(!guide->toPlainText().contains(QLatin1Char('\r')));
+    QTest::keyClick(m_window.get(), Qt::Key_F1);
+    QCOMPARE(m_window->findChildren<QPlainTextEdit*>().size(), 1);
 }
 
 void MainWindowTest::geometry()
@@ -330,34 +356,71 @@ void MainWindowTest::counterKeptAcrossEmptyRun()
     QCOMPARE(m_messages.size(), std::size_t{0});
 }
 
-// The run going on ends normally; the second press touches no file and shows nothing.
+// A folder chosen in the dialog is where the next run works, where the tool tips point and where the next
+// start opens; a cancelled dialog changes nothing.
+void MainWindowTest::openFolderChosenAndRemembered()
+{
+    const TempFolder other;
+    const QString otherPath = QString::fromStdString(other.path().string());
+    QStringList answers{QString(), otherPath + QStringLiteral("/")};
+    QStringList starts;
+    m_window->setFolderChooser([&](QWidget*, const QString& start) {
+        starts.append(start);
+        return answers.takeFirst();
+    });
+    child<QAction>("OpenFolder")->trigger();
+    QCOMPARE(m_window->logFolder(), QString::fromStdString(m_folder->path().string()));
+    child<QAction>("OpenFolder")->trigger();
+    QCOMPARE(starts, QStringList(2, QString::fromStdString(m_folder->path().string())));
+    QCOMPARE(child<QLabel>("Label1")->toolTip(), otherPath + QStringLiteral("/log.asc"));
+    QVERIFY(child<QLabel>("Label2")->toolTip().endsWith(otherPath + QStringLiteral("/bad.adi")));
+
+    writeFile(other.path() / "log.asc", ambiguousLog(2));
+    click("dateOption1");
+    startRun();
+    QCOMPARE(recordLines(readFile(other.path() / "log.adi")).size(), std::size_t{2});
+    QCOMPARE(std::filesystem::exists(m_folder->path() / "log.adi"), false);
+
+    const auto readOnly = [](const QString&) { return false; };
+    const quillon::ui::MainWindow next(quillon::ui::chooseLogFolder(QString(), QStringLiteral("/"), readOnly));
+    QCOMPARE(next.logFolder(), otherPath);
+    quillon::ui::rememberLogFolder(QString());
+}
+
+// The run going on ends normally; the second press touches no file and shows nothing, and no other folder can be
+// chosen until the run is over.
 void MainWindowTest::secondStartDuringRun()
 {
     click("dateOption1");
     writeFile(m_folder->path() / "log.asc", ambiguousLog(5));
     QString statusAfterPress;
     bool pressed = false;
+    bool openFolderEnabled = true;
     whenCounterShows(QStringLiteral("2"), [&] {
         click("cbStart");
         pressed = true;
         statusAfterPress = child<QLabel>("lblStatus")->text();
+        openFolderEnabled = child<QAction>("OpenFolder")->isEnabled();
     });
     startRun();
 
     QVERIFY(pressed);
     QCOMPARE(statusAfterPress, kProcessing);
+    QCOMPARE(openFolderEnabled, false);
+    QCOMPARE(child<QAction>("OpenFolder")->isEnabled(), true);
     QCOMPARE(m_messages.size(), std::size_t{0});
     QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("5"));
     QCOMPARE(recordLines(readFile(m_folder->path() / "log.adi")).size(), std::size_t{5});
     QVERIFY(readFile(m_folder->path() / "bad.adi").ends_with("Normal end of run - processed 5 records.\r\n"));
 }
 
-// The run stops quietly: no message, no trailer, nothing read or written after the close.
+// File, Exit closes the window as its close box does. The run stops quietly: no message, no trailer, nothing read
+// or written after the close.
 void MainWindowTest::closeDuringRun()
 {
     click("dateOption1");
     writeFile(m_folder->path() / "log.asc", ambiguousLog(5));
-    whenCounterShows(QStringLiteral("2"), [this] { m_window->close(); });
+    whenCounterShows(QStringLiteral("2"), [this] { child<QAction>("Exit")->trigger(); });
     startRun();
 
     QCOMPARE(m_window->isVisible(), false);

@@ -1,0 +1,20 @@
+// The user guide, QUILLON.DOC, shown read-only in a window of its own.
+#pragma once
+
+#include <QWidget>
+
+namespace quillon::ui {
+
+// Built into the program, so the guide is there wherever the program is, installed or not.
+class UserGuide : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit UserGuide(QWidget* owner);
+
+    // The text of QUILLON.DOC with plain line ends.
+    static QString text();
+};
+
+} // namespace quillon::ui
