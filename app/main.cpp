@@ -2,6 +2,7 @@
 #include "ui/LogFolder.h"
 #include "ui/MainWindow.h"
 #include "ui/WindowCommandLine.h"
+#include "ui/platform/NativePlatform.h"
 
 #include <QApplication>
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     const QString folder = chooseLogFolder(command.folder, QCoreApplication::applicationDirPath(), isWritableFolder);
     // A run may still be on the stack when the window closes, so the window lives until the event loop ends.
     MainWindow window(folder);
+    window.setPlatformMaker(platform::makeNativePlatform); // the registry and shell on Windows
     if (!command.logFile.isEmpty()) {
         window.setLogFileName(command.logFile);
     }

@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 
 #include "engine/TextRules.h"
+#include "run/PathText.h"
 
 #include <filesystem>
 #include <optional>
@@ -105,9 +106,9 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& arguments)
     }
     if (!logPath.empty()) {
         // The outputs go beside the log named.
-        const std::filesystem::path path(logPath);
-        result.options.folder = path.has_parent_path() ? path.parent_path().string() : ".";
-        result.options.logFile = path.filename().string();
+        const std::filesystem::path path = run::pathFromText(logPath);
+        result.options.folder = path.has_parent_path() ? run::textFromPath(path.parent_path()) : ".";
+        result.options.logFile = run::textFromPath(path.filename());
     }
     result.action = CommandAction::Convert;
     return result;

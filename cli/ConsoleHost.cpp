@@ -2,6 +2,7 @@
 #include "cli/ConsoleHost.h"
 
 #include "engine/ProgramInfo.h"
+#include "run/PathText.h"
 
 #include <filesystem>
 
@@ -12,6 +13,16 @@ namespace {
 // The clock is looked at once every this many records, and the line redrawn at most this often.
 constexpr std::int64_t kRecordsBetweenClockChecks = 4096;
 constexpr auto kRedrawInterval = std::chrono::milliseconds(250);
+
+// The absolute folder without a separator at its end, unless it is a root such as "/" or "C:\\".
+std::string absoluteFolder(const std::string& folder)
+{
+    std::filesystem::path path = std::filesystem::absolute(run::pathFromText(folder)).lexically_normal();
+    if (!path.has_filename() && path.has_relative_path()) {
+        path = path.parent_path();
+    }
+    return run::textFromPath(path);
+}
 
 std::string withPlainLineEnds(std::string text)
 {
@@ -26,14 +37,11 @@ std::string withPlainLineEnds(std::string text)
 
 ConsoleHost::ConsoleHost(const ConvertOptions& options, std::FILE* errors, bool showProgress)
     : m_options(options)
-    , m_folder(std::filesystem::absolute(options.folder).lexically_normal().string())
+    , m_folder(absoluteFolder(options.folder))
     , m_errors(errors)
     , m_showProgress(showProgress)
     , m_lastDrawn(std::chrono::steady_clock::now())
 {
-    if (m_folder.size() > 1 && m_folder.back() == '/') {
-        m_folder.pop_back();
-    }
 }
 
 std::string ConsoleHost::caption() const

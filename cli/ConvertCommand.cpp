@@ -8,7 +8,8 @@
 #include "run/Clock.h"
 #include "run/ConversionRun.h"
 #include "run/LocaleNames.h"
-#include "run/PosixFileSystem.h"
+#include "run/PathText.h"
+#include "run/SystemFileSystem.h"
 
 #include <filesystem>
 
@@ -42,10 +43,11 @@ void printSummary(const run::RunResult& result, std::FILE* out)
 std::string folderProblem(const std::string& folder)
 {
     std::error_code error;
-    if (std::filesystem::is_directory(folder, error)) {
+    if (std::filesystem::is_directory(run::pathFromText(folder), error)) {
         return {};
     }
-    return std::filesystem::exists(folder, error) ? folder + " is not a folder" : folder + ": no such folder";
+    return std::filesystem::exists(run::pathFromText(folder), error) ? folder + " is not a folder"
+                                                                     : folder + ": no such folder";
 }
 
 // Settles "auto" from the log's own dates and bands. False, with the reason printed, when the log leaves no
@@ -55,9 +57,9 @@ bool chooseFormats(run::FileSystem& files, ConvertOptions& options, std::FILE* e
     if (!options.detectLayout && !options.detectBand) {
         return true;
     }
-    const auto survey = surveyLog(
-        files,
-        (std::filesystem::path(options.folder) / (options.logFile.empty() ? "log.asc" : options.logFile)).string());
+    const auto survey =
+        surveyLog(files, run::textFromPath(run::pathFromText(options.folder) /
+                                           run::pathFromText(options.logFile.empty() ? "log.asc" : options.logFile)));
     if (!survey) {
         return true;
     }
@@ -99,15 +101,15 @@ int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE*
         std::fprintf(errors, "quillon-convert: %s\n", problem.c_str());
         return kExitUsage;
     }
-    run::PosixFileSystem files;
+    const auto files = run::makeSystemFileSystem();
     ConvertOptions options = command.options;
-    if (!chooseFormats(files, options, errors)) {
+    if (!chooseFormats(*files, options, errors)) {
         return kExitUsage;
     }
     ConsoleHost host(options, errors, errorsIsTerminal);
     run::SystemClock clock;
     const run::LocaleNames names = run::LocaleNames::fromLocale();
-    run::ConversionRun conversion(host, files, clock, names);
+    run::ConversionRun conversion(host, *files, clock, names);
     conversion.start();
     host.finishProgress();
 

@@ -3,10 +3,10 @@
 
 #include "run/CaseBlindName.h"
 #include "run/FormatHints.h"
+#include "run/PathText.h"
 #include "run/RunMessages.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace quillon::run {
 
@@ -103,7 +103,10 @@ bool ConversionRun::removeOldOutput(OutputKind kind)
     if (std::find(old.begin(), old.end(), name) == old.end() && m_files.exists(pathOf(name))) {
         old.emplace_back(name);
     }
-    return std::all_of(old.begin(), old.end(), [this](const std::string& n) { return m_files.remove(pathOf(n)); });
+    // Where letter case does not count (Windows), LOG.ADI and log.adi are one file, gone after its first removal.
+    return std::all_of(old.begin(), old.end(), [this](const std::string& n) {
+        return m_files.remove(pathOf(n)) || !m_files.exists(pathOf(n));
+    });
 }
 
 // The caption is read again for each file, as the window shows it at that moment. The preamble goes to disk
@@ -290,7 +293,7 @@ void ConversionRun::endRun(RunOutcome outcome)
 
 std::string ConversionRun::pathOf(std::string_view fileName) const
 {
-    return (std::filesystem::path(m_host.programFolder()) / fileName).string();
+    return textFromPath(pathFromText(m_host.programFolder()) / fileName);
 }
 
 } // namespace quillon::run

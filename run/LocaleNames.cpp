@@ -1,10 +1,7 @@
-// Reads the day and month names of a locale with nl_langinfo_l, falling back to English.
+// The English names that stand in for a missing locale, and the time separator read from a time format.
 #include "run/LocaleNames.h"
 
-#include <clocale>
-#include <langinfo.h>
-#include <locale.h>
-#include <string_view>
+#include <algorithm>
 
 namespace quillon::run {
 
@@ -14,33 +11,78 @@ constexpr std::array<const char*, 7> kEnglishWeekdays{"Sunday",   "Monday", "Tue
                                                       "Thursday", "Friday", "Saturday"};
 constexpr std::array<const char*, 12> kEnglishMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr std::array<nl_item, 7> kWeekdayItems{DAY_1, DAY_2, DAY_3, DAY_4, DAY_5, DAY_6, DAY_7};
-constexpr std::array<nl_item, 12> kMonthItems{ABMON_1, ABMON_2, ABMON_3, ABMON_4,  ABMON_5,  ABMON_6,
-                                              ABMON_7, ABMON_8, ABMON_9, ABMON_10, ABMON_11, ABMON_12};
 
-// The separator is what the locale's time format puts between the hours and the minutes ("%H:%M:%S" gives
-// ":", "%H.%M.%S" gives "."); formats that say nothing usable give ":".
-std::string separatorFromTimeFormat(std::string_view format)
+// Both notations are reduced to one outline in which these marks stand for the fields and all else is text.
+constexpr char kHour = '\1';
+constexpr char kMinute = '\2';
+constexpr char kSecond = '\3';
+constexpr char kOtherField = '\4';
+
+// What one POSIX conversion stands for in the outline; the E and O modifiers change nothing here.
+std::string posixField(char field)
 {
-    for (std::string_view hours : {"%H", "%k", "%I", "%l"}) {
-        const auto at = format.find(hours);
-        if (at == std::string_view::npos) {
-            continue;
-        }
-        const auto start = at + hours.size();
-        const auto next = format.find('%', start);
-        if (next != std::string_view::npos && next > start) {
-            return std::string(format.substr(start, next - start));
-        }
+    constexpr std::string_view kFields = "HkIlMS";
+    constexpr std::string_view kMarks = "\1\1\1\1\2\3";
+    if (const auto at = kFields.find(field); at != std::string_view::npos) {
+        return std::string(1, kMarks[at]);
     }
-    return ":";
+    if (field == 'T' || field == 'r') {
+        return "\1:\2:\3";
+    }
+    if (field == 'R') {
+        return "\1:\2";
+    }
+    return field == '%' ? "%" : std::string(1, kOtherField);
 }
 
-void setIfGiven(std::string& target, const char* text)
+// "%H:%M:%S" becomes "\1:\2:\3".
+std::string posixOutline(std::string_view format)
 {
-    if (text != nullptr && *text != '\0') {
-        target = text;
+    std::string outline;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != '%' || i + 1 == format.size()) {
+            outline += format[i];
+            continue;
+        }
+        char field = format[++i];
+        if ((field == 'E' || field == 'O') && i + 1 < format.size()) {
+            field = format[++i];
+        }
+        outline += posixField(field);
     }
+    return outline;
+}
+
+// "HH:mm:ss" becomes "\1:\2:\3": a run of h, H, m, s or t letters is one field, and quoted text is literal.
+std::string windowsOutline(std::string_view format)
+{
+    std::string outline;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const char letter = format[i];
+        if (letter == '\'') {
+            const auto end = std::min(format.find('\'', i + 1), format.size());
+            outline += format.substr(i + 1, end - i - 1);
+            i = end;
+            continue;
+        }
+        constexpr std::string_view kFields = "hHmst";
+        constexpr std::string_view kMarks = "\1\1\2\3\4";
+        const auto field = kFields.find(letter);
+        if (field == std::string_view::npos) {
+            outline += letter;
+            continue;
+        }
+        while (i + 1 < format.size() && format[i + 1] == letter) {
+            ++i;
+        }
+        outline += kMarks[field];
+    }
+    return outline;
+}
+
+bool isPunctuation(char c)
+{
+    return c > ' ' && c < '\x7f' && !(c >= '0' && c <= '9') && !(c >= 'A' && c <= 'Z') && !(c >= 'a' && c <= 'z');
 }
 
 } // namespace
@@ -56,24 +98,17 @@ LocaleNames::LocaleNames()
     }
 }
 
-LocaleNames LocaleNames::fromLocale(const char* localeName)
+std::string LocaleNames::timeSeparatorOf(std::string_view timeFormat, TimeNotation notation)
 {
-    LocaleNames names;
-    const locale_t locale = newlocale(LC_TIME_MASK, localeName, static_cast<locale_t>(nullptr));
-    if (locale == static_cast<locale_t>(nullptr)) {
-        return names;
+    const std::string outline = notation == TimeNotation::Posix ? posixOutline(timeFormat) : windowsOutline(timeFormat);
+    const auto hour = outline.find(kHour);
+    if (hour == std::string::npos || outline.size() - hour < 5) {
+        return ":";
     }
-    for (std::size_t i = 0; i < kWeekdayItems.size(); ++i) {
-        setIfGiven(names.m_weekdays[i], nl_langinfo_l(kWeekdayItems[i], locale));
-    }
-    for (std::size_t i = 0; i < kMonthItems.size(); ++i) {
-        setIfGiven(names.m_months[i], nl_langinfo_l(kMonthItems[i], locale));
-    }
-    if (const char* format = nl_langinfo_l(T_FMT, locale); format != nullptr) {
-        names.m_timeSeparator = separatorFromTimeFormat(format);
-    }
-    freelocale(locale);
-    return names;
+    const char separator = outline[hour + 1];
+    const bool sameBetweenAll =
+        outline[hour + 2] == kMinute && outline[hour + 3] == separator && outline[hour + 4] == kSecond;
+    return sameBetweenAll && isPunctuation(separator) ? std::string(1, separator) : ":";
 }
 
 } // namespace quillon::run

@@ -23,10 +23,12 @@ namespace quillon::ui {
 
 MainWindow::MainWindow(const QString& logFolder, MessagePresenter presenter, Pacing pacing, QWidget* parent)
     : QMainWindow(parent)
+    , m_platformMaker(
+          [](MessagePresenter shown) { return std::make_unique<platform::LinuxPlatform>(std::move(shown)); })
     , m_presenter(std::move(presenter))
     , m_pacer(pacing)
     , m_names(run::LocaleNames::fromLocale())
-    , m_run(*this, m_files, m_clock, m_names)
+    , m_run(*this, *m_files, m_clock, m_names)
 {
     setObjectName(QStringLiteral("main"));
     buildMenu();
@@ -97,9 +99,12 @@ void MainWindow::cbStart_Click()
 // paused in its event processing wait for it.
 void MainWindow::About_Click()
 {
-    platform::LinuxPlatform platform(m_presenter);
-    AboutBox box(platform, this);
-    platform.setOwner(&box);
+    // The messages of the box's actions belong to the box, which can only be made once its platform exists.
+    QPointer<QWidget> owner;
+    const auto platform =
+        m_platformMaker([this, &owner](QWidget*, const run::Message& message) { m_presenter(owner.data(), message); });
+    AboutBox box(*platform, this);
+    owner = &box;
     m_about = &box;
     box.exec();
 }

@@ -3,16 +3,19 @@
 
 #include "run/ConversionRun.h"
 #include "run/LocaleNames.h"
-#include "run/PosixFileSystem.h"
 #include "run/RunHost.h"
+#include "run/SystemFileSystem.h"
 #include "ui/EventPacer.h"
 #include "ui/LogFolder.h"
 #include "ui/MessageBoxes.h"
+#include "ui/platform/PlatformServices.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -50,6 +53,9 @@ public:
     void processPendingEvents() override;
     void showMessage(const run::Message& message) override;
 
+    // Makes the platform layer for each showing of the About box; the Linux stand-in until main hands in another.
+    using PlatformMaker = std::function<std::unique_ptr<platform::PlatformServices>(MessagePresenter presenter)>;
+    void setPlatformMaker(PlatformMaker maker) { m_platformMaker = std::move(maker); }
     QString logFolder() const { return m_logFolder; }
     // Reads the log of that name in the log folder instead of log.asc, until another folder is chosen.
     void setLogFileName(const QString& name);
@@ -107,6 +113,7 @@ private:
     QAction* m_openFolder = nullptr;
     QPointer<AboutBox> m_about;   // while Help, About shows it
     UserGuide* m_guide = nullptr; // made when first asked for, then shown again
+    PlatformMaker m_platformMaker;
 
     QString m_logFolder;
     QString m_logFileName; // empty: log.asc
@@ -117,7 +124,7 @@ private:
     std::int64_t m_count = 0;
     bool m_countPending = false;
 
-    run::PosixFileSystem m_files;
+    std::unique_ptr<run::FileSystem> m_files = run::makeSystemFileSystem();
     run::SystemClock m_clock;
     run::LocaleNames m_names;
     run::ConversionRun m_run;

@@ -171,7 +171,11 @@ TEST_F(ConversionRunTest, MissingOrUnopenableInputLeavesOldOutputsAlone)
         if (cause == std::string("a folder")) {
             std::filesystem::create_directory(path);
         } else if (cause == std::string("a FIFO")) {
+#ifdef _WIN32
+            continue; // no FIFOs in a Windows folder
+#else
             ASSERT_EQ(mkfifo(path.c_str(), 0666), 0);
+#endif
         } else if (files.inputUnreadable) {
             writeInput(cleanRecord());
         }
@@ -211,6 +215,9 @@ TEST_F(ConversionRunTest, LogFoundWhateverItsLetterCase)
         }
         for (const auto& name : c.inputs) {
             writeFile(folder.file(name), name == c.inputs.front() ? cleanRecord() + cleanRecord() : cleanRecord());
+        }
+        if (files.namesIn(folder.path().string()).size() < c.inputs.size()) {
+            continue; // where letter case does not count (Windows), these names are one file
         }
         writeFile(folder.file("LOG.ADI"), "old");
         writeFile(folder.file("Bad.Adi"), "old");

@@ -1,7 +1,7 @@
 // The real file system with failures injected by file name: a remove, a create, a write, a close or a read.
 #pragma once
 
-#include "run/PosixFileSystem.h"
+#include "run/SystemFileSystem.h"
 
 #include <filesystem>
 #include <map>
@@ -25,21 +25,21 @@ public:
 
     std::unique_ptr<run::InputFile> openForReading(const std::string& path) override
     {
-        auto file = inputUnreadable ? nullptr : m_real.openForReading(path);
+        auto file = inputUnreadable ? nullptr : m_real->openForReading(path);
         if (!file) {
             return nullptr;
         }
         return std::make_unique<Input>(std::move(file), inputReadLimit, openFiles);
     }
-    bool exists(const std::string& path) override { return m_real.exists(path); }
-    bool remove(const std::string& path) override { return !failRemove.count(nameOf(path)) && m_real.remove(path); }
+    bool exists(const std::string& path) override { return m_real->exists(path); }
+    bool remove(const std::string& path) override { return !failRemove.count(nameOf(path)) && m_real->remove(path); }
     std::unique_ptr<run::OutputFile> createForWriting(const std::string& path) override
     {
         const std::string name = nameOf(path);
         if (failCreate.count(name)) {
             return nullptr;
         }
-        auto file = m_real.createForWriting(path);
+        auto file = m_real->createForWriting(path);
         if (!file) {
             return nullptr;
         }
@@ -136,7 +136,7 @@ private:
         bool m_open = true;
     };
 
-    run::PosixFileSystem m_real;
+    std::unique_ptr<run::FileSystem> m_real = run::makeSystemFileSystem();
 };
 
 } // namespace quillon::tests

@@ -62,5 +62,65 @@ TEST(RunTextsTest, UnknownLocaleFallsBackToEnglish)
     }
 }
 
+// A separator counts only where one punctuation character stands both between hours and minutes and between
+// minutes and seconds.
+TEST(RunTextsTest, TimeSeparatorOfTheLocalesTimeFormat)
+{
+    using Notation = LocaleNames::TimeNotation;
+    struct Case {
+        const char* format;
+        Notation notation;
+        const char* separator;
+    };
+    const Case cases[] = {
+        {"%H:%M:%S", Notation::Posix, ":"},
+        {"%H.%M.%S", Notation::Posix, "."},
+        {"%T", Notation::Posix, ":"},
+        {"%OH.%OM.%OS", Notation::Posix, "."},
+        {"%H\xe6\x99\x82%M\xe5\x88\x86%S\xe7\xa7\x92", Notation::Posix, ":"}, // hour, minute, second suffixes
+        {"%Hh%Mm%Ss", Notation::Posix, ":"},
+        {"%H.%M:%S", Notation::Posix, ":"},
+        {"%H.%M", Notation::Posix, ":"},
+        {"%p %I-%M-%S", Notation::Posix, "-"},
+        {"HH:mm:ss", Notation::Windows, ":"},
+        {"H.mm.ss", Notation::Windows, "."},
+        {"tt h:mm:ss", Notation::Windows, ":"},
+        {"H' h 'mm' min 'ss' s'", Notation::Windows, ":"},
+        {"HH'.'mm'.'ss", Notation::Windows, "."},
+        {"", Notation::Windows, ":"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.format);
+        EXPECT_EQ(LocaleNames::timeSeparatorOf(c.format, c.notation), c.separator);
+    }
+}
+
+// Where these locales are installed (always on Windows, often not on a build machine), their names and
+// separators come through as UTF-8; the names are compared by their start, as systems differ in endings.
+TEST(RunTextsTest, InstalledLocales)
+{
+    struct Case {
+        const char* locale;
+        const char* saturday;
+        const char* december;
+        const char* separator;
+    };
+    const Case cases[] = {
+        {"de_DE.UTF-8", "Samstag", "Dez", ":"},
+        {"fi_FI.UTF-8", "lauantai", "joulu", "."},
+        {"ja_JP.UTF-8", "\xe5\x9c\x9f\xe6\x9b\x9c\xe6\x97\xa5", "12", ":"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale);
+        const LocaleNames names = LocaleNames::fromLocale(c.locale);
+        if (names.weekdayName(6) == "Saturday") {
+            continue; // not installed here
+        }
+        EXPECT_EQ(names.weekdayName(6).rfind(c.saturday, 0), 0U) << names.weekdayName(6); // Finnish has endings
+        EXPECT_EQ(names.monthAbbreviation(12).rfind(c.december, 0), 0U) << names.monthAbbreviation(12);
+        EXPECT_EQ(names.timeSeparator(), c.separator);
+    }
+}
+
 } // namespace
 } // namespace quillon::run

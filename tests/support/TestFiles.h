@@ -1,10 +1,11 @@
 // A temporary folder that cleans up after itself, and whole-file reads and writes for the tests.
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,13 +14,19 @@ namespace quillon::tests {
 class TempFolder
 {
 public:
+    // Creating the folder is what claims the name, so two tests never share one.
     TempFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quillon-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+            const auto path = std::filesystem::temp_directory_path() / ("quillon-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(path)) {
+                m_path = path;
+            }
+        }
+        if (m_path.empty()) {
             throw std::runtime_error("cannot create a temporary folder");
         }
-        m_path = pattern;
     }
     ~TempFolder()
     {

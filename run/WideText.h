@@ -1,0 +1,13 @@
+// UTF-8 inside the program, UTF-16 where it meets the Windows API.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillon::run {
+
+// Bytes that are not UTF-8 become replacement characters.
+std::wstring wideText(std::string_view utf8);
+std::string utf8Text(std::wstring_view wide);
+
+} // namespace quillon::run

@@ -1,0 +1,132 @@
+// The Windows platform layer against the real registry, shell and files: values stored as UTF-16 read as UTF-8
+// under the 1024-byte rule, program starts, ordinary files and the temporary document.
+#include "ui/platform/WindowsPlatform.h"
+
+#include "run/WideText.h"
+#include "tests/support/TestFiles.h"
+#include "ui/platform/RegistryValue.h"
+#include "ui/platform/WebLink.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace quillon::ui::platform {
+namespace {
+
+// A key of the test's own under HKEY_CURRENT_USER, removed afterwards; the system-information keys are left alone.
+class TestKey
+{
+public:
+    TestKey() { RegCreateKeyExW(HKEY_CURRENT_USER, kName, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_key, nullptr); }
+    ~TestKey()
+    {
+        RegCloseKey(m_key);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kName);
+    }
+    void set(const std::wstring& name, DWORD type, const void* data, std::size_t size)
+    {
+        RegSetValueExW(m_key, name.c_str(), 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(size));
+    }
+    static constexpr const wchar_t* kName = L"Software\\QuillonTest";
+    static constexpr std::uint32_t kRoot = 0x80000001; // HKEY_CURRENT_USER
+
+private:
+    HKEY m_key = nullptr;
+};
+
+WindowsPlatform makePlatform(std::vector<run::Message>& shown)
+{
+    return WindowsPlatform([&shown](const run::Message& message) { shown.push_back(message); });
+}
+
+TEST(WindowsPlatformTest, GetKeyValueReadsUtf16AsUtf8WithinTheBuffer)
+{
+    struct Case {
+        const char* name;
+        DWORD type;
+        std::wstring stored; // as UTF-16, a terminating zero included where one is stored
+        bool result;
+        std::string keyVal; // "before" is what the caller passed in
+    };
+    // "é" takes two bytes in UTF-8: 1021 letters and the zero are 1024 bytes, one letter more is too many.
+    const std::wstring fits = std::wstring(1021, L'a') + L"\u00e9";
+    const Case cases[] = {
+        {"text with its zero byte", REG_SZ, std::wstring(L"C:\\Z\u00fcrich\0", 10), true, "C:\\Z\xc3\xbcrich"},
+        {"text without a zero byte is used whole", REG_SZ, L"C:\\x", true, "C:\\x"},
+        {"of two zeros only the last is dropped", REG_SZ, std::wstring(L"ab\0\0", 4), true, std::string("ab\0", 3)},
+        {"1024 bytes of UTF-8 are read", REG_SZ, fits + L'\0', true, std::string(1021, 'a') + "\xc3\xa9"},
+        {"1025 bytes of UTF-8 count as missing", REG_SZ, L"b" + fits + L'\0', false, ""},
+        {"another type leaves the text alone", REG_EXPAND_SZ, std::wstring(L"%x%\0", 4), true, "before"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestKey key;
+        key.set(L"VALUE", c.type, c.stored.data(), c.stored.size() * sizeof(wchar_t));
+        std::vector<run::Message> shown;
+        WindowsPlatform platform = makePlatform(shown);
+        std::string keyVal = "before";
+        EXPECT_EQ(GetKeyValue(platform, TestKey::kRoot, "Software\\QuillonTest", "VALUE", keyVal), c.result);
+        EXPECT_EQ(keyVal, c.keyVal);
+    }
+}
+
+TEST(WindowsPlatformTest, GetKeyValueNumbersMissingKeysAndEmptyValues)
+{
+    TestKey key;
+    const DWORD number = 10000;
+    key.set(L"NUMBER", REG_DWORD, &number, sizeof(number));
+    key.set(L"EMPTY", REG_SZ, L"", 0);
+    std::vector<run::Message> shown;
+    WindowsPlatform platform = makePlatform(shown);
+    std::string keyVal;
+    EXPECT_TRUE(GetKeyValue(platform, TestKey::kRoot, "Software\\QuillonTest", "NUMBER", keyVal));
+    EXPECT_EQ(keyVal, "10000");
+    EXPECT_FALSE(GetKeyValue(platform, TestKey::kRoot, "Software\\QuillonTest\\Missing", "NUMBER", keyVal));
+    EXPECT_EQ(keyVal, "");
+    EXPECT_THROW(GetKeyValue(platform, TestKey::kRoot, "Software\\QuillonTest", "EMPTY", keyVal), RegistryValueError);
+}
+
+TEST(WindowsPlatformTest, FilesProgramsAndMessages)
+{
+    tests::TempFolder folder;
+    tests::writeFile(folder.path() / "plain.exe", "");
+    tests::writeFile(folder.path() / "hidden.exe", "");
+    SetFileAttributesW((folder.path() / "hidden.exe").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    std::vector<run::Message> shown;
+    WindowsPlatform platform = makePlatform(shown);
+    EXPECT_TRUE(platform.fileExists(folder.file("plain.exe")));
+    EXPECT_FALSE(platform.fileExists(folder.file("hidden.exe")));
+    EXPECT_FALSE(platform.fileExists(folder.path().string()));
+    EXPECT_FALSE(platform.fileExists(folder.file("missing.exe")));
+
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    EXPECT_TRUE(platform.startProgram(run::utf8Text(system) + "\\hostname.exe"));
+    EXPECT_FALSE(platform.startProgram(folder.file("missing.exe")));
+    EXPECT_FALSE(platform.startProgram(""));
+    EXPECT_LE(platform.openWith(folder.file("missing.exe"), "https://example.org/"), kShellSuccessAbove);
+
+    platform.showMessage({"System Information Is Unavailable At This Time", "", run::MessageStyle::Plain});
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_EQ(shown[0].title, "Quillon");
+}
+
+TEST(WindowsPlatformTest, TemporaryDocumentIsWrittenExactlyAndDeleted)
+{
+    std::vector<run::Message> shown;
+    WindowsPlatform platform = makePlatform(shown);
+    const std::string document = platform.createTemporaryDocument(".HTM", kTemporaryDocument);
+    ASSERT_FALSE(document.empty());
+    EXPECT_TRUE(document.ends_with(".HTM"));
+    EXPECT_EQ(tests::readFile(run::wideText(document)), kTemporaryDocument);
+    std::string browser;
+    if (platform.findExecutable(document, browser) > kShellSuccessAbove) {
+        EXPECT_FALSE(browser.empty());
+    }
+    platform.deleteFile(document);
+    EXPECT_FALSE(platform.fileExists(document));
+    EXPECT_LE(platform.findExecutable(document, browser), kShellSuccessAbove) << "a missing document has no program";
+}
+
+} // namespace
+} // namespace quillon::ui::platform
