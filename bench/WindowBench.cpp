@@ -1,6 +1,7 @@
 // quillon-window-bench: one run through the converter window, timed, with a 10 ms timer measuring how long
 // the window's own events wait meanwhile.
 #include "ui/MainWindow.h"
+#include "ui/platform/LinuxPlatform.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -84,7 +85,8 @@ int main(int argc, char** argv)
         return 2;
     }
     int status = 0;
-    quillon::ui::MainWindow window(QString::fromLocal8Bit(argv[1]),
+    quillon::ui::platform::LinuxPlatform platform;
+    quillon::ui::MainWindow window(QString::fromLocal8Bit(argv[1]), platform,
                                    [&status](QWidget*, const quillon::run::Message& message) {
                                        std::fprintf(stderr, "%s: %s\n", message.title.c_str(), message.text.c_str());
                                        status = 1;

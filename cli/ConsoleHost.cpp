@@ -13,15 +13,6 @@ namespace {
 constexpr std::int64_t kRecordsBetweenClockChecks = 4096;
 constexpr auto kRedrawInterval = std::chrono::milliseconds(250);
 
-std::string withPlainLineEnds(std::string text)
-{
-    std::string::size_type at = 0;
-    while ((at = text.find("\r\n", at)) != std::string::npos) {
-        text.erase(at, 1);
-    }
-    return text;
-}
-
 } // namespace
 
 ConsoleHost::ConsoleHost(const ConvertOptions& options, std::FILE* errors, bool showProgress)
@@ -62,7 +53,7 @@ void ConsoleHost::setRecordCount(std::int64_t count)
 void ConsoleHost::showMessage(const run::Message& message)
 {
     finishProgress();
-    std::fprintf(m_errors, "%s: %s\n", message.title.c_str(), withPlainLineEnds(message.text).c_str());
+    std::fprintf(m_errors, "%s: %s\n", message.title.c_str(), message.text.c_str());
 }
 
 void ConsoleHost::finishProgress()

@@ -54,7 +54,6 @@ bool ConversionRun::OpenRunFiles()
     if (!m_input) {
         return openingFailed(missingInputMessage(m_inputPath));
     }
-    m_openingResult = true;
     m_reader.emplace(*m_input);
     for (OutputKind kind : kOutputKinds) {
         if (!removeOldOutput(kind)) {
@@ -66,7 +65,7 @@ bool ConversionRun::OpenRunFiles()
             return openingFailed(cannotWriteMessage(kind, pathOf(fileNameOf(kind))));
         }
     }
-    return m_openingResult;
+    return true;
 }
 
 bool ConversionRun::removeOldOutput(OutputKind kind)
@@ -182,7 +181,6 @@ void ConversionRun::finishRun()
 // Here the status is blanked before the message is shown.
 bool ConversionRun::openingFailed(const Message& message)
 {
-    m_openingResult = false;
     closeAll();
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::OpenFailed);

@@ -36,6 +36,9 @@ struct RunResult {
     std::int64_t badRecords = 0; // record lines handed to bad.adi
 };
 
+// The two phases of a run and the writers of the preamble and trailer keep their long-standing names
+// (OpenRunFiles, ProcessRecords, ...), so the run can be matched to its description at a glance; the helpers
+// around them follow the usual lowerCamelCase.
 class ConversionRun
 {
 public:
@@ -83,7 +86,6 @@ private:
 
     State m_state = State::Idle;
     RunResult m_result;
-    bool m_openingResult = false;
     std::string m_inputPath;
     std::unique_ptr<InputFile> m_input;
     std::optional<ReadAhead> m_reader;

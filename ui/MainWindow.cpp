@@ -4,8 +4,7 @@
 #include "engine/ProgramInfo.h"
 #include "run/RunTexts.h"
 #include "ui/AboutBox.h"
-#include "ui/RunText.h"
-#include "ui/platform/LinuxPlatform.h"
+#include "ui/TextConversion.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -18,9 +17,11 @@
 
 namespace quillon::ui {
 
-MainWindow::MainWindow(const QString& programFolder, MessagePresenter presenter, Pacing pacing, QWidget* parent)
+MainWindow::MainWindow(const QString& programFolder, platform::PlatformServices& platform, MessagePresenter presenter,
+                       Pacing pacing, QWidget* parent)
     : QMainWindow(parent)
     , m_programFolder(toRunText(programFolder))
+    , m_platform(platform)
     , m_presenter(std::move(presenter))
     , m_pacer(pacing)
     , m_names(run::LocaleNames::fromLocale())
@@ -86,16 +87,16 @@ void MainWindow::cbStart_Click()
     showCount();
 }
 
-// Help, About: the About box has yet to be added to this window.
+// Help, About.
 // The box is made afresh for every showing and destroyed when it closes; while it is up, the window and a run
 // paused in its event processing wait for it.
 void MainWindow::About_Click()
 {
-    platform::LinuxPlatform platform(m_presenter);
-    AboutBox box(platform, this);
-    platform.setOwner(&box);
+    AboutBox box(m_platform, this);
+    m_platform.setOwner(&box);
     m_about = &box;
     box.exec();
+    m_platform.setOwner(this);
 }
 
 engine::DateLayout MainWindow::dateLayout() const

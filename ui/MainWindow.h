@@ -7,6 +7,7 @@
 #include "run/RunHost.h"
 #include "ui/EventPacer.h"
 #include "ui/MessageBoxes.h"
+#include "ui/platform/PlatformServices.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -26,15 +27,18 @@ namespace quillon::ui {
 class AboutBox;
 
 // The window holds no conversion logic: the run reads the option buttons for every record and writes the
-// counter and the status text through the RunHost services.
+// counter and the status text through the RunHost services. The controls and their event handlers keep their
+// historical names (cbStart, cbStart_Click, Form_Load), so behaviour can be matched to them at a glance; the rest
+// follows the usual lowerCamelCase.
 class MainWindow : public QMainWindow, public run::RunHost
 {
     Q_OBJECT
 
 public:
-    // `programFolder` holds log.asc and receives log.adi and bad.adi. `presenter` shows the run's messages.
-    explicit MainWindow(const QString& programFolder, MessagePresenter presenter = showMessageBox, Pacing pacing = {},
-                        QWidget* parent = nullptr);
+    // `programFolder` holds log.asc and receives log.adi and bad.adi. `platform` serves the About box, and
+    // `presenter` shows the run's messages.
+    MainWindow(const QString& programFolder, platform::PlatformServices& platform,
+               MessagePresenter presenter = showMessageBox, Pacing pacing = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     engine::DateLayout dateLayout() const override;
@@ -92,6 +96,7 @@ private:
     QPointer<AboutBox> m_about; // while Help, About shows it
 
     std::string m_programFolder;
+    platform::PlatformServices& m_platform;
     MessagePresenter m_presenter;
     EventPacer m_pacer;
     // The count the run reported last, and whether the counter still has to show it.

@@ -7,6 +7,7 @@
 #include "run/ConversionRun.h"
 #include "tests/fuzz/MemoryFileSystem.h"
 #include "tests/run/FakeRunHost.h"
+#include "tests/run/FixedClock.h"
 #include "tests/support/AdifLineCheck.h"
 #include "tests/support/StringSource.h"
 #include "tests/support/TestFiles.h"

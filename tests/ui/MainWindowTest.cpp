@@ -3,6 +3,7 @@
 
 #include "engine/ProgramInfo.h"
 #include "tests/support/TestFiles.h"
+#include "tests/ui/platform/FakePlatform.h"
 #include "ui/EventPacer.h"
 
 #include <QAction>
@@ -21,7 +22,7 @@
 
 using quillon::tests::readFile;
 using quillon::tests::TempFolder;
-using quillon::tests::withoutTimestamp;
+using quillon::tests::withPlaceholders;
 using quillon::tests::writeFile;
 
 namespace {
@@ -101,6 +102,7 @@ private:
     void whenCounterShows(const QString& text, std::function<void()> action) const;
 
     std::unique_ptr<TempFolder> m_folder;
+    quillon::tests::FakePlatform m_platform;
     std::unique_ptr<quillon::ui::MainWindow> m_window;
     std::vector<ShownMessage> m_messages;
 };
@@ -113,8 +115,8 @@ void MainWindowTest::init()
     auto presenter = [this](QWidget*, const quillon::run::Message& message) {
         m_messages.push_back({message, child<QLabel>("lblStatus")->text(), child<QLineEdit>("Text1")->text()});
     };
-    m_window = std::make_unique<quillon::ui::MainWindow>(QString::fromStdString(m_folder->path().string()), presenter,
-                                                         quillon::ui::Pacing{{}, {}});
+    m_window = std::make_unique<quillon::ui::MainWindow>(QString::fromStdString(m_folder->path().string()), m_platform,
+                                                         presenter, quillon::ui::Pacing{{}, {}});
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -163,7 +165,7 @@ void MainWindowTest::whenCounterShows(const QString& text, std::function<void()>
 void MainWindowTest::initialState()
 {
     QCOMPARE(m_window->objectName(), QStringLiteral("main"));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Quillon by ZELK Version 1.0.5"));
+    QCOMPARE(m_window->windowTitle(), QString::fromStdString(quillon::engine::mainCaption()));
     QCOMPARE(child<QPushButton>("cbStart")->isEnabled(), false);
     QCOMPARE(child<QLabel>("lblStatus")->text(), kBlankStatus);
     QCOMPARE(child<QLineEdit>("Text1")->text(), QString());
@@ -265,8 +267,8 @@ void MainWindowTest::fullRun()
     click(bandOption.toLatin1().constData());
     startRun();
 
-    QCOMPARE(withoutTimestamp(readFile(m_folder->path() / "log.adi")), readFile(data / "log.adi"));
-    QCOMPARE(withoutTimestamp(readFile(m_folder->path() / "bad.adi")), readFile(data / "bad.adi"));
+    QCOMPARE(withPlaceholders(readFile(m_folder->path() / "log.adi")), readFile(data / "log.adi"));
+    QCOMPARE(withPlaceholders(readFile(m_folder->path() / "bad.adi")), readFile(data / "bad.adi"));
     QCOMPARE(child<QLineEdit>("Text1")->text(), counter);
     QCOMPARE(child<QLabel>("lblStatus")->text(), kBlankStatus);
     QCOMPARE(m_messages.size(), messageTitle.isEmpty() ? std::size_t{0} : std::size_t{1});
@@ -301,7 +303,7 @@ void MainWindowTest::missingInput()
 // However few redraws the pacing allows during the run, the counter ends on the exact count.
 void MainWindowTest::finalCountWithDefaultPacing()
 {
-    m_window = std::make_unique<quillon::ui::MainWindow>(QString::fromStdString(m_folder->path().string()),
+    m_window = std::make_unique<quillon::ui::MainWindow>(QString::fromStdString(m_folder->path().string()), m_platform,
                                                          [this](QWidget*, const quillon::run::Message& message) {
                                                              m_messages.push_back({message, {}, {}});
                                                          });
