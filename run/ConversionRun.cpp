@@ -54,7 +54,8 @@ bool ConversionRun::OpenRunFiles()
     if (!m_input) {
         return openingFailed(missingInputMessage(m_inputPath));
     }
-    m_reader.emplace(*m_input);
+    m_readAhead.emplace(*m_input);
+    m_reader.emplace(*m_readAhead);
     for (OutputKind kind : kOutputKinds) {
         if (!removeOldOutput(kind)) {
             return openingFailed(cannotWriteMessage(kind, pathOf(fileNameOf(kind))));
@@ -220,6 +221,7 @@ void ConversionRun::writeFailed(OutputKind kind)
 std::optional<OutputKind> ConversionRun::closeAll()
 {
     m_reader.reset();
+    m_readAhead.reset();
     if (m_input) {
         m_input->close();
         m_input.reset();

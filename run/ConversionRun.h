@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/ContactRecord.h"
+#include "engine/LogReader.h"
 #include "engine/RecordConverter.h"
 #include "run/Clock.h"
 #include "run/FileSystem.h"
@@ -88,7 +89,8 @@ private:
     RunResult m_result;
     std::string m_inputPath;
     std::unique_ptr<InputFile> m_input;
-    std::optional<ReadAhead> m_reader;
+    std::optional<ReadAhead> m_readAhead;
+    std::optional<engine::LogReader> m_reader;
     std::array<std::optional<LineWriter>, 2> m_outputs;
     engine::ContactRecord m_record;
     engine::RecordConverter m_converter;
