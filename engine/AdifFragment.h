@@ -42,7 +42,7 @@ public:
 
     // "<NAME:"
     std::string_view opening() const { return {m_opening, m_size}; }
-    const char* block() const { return m_opening; }
+    const char (&block() const)[kBlock] { return m_opening; }
 
 private:
     char m_opening[kBlock] = {};
@@ -71,7 +71,7 @@ public:
         }
     }
     std::size_t size() const { return m_size; }
-    const char* data() const { return m_digits; }
+    const char (&digits() const)[kRoom] { return m_digits; }
 
 private:
     char m_digits[kRoom];
@@ -83,9 +83,9 @@ private:
 {
     out.putBlock<AdifTag::kBlock>(tag.block(), tag.opening().size());
     if (length.size() <= 2) [[likely]] {
-        out.putBlock<2>(length.data(), length.size());
+        out.putBlock<2>(length.digits(), length.size());
     } else {
-        out.putBlock<LengthText::kRoom>(length.data(), length.size());
+        out.putBlock<LengthText::kRoom>(length.digits(), length.size());
     }
     out.put('>');
 }

@@ -57,11 +57,11 @@ public:
         m_at += bytes.size();
     }
 
-    // The first `count` bytes of a block of `Block` readable bytes, moved whole.
-    template <std::size_t Block> void putBlock(const char* block, std::size_t count)
+    // The first `count` bytes of `block`, moved as its first `Move` bytes at once.
+    template <std::size_t Move, std::size_t Size> void putBlock(const char (&block)[Size], std::size_t count)
     {
-        static_assert(Block <= kSlack);
-        std::memcpy(m_at, block, Block);
+        static_assert(Move <= Size && Move <= kSlack);
+        std::memcpy(m_at, block, Move);
         m_at += count;
     }
 
