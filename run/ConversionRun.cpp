@@ -11,11 +11,13 @@ namespace {
 constexpr std::array<OutputKind, 2> kOutputKinds{OutputKind::Log, OutputKind::Bad};
 }
 
-ConversionRun::ConversionRun(RunHost& host, FileSystem& files, const Clock& clock, const LocaleNames& names)
+ConversionRun::ConversionRun(RunHost& host, FileSystem& files, const Clock& clock, const LocaleNames& names,
+                             RunSizes sizes)
     : m_host(host)
     , m_files(files)
     , m_clock(clock)
     , m_names(names)
+    , m_sizes(sizes)
 {
 }
 
@@ -54,8 +56,8 @@ bool ConversionRun::OpenRunFiles()
     if (!m_input) {
         return openingFailed(missingInputMessage(m_inputPath));
     }
-    m_readAhead.emplace(*m_input);
-    m_reader.emplace(*m_readAhead);
+    m_readAhead.emplace(*m_input, m_sizes.input);
+    m_reader.emplace(*m_readAhead, m_sizes.readerBuffer);
     for (OutputKind kind : kOutputKinds) {
         if (!removeOldOutput(kind)) {
             return openingFailed(cannotWriteMessage(kind, pathOf(fileNameOf(kind))));
@@ -83,7 +85,7 @@ bool ConversionRun::createOutput(OutputKind kind)
     if (!file) {
         return false;
     }
-    auto& writer = output(kind).emplace(std::move(file));
+    auto& writer = output(kind).emplace(std::move(file), m_sizes.outputBuffer);
     return WritePreamble(writer, kind, m_host.caption()) && writer.flush();
 }
 

@@ -30,6 +30,14 @@ enum class RunOutcome {
     Stopped,            // the window was closed during the run
 };
 
+// How much a run reads ahead and buffers before writing. Tests and the fuzz target make them tiny, so that short
+// inputs reach the reading and writing threads.
+struct RunSizes {
+    ReadAheadSizes input;
+    std::size_t outputBuffer = 1024 * 1024;
+    std::size_t readerBuffer = engine::LogReader::kDefaultBufferSize;
+};
+
 struct RunResult {
     RunOutcome outcome = RunOutcome::None;
     std::int64_t records = 0;    // complete records read
@@ -43,7 +51,7 @@ struct RunResult {
 class ConversionRun
 {
 public:
-    ConversionRun(RunHost& host, FileSystem& files, const Clock& clock, const LocaleNames& names);
+    ConversionRun(RunHost& host, FileSystem& files, const Clock& clock, const LocaleNames& names, RunSizes sizes = {});
     ~ConversionRun();
     ConversionRun(const ConversionRun&) = delete;
     ConversionRun& operator=(const ConversionRun&) = delete;
@@ -84,6 +92,7 @@ private:
     FileSystem& m_files;
     const Clock& m_clock;
     const LocaleNames& m_names;
+    RunSizes m_sizes;
 
     State m_state = State::Idle;
     RunResult m_result;
