@@ -378,17 +378,5 @@ TEST_F(ConversionRunTest, ClosingTheWindowDuringARunEndsItQuietly)
     EXPECT_FALSE(conversion.isRunning());
 }
 
-TEST_F(ConversionRunTest, LayoutChangeAppliesFromTheNextRecord)
-{
-    writeInput(cleanRecord("99-12-31") + cleanRecord("31-12-99"));
-    host.onEvents = [this](std::int64_t count) {
-        if (count == 1) {
-            host.layout = engine::DateLayout::DdMmYy;
-        }
-    };
-    conversion.start();
-    EXPECT_EQ(logAdi(), kLogPreamble + kCleanLine + kCleanLine + trailer(2));
-}
-
 } // namespace
 } // namespace quillon::run

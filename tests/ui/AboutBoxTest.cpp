@@ -39,26 +39,6 @@ class AboutBoxTest : public QObject
     Q_OBJECT
 
 private slots:
-    void centresByFloatingPointHalving()
-    {
-        const auto [left, top] = quillon::ui::centredOrigin(12000, 9000, 5820, 3975);
-        QCOMPARE(left, 3090.0);
-        QCOMPARE(top, 2512.5);
-    }
-
-    void versionText_data()
-    {
-        QTest::addColumn<int>("revision");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("no leading zeros") << 12 << QStringLiteral("Version 1.0.12");
-    }
-    void versionText()
-    {
-        QFETCH(int, revision);
-        QFETCH(QString, text);
-        QCOMPARE(quillon::ui::versionLabelText(1, 0, revision), text);
-    }
-
     void showsItsTexts()
     {
         FakePlatform platform;
