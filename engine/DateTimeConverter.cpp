@@ -91,9 +91,9 @@ std::string_view zeroFill(std::string_view time, char (&buffer)[kLongestTime])
     return {buffer, length};
 }
 
-// Takes the clock digits out of HHMM, HH?MM, HHMMSS or HH?MM?SS (the separator may be any character) and checks
-// them: hours 00-23, minutes and seconds 00-59. Returns the number of digits taken, 4 or 6, or 0 for any other
-// text.
+// Takes the clock digits out of HHMM, HH?MM, HHMMSS or HH?MM?SS and checks them: hours 00-23, minutes and
+// seconds 00-59. The separator may be any character but a digit, since a digit there is a typo (12345) that
+// dropping it would turn into another time. Returns the number of digits taken, 4 or 6, or 0 for any other text.
 std::size_t readClock(std::string_view time, char (&digits)[6])
 {
     std::size_t minutes = 2;
@@ -112,6 +112,9 @@ std::size_t readClock(std::string_view time, char (&digits)[6])
         seconds = 6;
         break;
     default:
+        return 0;
+    }
+    if (minutes == 3 && (isAsciiDigit(time[2]) || (seconds == 6 && isAsciiDigit(time[5])))) {
         return 0;
     }
     const auto within = [](int value, int largest) { return value >= 0 && value <= largest; };

@@ -5,7 +5,7 @@
 #include "engine/AsciiDigits.h"
 #include "engine/TextRules.h"
 
-#include <cstddef>
+#include <string_view>
 
 namespace quillon::engine {
 
@@ -15,49 +15,19 @@ constexpr std::string_view kMissingCall = "<CALL:5>*BAD* (Missing) ";
 constexpr std::string_view kMissingMode = "<MODE:5>*BAD* (Missing) ";
 constexpr std::string_view kCountyWithBadState = "<CNTY:5>*BAD* (Bad STATE) ";
 
-// Skips a run of ASCII digits from `i` and returns how many there were.
-std::size_t skipDigits(std::string_view text, std::size_t& i)
+constexpr bool isAsciiLetter(char c)
 {
-    const std::size_t start = i;
-    while (i < text.size() && isAsciiDigit(text[i])) {
-        ++i;
-    }
-    return i - start;
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-bool skipSign(std::string_view text, std::size_t& i)
+// An IOTA reference: two letters for the continent, then three digits, with or without a dash between them.
+bool isIotaReference(std::string_view iota)
 {
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        ++i;
-        return true;
-    }
-    return false;
-}
-
-// A plain decimal number, read without any locale: an optional sign, digits with at most one decimal point and
-// at least one digit on either side of it ("1.", ".5"), then an optional exponent "e" or "E" with its own
-// optional sign and at least one digit. Nothing else may stand in the text, not even an inner blank, so "+",
-// ".", "e5", "1e", "1,000", "$5" and "0x1F" are not numbers.
-bool isDecimalNumber(std::string_view text)
-{
-    std::size_t i = 0;
-    skipSign(text, i);
-    std::size_t mantissaDigits = skipDigits(text, i);
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        mantissaDigits += skipDigits(text, i);
-    }
-    if (mantissaDigits == 0) {
+    const bool dashed = iota.size() == 6;
+    if ((iota.size() != 5 && !dashed) || (dashed && iota[2] != '-')) {
         return false;
     }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        skipSign(text, i);
-        if (skipDigits(text, i) == 0) {
-            return false;
-        }
-    }
-    return i == text.size();
+    return isAsciiLetter(iota[0]) && isAsciiLetter(iota[1]) && isAllAsciiDigits(iota.substr(dashed ? 3 : 2));
 }
 
 // CALL and MODE: a missing value is a problem; anything else is kept as written.
@@ -90,7 +60,8 @@ void convertDxcc(FieldText& dxcc, AdifFragment& fragment)
         return;
     }
     trimInPlace(dxcc);
-    if (!isDecimalNumber(dxcc)) {
+    // An entity code is a whole number; a sign, a point or an exponent is a typo, not another way to write it.
+    if (!isAllAsciiDigits(dxcc)) {
         makeMarkedFragment(fragment, "DXCC", dxcc);
         return;
     }
@@ -103,8 +74,7 @@ void convertQsl(FieldText& qsl, const AdifTag& tag, AdifFragment& fragment)
     applyPlainRule(qsl, tag, fragment);
 }
 
-// A blank STATE keeps its blanks (upper-casing leaves them alone): the county reads it as it stands, so two
-// blanks still make a two-character state.
+// A blank STATE keeps its blanks (upper-casing leaves them alone) and gets no fragment.
 void convertState(FieldText& state, AdifFragment& fragment)
 {
     upperCaseInPlace(state);
@@ -121,31 +91,27 @@ void convertState(FieldText& state, AdifFragment& fragment)
 }
 
 // IOTA references are two letters and three digits; written without the dash (OC123), the fragment gets it
-// (OC-123) while the field keeps the user's text. The characters themselves are not checked.
+// (OC-123) while the field keeps the user's text. Letter case is kept as written.
 void convertIota(FieldText& iota, AdifFragment& fragment)
 {
     trimInPlace(iota);
-    switch (iota.size()) {
-    case 0:
+    if (iota.empty()) {
         fragment.clear();
-        break;
-    case 5:
+    } else if (!isIotaReference(iota)) {
+        makeMarkedFragment(fragment, "IOTA", iota);
+    } else if (iota.size() == 5) {
         startFragment(fragment, "IOTA", 6);
         fragment += std::string_view(iota).substr(0, 2);
         fragment += '-';
         fragment += std::string_view(iota).substr(2, 3);
         fragment += ' ';
-        break;
-    case 6:
+    } else {
         makeFragment(fragment, "IOTA", iota);
-        break;
-    default:
-        makeMarkedFragment(fragment, "IOTA", iota);
-        break;
     }
 }
 
-// The county is written with its state in front, "MA,Hampden", so it needs a two-character STATE.
+// The county is written with its state in front, "MA,Hampden", so it needs a two-character STATE; blanks are
+// no state at all.
 void convertCounty(FieldText& county, const FieldText& state, AdifFragment& fragment)
 {
     if (isBlank(county)) {
@@ -153,7 +119,7 @@ void convertCounty(FieldText& county, const FieldText& state, AdifFragment& frag
         return;
     }
     trimInPlace(county);
-    if (state.size() != 2) {
+    if (state.size() != 2 || isBlank(state)) {
         fragment.assign(kCountyWithBadState);
         return;
     }

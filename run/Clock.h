@@ -16,20 +16,24 @@ struct TimeOfDay {
     int second = 0;
 };
 
+struct LocalTime {
+    CalendarDate date;
+    TimeOfDay time;
+};
+
 class Clock
 {
 public:
     virtual ~Clock() = default;
-    virtual CalendarDate today() const = 0;
-    virtual TimeOfDay timeOfDay() const = 0;
+    // Date and time of one reading, so the two always belong together, even at midnight.
+    virtual LocalTime now() const = 0;
 };
 
 // Local time of the machine.
 class SystemClock : public Clock
 {
 public:
-    CalendarDate today() const override;
-    TimeOfDay timeOfDay() const override;
+    LocalTime now() const override;
 };
 
 } // namespace quillon::run

@@ -54,7 +54,9 @@ bool ConversionRun::OpenRunFiles()
     m_inputPath = pathOf(kInputFileName);
     m_input = m_files.openForReading(m_inputPath);
     if (!m_input) {
-        return openingFailed(missingInputMessage(m_inputPath));
+        // A log.asc that stands there but cannot be read must not send the user looking for a missing file.
+        return openingFailed(m_files.exists(m_inputPath) ? unreadableInputMessage(m_inputPath)
+                                                         : missingInputMessage(m_inputPath));
     }
     m_readAhead.emplace(*m_input, m_sizes.input);
     m_reader.emplace(*m_readAhead, m_sizes.readerBuffer);

@@ -29,7 +29,8 @@ class FileSystem
 {
 public:
     virtual ~FileSystem() = default;
-    // Null when the file is missing, is a folder, or cannot be read.
+    // Null when the file is missing, is not a regular file (a folder, a FIFO, a device), or cannot be read. Never
+    // waits for a writer or a device.
     virtual std::unique_ptr<InputFile> openForReading(const std::string& path) = 0;
     // True when anything at all stands at that path, a dangling link included.
     virtual bool exists(const std::string& path) = 0;

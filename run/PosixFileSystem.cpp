@@ -90,15 +90,17 @@ private:
 
 } // namespace
 
+// Opened without waiting, so a FIFO or a device named log.asc is looked at and refused instead of blocking the
+// run; only a regular file is read, and it is read in the ordinary blocking way.
 std::unique_ptr<InputFile> PosixFileSystem::openForReading(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         return nullptr;
     }
     struct stat info {
     };
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0) {
         ::close(fd);
         return nullptr;
     }

@@ -8,13 +8,14 @@
 
 namespace quillon::run {
 
-// log.asc could not be opened: "Missing LOG.ASC".
+// There is no log.asc: "Missing LOG.ASC".
 Message missingInputMessage(const std::string& inputPath);
 
 // log.asc ended inside a record: "Bad LOG.ASC File".
 Message badInputMessage();
 
-// log.asc could be opened but not read to its end.
+// log.asc is there but is no regular file, cannot be opened, or could not be read to its end: "Cannot read
+// LOG.ASC".
 Message unreadableInputMessage(const std::string& inputPath);
 
 // An output file could not be removed, created, written or closed: "Cannot write LOG.ADI".

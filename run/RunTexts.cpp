@@ -26,8 +26,7 @@ std::string_view displayNameOf(OutputKind kind)
 
 std::string timestampLine(const Clock& clock, const LocaleNames& names)
 {
-    const CalendarDate date = clock.today();
-    const TimeOfDay time = clock.timeOfDay();
+    const auto [date, time] = clock.now();
     const std::string& sep = names.timeSeparator();
     return "File converted on " + names.weekdayName(date.weekday) + ", " + names.monthAbbreviation(date.month) + " " +
            std::to_string(date.day) + ", " + std::to_string(date.year) + " at " + twoDigits(time.hour) + sep +

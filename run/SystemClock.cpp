@@ -5,28 +5,13 @@
 
 namespace quillon::run {
 
-namespace {
-
-std::tm localNow()
+LocalTime SystemClock::now() const
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return local;
-}
-
-} // namespace
-
-CalendarDate SystemClock::today() const
-{
-    const std::tm now = localNow();
-    return {now.tm_year + 1900, now.tm_mon + 1, now.tm_mday, now.tm_wday};
-}
-
-TimeOfDay SystemClock::timeOfDay() const
-{
-    const std::tm now = localNow();
-    return {now.tm_hour, now.tm_min, now.tm_sec};
+    return {{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_wday},
+            {local.tm_hour, local.tm_min, local.tm_sec}};
 }
 
 } // namespace quillon::run

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -50,9 +51,14 @@ void setTextColour(QLabel* label, const QColor& colour)
 
 } // namespace
 
-std::pair<double, double> centredOrigin(double screenWidth, double screenHeight, double outerWidth, double outerHeight)
+QPoint centredPosition(const QSize& screen, const QSize& inner, const QMargins& frame)
 {
-    return {(screenWidth - outerWidth) / 2, (screenHeight - outerHeight) / 2};
+    const QSize outer = inner.grownBy(frame);
+    const auto centred = [](int screenPixels, int outerPixels) {
+        const double twips = (screenPixels * double{kTwipsPerPixel} - outerPixels * double{kTwipsPerPixel}) / 2;
+        return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+    };
+    return {centred(screen.width(), outer.width()), centred(screen.height(), outer.height())};
 }
 
 QString versionLabelText(int major, int minor, int revision)
@@ -136,14 +142,31 @@ QLabel* AboutBox::makeLabel(const QString& name, const QString& text, const QFon
 // Centres the box on the whole screen, lines the author up under the description, and sets the texts.
 void AboutBox::Form_Load()
 {
-    const QSize screen = QGuiApplication::primaryScreen()->size();
-    const QSize outer = frameGeometry().size();
-    const auto [left, top] = centredOrigin(screen.width() * kTwipsPerPixel, screen.height() * kTwipsPerPixel,
-                                           outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
-    move(static_cast<int>(std::lround(left / kTwipsPerPixel)), static_cast<int>(std::lround(top / kTwipsPerPixel)));
+    centreOnScreen();
     Label1->move(lblDescription->x(), Label1->y());
     setWindowTitle(QStringLiteral("About ") + fromRunText(engine::kApplicationTitle));
     lblVersion->setText(versionLabelText(engine::kVersionMajor, engine::kVersionMinor, engine::kVersionRevision));
+}
+
+// A window's position includes its frame, so the frame goes into the centring as well.
+void AboutBox::centreOnScreen()
+{
+    m_centredFrame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    move(centredPosition(QGuiApplication::primaryScreen()->size(), size(), m_centredFrame));
+}
+
+// The frame is known only once a window manager has framed the box, after it is first shown. Until then the box
+// stands centred by its inner size; it is centred again as soon as its frame turns out different. A box that the
+// user drags keeps its frame, so it stays where it is put.
+bool AboutBox::event(QEvent* event)
+{
+    const bool handled = QDialog::event(event);
+    const auto type = event->type();
+    if ((type == QEvent::Show || type == QEvent::Move) && windowHandle() &&
+        windowHandle()->frameMargins() != m_centredFrame) {
+        centreOnScreen();
+    }
+    return handled;
 }
 
 void AboutBox::cmdOK_Click()

@@ -12,9 +12,10 @@ class QPushButton;
 
 namespace quillon::ui {
 
-// Where a box of the given outer size stands centred on a screen of the given size, in twips. The halving is
-// done in floating point and passed on unrounded.
-std::pair<double, double> centredOrigin(double screenWidth, double screenHeight, double outerWidth, double outerHeight);
+// Where a window of the given inner size stands, in pixels, when it is centred on the screen by its outer size:
+// the inner area grown by its frame and caption. The halving is done in twips, in floating point, and only the
+// position that results is rounded to a pixel.
+QPoint centredPosition(const QSize& screen, const QSize& inner, const QMargins& frame);
 
 // "Version " and the numbers in plain decimal, without leading zeros, joined by dots.
 QString versionLabelText(int major, int minor, int revision);
@@ -30,6 +31,7 @@ public:
     AboutBox(platform::PlatformServices& platform, QWidget* owner);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -39,6 +41,7 @@ private:
     void cmdSysInfo_Click();
     void Label2_Click();
 
+    void centreOnScreen();
     void buildControls();
     QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, Qt::Alignment alignment);
 
@@ -52,6 +55,7 @@ private:
     QLabel* lblTitle = nullptr;
     QLabel* lblVersion = nullptr;
     QLabel* lblDisclaimer = nullptr;
+    QMargins m_centredFrame; // the frame the box was last centred with
 };
 
 } // namespace quillon::ui

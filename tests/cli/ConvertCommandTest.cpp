@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace quillon::cli {
 namespace {
@@ -20,11 +22,18 @@ struct Outcome {
     std::string err;
 };
 
-// Runs the converter with the given arguments (already shell-quoted) in `folder`.
-Outcome runConverter(const TempFolder& folder, const std::string& arguments)
+// Runs the converter with the given arguments (already shell-quoted) in `folder`, stopped if it waits too long.
+// As an ordinary user, root runs a copy of it as "nobody", for whom file permissions count.
+Outcome runConverter(const TempFolder& folder, const std::string& arguments, bool asOrdinaryUser = false)
 {
-    const std::string command = "cd '" + folder.path().string() + "' && '" QUILLON_CONVERT_PATH "' " + arguments +
-                                " > .stdout 2> .stderr < /dev/null";
+    std::string launcher = "timeout 60 '" QUILLON_CONVERT_PATH "' ";
+    if (asOrdinaryUser && geteuid() == 0) {
+        fs::copy_file(QUILLON_CONVERT_PATH, folder.path() / "quillon-convert");
+        fs::permissions(folder.path(), fs::perms::others_read | fs::perms::others_exec, fs::perm_options::add);
+        launcher = "setpriv --reuid=65534 --regid=65534 --clear-groups timeout 60 ./quillon-convert ";
+    }
+    const std::string command =
+        "cd '" + folder.path().string() + "' && " + launcher + arguments + " > .stdout 2> .stderr < /dev/null";
     const int status = std::system(command.c_str());
     Outcome outcome;
     outcome.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -76,9 +85,21 @@ TEST(ConvertCommandTest, FailuresGiveAMessageAndAnExitStatus)
         std::string arguments;
         int exitStatus;
         std::string message; // "<dir>" stands for the folder
+        bool asOrdinaryUser = false;
     };
     const Case cases[] = {
         {"no log.asc", [](auto&) {}, "--date YY-MM-DD", 1, "Missing LOG.ASC: The file: <dir>/log.asc doesn't exist.\n"},
+        // A log.asc that is there but cannot be read is named as such, at once, and the old outputs stay.
+        {"log.asc is a folder", [](auto& f) { fs::create_directory(f.path() / "log.asc"); }, "--date YY-MM-DD", 1,
+         "Cannot read LOG.ASC: The file: <dir>/log.asc could not be read.\n"},
+        {"log.asc is a FIFO", [](auto& f) { mkfifo(f.file("log.asc").c_str(), 0666); }, "--date YY-MM-DD", 1,
+         "Cannot read LOG.ASC: The file: <dir>/log.asc could not be read.\n"},
+        {"log.asc without read permission",
+         [](auto& f) {
+             writeFile(f.path() / "log.asc", "");
+             fs::permissions(f.path() / "log.asc", fs::perms::none);
+         },
+         "--date YY-MM-DD", 1, "Cannot read LOG.ASC: The file: <dir>/log.asc could not be read.\n", true},
         {"log.adi is a folder",
          [](auto& f) {
              writeFile(f.path() / "log.asc", "");
@@ -96,7 +117,7 @@ TEST(ConvertCommandTest, FailuresGiveAMessageAndAnExitStatus)
         SCOPED_TRACE(c.name);
         TempFolder folder;
         c.prepare(folder);
-        const Outcome outcome = runConverter(folder, c.arguments);
+        const Outcome outcome = runConverter(folder, c.arguments, c.asOrdinaryUser);
         EXPECT_EQ(outcome.exitStatus, c.exitStatus);
         if (c.message.empty()) {
             EXPECT_NE(outcome.err.find("Usage: quillon-convert"), std::string::npos);

@@ -7,6 +7,7 @@
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace quillon::run {
 namespace {
@@ -135,23 +136,35 @@ TEST_F(ConversionRunTest, TitleLineIsTheCaptionAsShown)
     EXPECT_EQ(crlfLines(badAdi())[0], host.captionText);
 }
 
+// Only a log.asc that is not there is "missing"; one that is there but cannot be read says so, without waiting
+// on a FIFO for a writer that never comes.
 TEST_F(ConversionRunTest, MissingOrUnopenableInputLeavesOldOutputsAlone)
 {
-    for (const char* cause : {"missing", "a folder", "unreadable"}) {
+    const std::string path = folder.file("log.asc");
+    const std::pair<const char*, std::string> causes[] = {
+        {"missing", "Missing LOG.ASC"},
+        {"a folder", "Cannot read LOG.ASC"},
+        {"a FIFO", "Cannot read LOG.ASC"},
+        {"unopenable", "Cannot read LOG.ASC"},
+    };
+    for (const auto& [cause, title] : causes) {
         SCOPED_TRACE(cause);
-        std::filesystem::remove_all(folder.file("log.asc"));
+        std::filesystem::remove_all(path);
+        files.inputUnreadable = cause == std::string("unopenable");
         if (cause == std::string("a folder")) {
-            std::filesystem::create_directory(folder.file("log.asc"));
-        }
-        if (cause == std::string("unreadable")) {
+            std::filesystem::create_directory(path);
+        } else if (cause == std::string("a FIFO")) {
+            ASSERT_EQ(mkfifo(path.c_str(), 0666), 0);
+        } else if (files.inputUnreadable) {
             writeInput(cleanRecord());
-            files.inputUnreadable = true;
         }
         writeFile(folder.file("log.adi"), "old log");
         writeFile(folder.file("bad.adi"), "old bad");
         host.messages.clear();
         conversion.start();
-        expectOneMessage("Missing LOG.ASC", "The file: " + folder.file("log.asc") + " doesn't exist.", "    ");
+        expectOneMessage(title,
+                         "The file: " + path + (title == "Missing LOG.ASC" ? " doesn't exist." : " could not be read."),
+                         "    ");
         EXPECT_EQ(logAdi(), "old log");
         EXPECT_EQ(badAdi(), "old bad");
         EXPECT_EQ(host.counter, -1);

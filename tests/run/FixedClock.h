@@ -9,8 +9,7 @@ namespace quillon::tests {
 class FixedClock : public run::Clock
 {
 public:
-    run::CalendarDate today() const override { return date; }
-    run::TimeOfDay timeOfDay() const override { return time; }
+    run::LocalTime now() const override { return {date, time}; }
 
     run::CalendarDate date{2026, 12, 5, 6};
     run::TimeOfDay time{20, 35, 37};

@@ -29,6 +29,26 @@ TEST(RunTextsTest, TimestampLine)
     }
 }
 
+// A clock that reaches midnight between two readings: the line must be one reading, never the old day's date
+// with the new day's time.
+TEST(RunTextsTest, TimestampIsOneReadingOfTheClock)
+{
+    class MidnightClock : public Clock
+    {
+    public:
+        LocalTime now() const override
+        {
+            return m_readings++ == 0 ? LocalTime{{2026, 12, 31, 4}, {23, 59, 59}}
+                                     : LocalTime{{2027, 1, 1, 5}, {0, 0, 0}};
+        }
+
+    private:
+        mutable int m_readings = 0;
+    };
+    EXPECT_EQ(timestampLine(MidnightClock(), LocaleNames::fromLocale("C")),
+              "File converted on Thursday, Dec 31, 2026 at 23:59:59");
+}
+
 TEST(RunTextsTest, UnknownLocaleFallsBackToEnglish)
 {
     for (const char* locale : {"xx_NOWHERE.UTF-8", "C", "POSIX"}) {

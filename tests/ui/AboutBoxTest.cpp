@@ -39,6 +39,14 @@ class AboutBoxTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The box is centred by its outer size: 382 x 237 inside a frame of 4 + 4 by 23 + 4 is 390 x 264.
+    void centresByOuterSize()
+    {
+        using quillon::ui::centredPosition;
+        QCOMPARE(centredPosition({800, 600}, {382, 237}, {4, 23, 4, 4}), QPoint(205, 168));
+        QCOMPARE(centredPosition({1024, 768}, {382, 237}, {}), QPoint(321, 266));
+    }
+
     void showsItsTexts()
     {
         FakePlatform platform;
