@@ -1,6 +1,7 @@
 // quillon-convert run as a program in a temporary folder: golden files, exit statuses and messages.
 #include "tests/support/TestFiles.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -153,6 +154,27 @@ TEST(ConvertCommandTest, HugeFieldWithoutLineEndKeepsMemoryBounded)
     rusage usage{};
     getrusage(RUSAGE_CHILDREN, &usage);
     EXPECT_LT(static_cast<std::size_t>(usage.ru_maxrss) * 1024, 4 * kFieldBytes);
+}
+
+// A disk that fills up among the records, played by a limit on the size of the files the converter writes.
+TEST(ConvertCommandTest, OutputThatCannotBeWrittenExitsWithThree)
+{
+    TempFolder folder;
+    std::string log;
+    for (int i = 0; i < 100; ++i) {
+        log += "K1ABC,20,14.025,SSB,59,59,Al,,291,,,,,,,,26-01-02,1200\r\n";
+    }
+    writeFile(folder.path() / "log.asc", log);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit small{4096, old.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails instead
+    const Outcome outcome = runConverter(folder, "--date YY-MM-DD");
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(outcome.exitStatus, 3);
+    EXPECT_EQ(outcome.err.rfind("Cannot write LOG.ADI:", 0), 0U) << outcome.err;
 }
 
 TEST(ConvertCommandTest, DirOptionPointsAtTheFolder)
