@@ -24,15 +24,6 @@ std::string absoluteFolder(const std::string& folder)
     return run::textFromPath(path);
 }
 
-std::string withPlainLineEnds(std::string text)
-{
-    std::string::size_type at = 0;
-    while ((at = text.find("\r\n", at)) != std::string::npos) {
-        text.erase(at, 1);
-    }
-    return text;
-}
-
 } // namespace
 
 ConsoleHost::ConsoleHost(const ConvertOptions& options, std::FILE* errors, bool showProgress)
@@ -87,7 +78,7 @@ void ConsoleHost::printNotes()
 
 void ConsoleHost::print(const run::Message& message)
 {
-    std::fprintf(m_errors, "%s: %s\n", message.title.c_str(), withPlainLineEnds(message.text).c_str());
+    std::fprintf(m_errors, "%s: %s\n", message.title.c_str(), message.text.c_str());
 }
 
 void ConsoleHost::finishProgress()

@@ -7,7 +7,8 @@ void startFragment(AdifFragment& fragment, const AdifTag& tag, std::size_t dataL
 {
     const LengthText length(dataLength);
     fragment.clear();
-    writeTag(fragment.extend(tag.opening().size() + length.size() + 1), tag, length);
+    detail::PaddedCursor out = fragment.extendPadded(tag.opening().size() + length.size() + 1);
+    writeTag(out, tag, length);
 }
 
 void makeMarkedFragment(AdifFragment& fragment, const AdifTag& tag, std::string_view value)

@@ -42,7 +42,7 @@ public:
 
     // "<NAME:"
     std::string_view opening() const { return {m_opening, m_size}; }
-    const char* block() const { return m_opening; }
+    const char (&block() const)[kBlock] { return m_opening; }
 
 private:
     char m_opening[kBlock] = {};
@@ -54,6 +54,8 @@ private:
 class LengthText
 {
 public:
+    static constexpr std::size_t kRoom = 24;
+
     explicit LengthText(std::size_t length)
     {
         if (length < 100) [[likely]] {
@@ -69,31 +71,26 @@ public:
         }
     }
     std::size_t size() const { return m_size; }
-    const char* data() const { return m_digits; }
+    const char (&digits() const)[kRoom] { return m_digits; }
 
 private:
-    char m_digits[24];
+    char m_digits[kRoom];
     std::size_t m_size;
 };
 
-// Writes "<TAG:length>" at `out`, which must have room for the tag block and two more bytes, and returns the
-// position after it.
-inline char* writeTag(char* out, const AdifTag& tag, const LengthText& length)
+// Writes "<TAG:length>", the tag name and a short length each as one block move.
+[[gnu::always_inline]] inline void writeTag(detail::PaddedCursor& out, const AdifTag& tag, const LengthText& length)
 {
-    std::memcpy(out, tag.block(), AdifTag::kBlock);
-    out += tag.opening().size();
+    out.putBlock<AdifTag::kBlock>(tag.block(), tag.opening().size());
     if (length.size() <= 2) [[likely]] {
-        std::memcpy(out, length.data(), 2);
+        out.putBlock<2>(length.digits(), length.size());
     } else {
-        std::memcpy(out, length.data(), length.size());
+        out.putBlock<LengthText::kRoom>(length.digits(), length.size());
     }
-    out += length.size();
-    *out++ = '>';
-    return out;
+    out.put('>');
 }
 
-// The room a fragment needs for its tag and a value of `valueSize` bytes, a space and the block moves' overrun
-// already covered by the buffer's spare room.
+// The room a fragment needs for its tag, a value of `valueSize` bytes and a space.
 inline std::size_t fragmentSize(const AdifTag& tag, const LengthText& length, std::size_t valueSize)
 {
     return tag.opening().size() + length.size() + 1 + valueSize + 1;
@@ -105,9 +102,10 @@ inline std::size_t fragmentSize(const AdifTag& tag, const LengthText& length, st
 {
     const LengthText length(value.size());
     fragment.clear();
-    char* out = writeTag(fragment.extend(fragmentSize(tag, length, value.size())), tag, length);
-    ByteBuffer::copyPadded(out, value.data(), value.size());
-    out[value.size()] = ' ';
+    detail::PaddedCursor out = fragment.extendPadded(fragmentSize(tag, length, value.size()));
+    writeTag(out, tag, length);
+    out.put(value.padded());
+    out.put(' ');
 }
 
 // The tag rule for a value that is not a buffer of its own (a band name, the digits of a time).
@@ -115,9 +113,10 @@ inline void makeFragment(AdifFragment& fragment, const AdifTag& tag, std::string
 {
     const LengthText length(value.size());
     fragment.clear();
-    char* out = writeTag(fragment.extend(fragmentSize(tag, length, value.size())), tag, length);
-    ByteBuffer::copyBytes(out, value.data(), value.size());
-    out[value.size()] = ' ';
+    detail::PaddedCursor out = fragment.extendPadded(fragmentSize(tag, length, value.size()));
+    writeTag(out, tag, length);
+    out.put(value);
+    out.put(' ');
 }
 
 // Empties the fragment and writes "<TAG:length>"; the caller appends exactly `dataLength` bytes and one space.

@@ -1,7 +1,6 @@
 // Joining the fragments of one record into its line.
 #include "engine/AdifOutputSet.h"
 
-#include <cstring>
 #include <string_view>
 
 namespace quillon::engine {
@@ -15,12 +14,11 @@ void AdifOutputSet::appendRecordLine(ByteBuffer& out) const
     for (const auto& fragment : m_fragments) {
         size += fragment.size();
     }
-    char* at = out.extend(size);
+    detail::PaddedCursor at = out.extendPadded(size);
     for (const auto& fragment : m_fragments) {
-        ByteBuffer::copyPadded(at, fragment.data(), fragment.size());
-        at += fragment.size();
+        at.put(fragment.padded());
     }
-    std::memcpy(at, kEndOfRecord.data(), kEndOfRecord.size());
+    at.put(kEndOfRecord);
 }
 
 void AdifOutputSet::clear()

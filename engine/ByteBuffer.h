@@ -2,6 +2,8 @@
 // many short pieces for every record, and the out-of-line calls of std::string cost more than the copies.
 #pragma once
 
+#include "engine/PaddedBytes.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
@@ -11,13 +13,12 @@
 
 namespace quillon::engine {
 
+// Every buffer keeps detail::kSlack bytes to spare after its last byte, readable and writable, and hands out the
+// padded views and cursors that rely on them: short runs move as one fixed-size block instead of byte counts that
+// the processor cannot predict.
 class ByteBuffer
 {
 public:
-    // Every buffer keeps this many bytes to spare after its last byte, readable and writable, so short runs are
-    // moved as one fixed-size block instead of byte counts that the processor cannot predict.
-    static constexpr std::size_t kSlack = 32;
-
     ByteBuffer() = default;
     ByteBuffer(std::string_view bytes) { append(bytes); }
     ByteBuffer(const char* text)
@@ -66,21 +67,24 @@ public:
     char front() const { return m_bytes[0]; }
     char back() const { return m_bytes[m_size - 1]; }
     operator std::string_view() const { return view(); }
+    // The bytes with the promise of the spare room after them.
+    detail::PaddedView padded() const { return {m_bytes, m_size}; }
 
-    // Makes room for `count` more bytes at the end and returns where they go; the caller fills all of them and may
-    // write up to kSlack bytes beyond them. A buffer that never held bytes grows even for none, so the shared
-    // empty block is never written.
-    char* extend(std::size_t count)
+    // Makes room for `count` more bytes at the end and returns where they go; the caller fills all of them.
+    char* extend(std::size_t count) { return extendPadded(count).m_at; }
+    // The same room, to be filled through block moves that may reach into the spare room.
+    detail::PaddedCursor extendPadded(std::size_t count)
     {
+        // A buffer that never held bytes grows even for none, so the shared empty block is never written.
         if (m_capacity - m_size <= count) {
             grow(count);
         }
         char* out = m_bytes + m_size;
         m_size += count;
-        return out;
+        return detail::PaddedCursor(out);
     }
 
-    void append(std::string_view bytes) { copyBytes(extend(bytes.size()), bytes.data(), bytes.size()); }
+    void append(std::string_view bytes) { extendPadded(bytes.size()).put(bytes); }
     void append(char c) { *extend(1) = c; }
     ByteBuffer& operator+=(std::string_view bytes)
     {
@@ -97,17 +101,17 @@ public:
         clear();
         append(bytes);
     }
-    // Like assign(), for bytes that are followed by at least kSlack readable bytes (another buffer's spare room).
-    void assignPadded(const char* bytes, std::size_t count)
+    // Like assign(), for bytes from another buffer.
+    void assignPadded(detail::PaddedView bytes)
     {
-        if (count < m_capacity) [[likely]] {
+        if (bytes.size() < m_capacity) [[likely]] {
             // The common case in one test: the buffer has room, and the copy is a single block move.
-            m_size = count;
-            copyPadded(m_bytes, bytes, count);
+            m_size = bytes.size();
+            detail::PaddedCursor(m_bytes).put(bytes);
             return;
         }
         clear();
-        copyPadded(extend(count), bytes, count);
+        extendPadded(bytes.size()).put(bytes);
     }
     // Keeps the first `count` bytes.
     void truncate(std::size_t count) { m_size = std::min(m_size, count); }
@@ -119,41 +123,6 @@ public:
         m_size -= count;
     }
 
-    // Copies a few bytes without a call into the C library: most pieces are shorter than 32 bytes, and two
-    // overlapping fixed-size moves cover them. Longer runs go to memcpy.
-    static void copyBytes(char* out, const char* in, std::size_t count)
-    {
-        if (count > 16) {
-            if (count > 32) {
-                std::memcpy(out, in, count);
-                return;
-            }
-            std::memcpy(out, in, 16);
-            std::memcpy(out + count - 16, in + count - 16, 16);
-        } else if (count >= 8) {
-            std::memcpy(out, in, 8);
-            std::memcpy(out + count - 8, in + count - 8, 8);
-        } else if (count >= 4) {
-            std::memcpy(out, in, 4);
-            std::memcpy(out + count - 4, in + count - 4, 4);
-        } else if (count > 0) {
-            out[0] = in[0];
-            out[count / 2] = in[count / 2];
-            out[count - 1] = in[count - 1];
-        }
-    }
-
-    // Copies `count` bytes where both sides have kSlack bytes to spare beyond them: a run of up to kSlack bytes
-    // is moved as one block, whatever its length.
-    static void copyPadded(char* out, const char* in, std::size_t count)
-    {
-        if (count <= kSlack) [[likely]] {
-            std::memcpy(out, in, kSlack);
-            return;
-        }
-        std::memcpy(out, in, count);
-    }
-
     friend bool operator==(const ByteBuffer& a, std::string_view b) { return a.view() == b; }
 
 private:
@@ -162,7 +131,7 @@ private:
     [[gnu::noinline]] void grow(std::size_t count)
     {
         const std::size_t capacity = std::max(m_capacity * 2, m_size + count + 64);
-        auto storage = std::make_unique_for_overwrite<char[]>(capacity + kSlack);
+        auto storage = std::make_unique_for_overwrite<char[]>(capacity + detail::kSlack);
         if (m_size > 0) {
             std::memcpy(storage.get(), m_bytes, m_size);
         }
@@ -173,7 +142,7 @@ private:
 
     // An empty buffer that never held bytes reads from here, so its spare room exists too. Nothing writes to it:
     // the first write grows the buffer.
-    alignas(kSlack) static inline char s_noBytes[kSlack] = {};
+    alignas(64) static inline char s_noBytes[detail::kSlack] = {};
 
     std::unique_ptr<char[]> m_storage;
     char* m_bytes = s_noBytes;

@@ -3,7 +3,7 @@
 
 #include "engine/AdifFragment.h"
 #include "engine/AsciiDigits.h"
-#include "engine/CalendarDate.h"
+#include "engine/CalendarRules.h"
 #include "engine/TextRules.h"
 
 #include <cstddef>

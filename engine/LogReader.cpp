@@ -1,31 +1,27 @@
-// The field stream of log.asc, read through one fixed buffer.
+// The field stream of log.asc, read through one fixed buffer: whole lines at once, anything else field by field.
 #include "engine/LogReader.h"
 
-#include "engine/LineFields.h"
+#include "engine/InputRules.h"
+#include "engine/LineSplit.h"
 #include "engine/StopBytes.h"
 
-#include <algorithm>
-
 namespace quillon::engine {
+
+using namespace detail;
 
 namespace {
 
 constexpr int kInputEnd = -1;
 
-constexpr StopBytes kEndsUnquoted{',', '\r', '\n'};
-constexpr StopBytes kEndsQuoted{'"', '\r', '\n'};
-
-// The scans read ahead of the buffered bytes and the fields are copied out in blocks, so the buffer keeps this
-// much room after its end.
-constexpr std::size_t kSpareBytes = std::max({StopBytes::kReadAhead, ByteBuffer::kSlack, LineFields::kReadAhead});
+constexpr StopBytes kEndsUnquoted{kComma, kCr, kLf};
+constexpr StopBytes kEndsQuoted{kQuote, kCr, kLf};
 
 } // namespace
 
 LogReader::LogReader(ByteSource& source, std::size_t bufferSize)
     : m_source(source)
-    , m_buffer(new char[bufferSize + kSpareBytes]())
-    , m_capacity(bufferSize)
 {
+    m_buffer.extend(bufferSize);
 }
 
 bool LogReader::atEnd()
@@ -36,17 +32,11 @@ bool LogReader::atEnd()
 
 ReadResult LogReader::readRecord(ContactRecord& record)
 {
-    m_fieldsWritten = kFieldCount;
     if (readWholeLine(record)) {
         return ReadResult::Complete;
     }
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        FieldText& field = record.atInputPosition(i);
-        if (readPlainField(field)) {
-            continue;
-        }
-        m_fieldsWritten = i + 1;
-        const bool read = readAnyField(field);
+        const bool read = readField(record.atInputPosition(i));
         if (m_failed) {
             return ReadResult::InputError;
         }
@@ -54,64 +44,27 @@ ReadResult LogReader::readRecord(ContactRecord& record)
             return ReadResult::InputExhausted;
         }
     }
-    m_fieldsWritten = kFieldCount;
     return ReadResult::Complete;
-}
-
-const char* LogReader::takeWholeLine()
-{
-    const char* const line = m_buffer.get() + m_pos;
-    if (!m_atLineStart || !m_lineFields.split(line, m_buffer.get() + m_end)) {
-        return nullptr;
-    }
-    m_pos += m_lineFields.lineLength();
-    return line;
 }
 
 // The common case: the record is one whole buffered line. Returns false, having consumed nothing, for anything
 // else.
 bool LogReader::readWholeLine(ContactRecord& record)
 {
-    const char* const line = takeWholeLine();
-    if (line == nullptr) {
+    const PaddedView rest = m_buffer.padded().part(m_pos, m_end - m_pos);
+    LineSplit line;
+    if (!m_atLineStart || !line.split(rest)) {
         return false;
     }
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        record.atInputPosition(i).assignPadded(line + m_lineFields.start(i), m_lineFields.size(i));
+        record.atInputPosition(i).assignPadded(rest.part(line.start(i), line.size(i)));
     }
-    return true;
-}
-
-// A field in one pass over the buffer: an unquoted field that ends, with its comma or line end, inside
-// what is buffered. Works on local pointers so nothing is reloaded after each copy. Returns false, having
-// consumed nothing, for anything else.
-[[gnu::always_inline]] inline bool LogReader::readPlainField(FieldText& field)
-{
-    const char* const buffer = m_buffer.get();
-    const char* const end = buffer + m_end;
-    const char* start = buffer + m_pos;
-    while (start != end && (*start == ' ' || *start == '\t')) {
-        ++start;
-    }
-    if (start == end || *start == '"' || *start == '\r' || *start == '\n') {
-        return false;
-    }
-    const char* stop = kEndsUnquoted.find(start, end);
-    if (stop == end || (*stop == '\r' && stop + 1 == end)) {
-        return false; // the ending is not in the buffer yet, or a CR whose LF may follow
-    }
-    field.assignPadded(start, static_cast<std::size_t>(stop - start));
-    const char* next = stop + 1;
-    if (*stop == '\r' && *next == '\n') {
-        ++next;
-    }
-    m_atLineStart = *stop != ',';
-    m_pos = static_cast<std::size_t>(next - buffer);
+    m_pos += line.lineLength();
     return true;
 }
 
 // Any field, wherever it ends. Returns false when no field is left: the input ended at the start of a line.
-bool LogReader::readAnyField(FieldText& field)
+bool LogReader::readField(FieldText& field)
 {
     field.clear();
     skipBlanks();
@@ -124,7 +77,7 @@ bool LogReader::readAnyField(FieldText& field)
         m_atLineStart = true;
         return true;
     }
-    if (first == '"') {
+    if (first == kQuote) {
         ++m_pos;
         readQuoted(field);
     } else {
@@ -139,9 +92,12 @@ void LogReader::skipBlanks()
 {
     for (;;) {
         const int c = peek();
-        if (c == ' ' || c == '\t') {
+        if (c == kInputEnd) {
+            return;
+        }
+        if (isLeadingBlank(static_cast<char>(c))) {
             ++m_pos;
-        } else if (m_atLineStart && (c == '\n' || c == '\r')) {
+        } else if (m_atLineStart && isLineEnd(static_cast<char>(c))) {
             consumeLineEnd();
         } else {
             return;
@@ -149,12 +105,12 @@ void LogReader::skipBlanks()
     }
 }
 
-// The value runs to the closing quote; a line end before it ends the field too, so a stray quote cannot
-// swallow the rest of the file. Anything between the closing quote and the separator is dropped.
+// The value runs to the closing quote or the line end; anything between the closing quote and the separator is
+// dropped.
 void LogReader::readQuoted(FieldText& field)
 {
     appendUntil(&field, kEndsQuoted);
-    if (peek() == '"') {
+    if (peek() == kQuote) {
         ++m_pos;
         appendUntil(nullptr, kEndsUnquoted);
     }
@@ -165,14 +121,13 @@ void LogReader::readQuoted(FieldText& field)
 void LogReader::appendUntil(FieldText* field, const StopBytes& stops)
 {
     for (;;) {
-        const char* begin = m_buffer.get() + m_pos;
-        const char* end = m_buffer.get() + m_end;
-        const char* stop = stops.find(begin, end);
+        const PaddedView rest = m_buffer.padded().part(m_pos, m_end - m_pos);
+        const std::size_t stop = stops.find(rest);
         if (field != nullptr) {
-            field->append({begin, static_cast<std::size_t>(stop - begin)});
+            field->append(rest.part(0, stop));
         }
-        m_pos += static_cast<std::size_t>(stop - begin);
-        if (stop != end || !refill()) {
+        m_pos += stop;
+        if (stop != rest.size() || !refill()) {
             return;
         }
     }
@@ -181,7 +136,7 @@ void LogReader::appendUntil(FieldText* field, const StopBytes& stops)
 LogReader::Ending LogReader::consumeEnding()
 {
     const int c = peek();
-    if (c == ',') {
+    if (c == kComma) {
         ++m_pos;
         return Ending::Comma;
     }
@@ -195,8 +150,8 @@ LogReader::Ending LogReader::consumeEnding()
 // Takes LF, CR LF or a lone CR as one line end. Expects a CR or LF to be next.
 void LogReader::consumeLineEnd()
 {
-    const char c = m_buffer[m_pos++];
-    if (c == '\r' && peek() == '\n') {
+    const char c = m_buffer.data()[m_pos++];
+    if (c == kCr && peek() == kLf) {
         ++m_pos;
     }
 }
@@ -206,7 +161,7 @@ int LogReader::peek()
     if (m_pos == m_end && !refill()) {
         return kInputEnd;
     }
-    return static_cast<unsigned char>(m_buffer[m_pos]);
+    return static_cast<unsigned char>(m_buffer.data()[m_pos]);
 }
 
 // Loads the next block of input once the buffer has been used up.
@@ -217,7 +172,7 @@ bool LogReader::refill()
     }
     m_pos = 0;
     m_end = 0;
-    const long count = m_source.read(m_buffer.get(), m_capacity);
+    const long count = m_source.read(m_buffer.data(), m_buffer.size());
     if (count <= 0) {
         m_sourceDone = true;
         m_failed = count < 0;

@@ -1,16 +1,17 @@
 // Reads log.asc as a stream of comma-separated fields, 18 to a contact.
 #pragma once
 
+#include "engine/ByteBuffer.h"
 #include "engine/ByteSource.h"
 #include "engine/ContactRecord.h"
-#include "engine/LineFields.h"
 
-#include <memory>
-#include <string>
+#include <cstddef>
 
 namespace quillon::engine {
 
+namespace detail {
 class StopBytes;
+} // namespace detail
 
 enum class ReadResult {
     Complete,       // all 18 fields were read
@@ -18,15 +19,16 @@ enum class ReadResult {
     InputError,     // the input could not be read
 };
 
-// Fields end at a comma or at a line end (LF, CR LF or a lone CR); blanks before a field are skipped; a field
-// that starts with a double quote runs to the next double quote or the line end, and what follows the closing
-// quote up to the separator is dropped. Lines that hold nothing but blanks are skipped. Records are not tied to
-// lines. Bytes pass through unchanged, whatever their value. The reader keeps one buffer, so its memory does
-// not grow with the input, only with the longest field.
+// Reads by the rules of InputRules.h. A record that is one whole line in the buffer, as nearly all are, is split at
+// once; anything else (a record over several lines, a line across the end of the buffer, a very long line) is
+// read field by field. The reader keeps one buffer, so its memory does not grow with the input, only with the
+// longest field.
 class LogReader
 {
 public:
-    explicit LogReader(ByteSource& source, std::size_t bufferSize = 256 * 1024);
+    static constexpr std::size_t kDefaultBufferSize = 256 * 1024;
+
+    explicit LogReader(ByteSource& source, std::size_t bufferSize = kDefaultBufferSize);
 
     // True when nothing but blanks and line ends is left to read (and no read has failed).
     bool atEnd();
@@ -34,39 +36,26 @@ public:
     // Reads the next 18 fields into the record. After a failure the fields read so far stay in the record.
     ReadResult readRecord(ContactRecord& record);
 
-    // How many fields, from the first, the last readRecord() wrote to: all 18 unless it failed.
-    std::size_t fieldsWritten() const { return m_fieldsWritten; }
-
-    // When the next record is one whole buffered line (the common case), takes it and returns where it starts;
-    // lineFields() then tells where its fields are. Both stay valid until the next read. Returns null, having
-    // taken nothing, for anything else.
-    const char* takeWholeLine();
-    const LineFields& lineFields() const { return m_lineFields; }
-
 private:
     enum class Ending { Comma, LineEnd, InputEnd };
 
     bool readWholeLine(ContactRecord& record);
-    bool readPlainField(FieldText& field);
-    bool readAnyField(FieldText& field);
+    bool readField(FieldText& field);
     void skipBlanks();
     void readQuoted(FieldText& field);
-    void appendUntil(FieldText* field, const StopBytes& stops);
+    void appendUntil(FieldText* field, const detail::StopBytes& stops);
     Ending consumeEnding();
     void consumeLineEnd();
     int peek();
     bool refill();
 
     ByteSource& m_source;
-    std::unique_ptr<char[]> m_buffer;
-    std::size_t m_capacity;
+    ByteBuffer m_buffer; // its size is the room for input; the bytes read are [0, m_end)
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
     bool m_sourceDone = false;
     bool m_failed = false;
     bool m_atLineStart = true;
-    std::size_t m_fieldsWritten = 0;
-    LineFields m_lineFields;
 };
 
 } // namespace quillon::engine

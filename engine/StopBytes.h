@@ -1,24 +1,20 @@
-// Finds the next of three bytes in a block of input, sixteen bytes at a time where the processor allows it.
+// Finds the next of three bytes in a run of input, sixteen bytes at a time where the processor allows it.
 #pragma once
+
+#include "engine/PaddedBytes.h"
+#include "engine/VectorCode.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstddef>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
-namespace quillon::engine {
+namespace quillon::engine::detail {
 
 // Fields are a few bytes long, so a byte-by-byte scan mispredicts a branch at the end of nearly every field; the
-// sixteen-byte compare finds the end with one predictable test instead.
+// sixteen-byte compare finds the end with one predictable test instead, looking into the spare room past the text.
 class StopBytes
 {
 public:
-    // The scan may read this many bytes past `end`; the buffer must hold them (their content does not matter).
-    static constexpr std::size_t kReadAhead = 16;
-
     constexpr StopBytes(char a, char b, char c)
         : m_a(a)
         , m_b(b)
@@ -26,25 +22,30 @@ public:
     {
     }
 
-    // The first of the three bytes in [begin, end), or `end` when there is none.
-    const char* find(const char* begin, const char* end) const
+    // Where the first of the three bytes stands in `text`, or its size when there is none.
+    std::size_t find(PaddedView text) const
     {
-#ifdef __SSE2__
+        const char* const begin = text.data();
+        const char* const end = begin + text.size();
+#if QUILLON_SSE2
+        constexpr std::size_t kStep = 16;
+        static_assert(kStep <= kSlack);
         const __m128i a = _mm_set1_epi8(m_a);
         const __m128i b = _mm_set1_epi8(m_b);
         const __m128i c = _mm_set1_epi8(m_c);
-        for (const char* p = begin; p < end; p += kReadAhead) {
+        for (const char* p = begin; p < end; p += kStep) {
             const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
             const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, a), _mm_cmpeq_epi8(block, b)),
                                               _mm_cmpeq_epi8(block, c));
             const auto mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
             if (mask != 0) {
-                return std::min(p + std::countr_zero(mask), end);
+                return static_cast<std::size_t>(std::min(p + std::countr_zero(mask), end) - begin);
             }
         }
-        return end;
+        return text.size();
 #else
-        return std::find_if(begin, end, [this](char x) { return x == m_a || x == m_b || x == m_c; });
+        return static_cast<std::size_t>(
+            std::find_if(begin, end, [this](char x) { return x == m_a || x == m_b || x == m_c; }) - begin);
 #endif
     }
 
@@ -54,4 +55,4 @@ private:
     char m_c;
 };
 
-} // namespace quillon::engine
+} // namespace quillon::engine::detail

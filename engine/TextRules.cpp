@@ -1,9 +1,7 @@
 // Trimming, emptiness and ASCII upper-casing of field values.
 #include "engine/TextRules.h"
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
+#include "engine/VectorCode.h"
 
 namespace quillon::engine {
 
@@ -39,8 +37,8 @@ void upperCaseBytes(char* bytes, std::size_t count)
 
 void upperCaseInPlace(ByteBuffer& text)
 {
-#ifdef __SSE2__
-    static_assert(ByteBuffer::kSlack >= 16);
+#if QUILLON_SSE2
+    static_assert(detail::kSlack >= 16);
     // Bytes a-z are the ones that, moved down by 'a' and into signed range, fall below -128 + 26.
     const __m128i shift = _mm_set1_epi8(static_cast<char>(-128 - 'a'));
     const __m128i limit = _mm_set1_epi8(static_cast<char>(-128 + 26));

@@ -14,11 +14,13 @@ namespace {
 constexpr std::array<OutputKind, 2> kOutputKinds{OutputKind::Log, OutputKind::Bad};
 }
 
-ConversionRun::ConversionRun(RunHost& host, FileSystem& files, const Clock& clock, const LocaleNames& names)
+ConversionRun::ConversionRun(RunHost& host, FileSystem& files, const Clock& clock, const LocaleNames& names,
+                             RunSizes sizes)
     : m_host(host)
     , m_files(files)
     , m_clock(clock)
     , m_names(names)
+    , m_sizes(sizes)
 {
 }
 
@@ -67,8 +69,8 @@ bool ConversionRun::OpenRunFiles()
         return openingFailed(m_files.exists(m_inputPath) ? unreadableInputMessage(m_inputPath)
                                                          : missingInputMessage(m_inputPath));
     }
-    m_openingResult = true;
-    m_reader.emplace(*m_input);
+    m_readAhead.emplace(*m_input, m_sizes.input);
+    m_reader.emplace(*m_readAhead, m_sizes.readerBuffer);
     for (OutputKind kind : kOutputKinds) {
         if (!removeOldOutput(kind)) {
             return openingFailed(cannotWriteMessage(kind, pathOf(fileNameOf(kind))));
@@ -79,7 +81,7 @@ bool ConversionRun::OpenRunFiles()
             return openingFailed(cannotWriteMessage(kind, pathOf(fileNameOf(kind))));
         }
     }
-    return m_openingResult;
+    return true;
 }
 
 // log.asc itself, or else every file whose name is log.asc in another letter case (as DOS wrote it, LOG.ASC):
@@ -117,7 +119,7 @@ bool ConversionRun::createOutput(OutputKind kind)
     if (!file) {
         return false;
     }
-    auto& writer = output(kind).emplace(std::move(file));
+    auto& writer = output(kind).emplace(std::move(file), m_sizes.outputBuffer);
     return WritePreamble(writer, kind, m_host.caption()) && writer.flush();
 }
 
@@ -230,7 +232,6 @@ void ConversionRun::showFormatHints()
 // Here the status is blanked before the message is shown.
 bool ConversionRun::openingFailed(const Message& message)
 {
-    m_openingResult = false;
     closeAll();
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::OpenFailed);
@@ -270,6 +271,7 @@ void ConversionRun::writeFailed(OutputKind kind)
 std::optional<OutputKind> ConversionRun::closeAll()
 {
     m_reader.reset();
+    m_readAhead.reset();
     if (m_input) {
         m_input->close();
         m_input.reset();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/ContactRecord.h"
+#include "engine/LogReader.h"
 #include "engine/RecordConverter.h"
 #include "run/Clock.h"
 #include "run/FileSystem.h"
@@ -30,6 +31,14 @@ enum class RunOutcome {
     Stopped,            // the window was closed during the run
 };
 
+// How much a run reads ahead and buffers before writing. Tests and the fuzz target make them tiny, so that short
+// inputs reach the reading and writing threads.
+struct RunSizes {
+    ReadAheadSizes input;
+    std::size_t outputBuffer = 1024 * 1024;
+    std::size_t readerBuffer = engine::LogReader::kDefaultBufferSize;
+};
+
 struct RunResult {
     RunOutcome outcome = RunOutcome::None;
     std::int64_t records = 0;    // complete records read
@@ -37,10 +46,13 @@ struct RunResult {
     std::int64_t badRecords = 0; // record lines handed to bad.adi
 };
 
+// The two phases of a run and the writers of the preamble and trailer keep their long-standing names
+// (OpenRunFiles, ProcessRecords, ...), so the run can be matched to its description at a glance; the helpers
+// around them follow the usual lowerCamelCase.
 class ConversionRun
 {
 public:
-    ConversionRun(RunHost& host, FileSystem& files, const Clock& clock, const LocaleNames& names);
+    ConversionRun(RunHost& host, FileSystem& files, const Clock& clock, const LocaleNames& names, RunSizes sizes = {});
     ~ConversionRun();
     ConversionRun(const ConversionRun&) = delete;
     ConversionRun& operator=(const ConversionRun&) = delete;
@@ -83,13 +95,14 @@ private:
     FileSystem& m_files;
     const Clock& m_clock;
     const LocaleNames& m_names;
+    RunSizes m_sizes;
 
     State m_state = State::Idle;
     RunResult m_result;
-    bool m_openingResult = false;
     std::string m_inputPath;
     std::unique_ptr<InputFile> m_input;
-    std::optional<ReadAhead> m_reader;
+    std::optional<ReadAhead> m_readAhead;
+    std::optional<engine::LogReader> m_reader;
     std::array<std::optional<LineWriter>, 2> m_outputs;
     engine::ContactRecord m_record;
     engine::RecordConverter m_converter;

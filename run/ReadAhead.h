@@ -1,69 +1,58 @@
-// Reads the records of log.asc on a thread of their own, a few thousand contacts ahead of the conversion.
+// Reads log.asc in blocks on a thread of its own, a few blocks ahead of the reader that parses them.
 #pragma once
 
-#include "engine/ByteBuffer.h"
 #include "engine/ByteSource.h"
-#include "engine/ContactRecord.h"
-#include "engine/LogReader.h"
 
-#include <array>
-#include <atomic>
 #include <condition_variable>
 #include <cstddef>
+#include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace quillon::run {
 
-// Offers what the run asks of the reader, in the same order and with the same results, while the reading goes on
-// beside the conversion. The reading thread packs the fields of each record one after the other into blocks of
-// bytes, which the caller unpacks in the same order: the bytes cross from one processor core to the other in
-// long runs that the memory system fetches ahead.
-class ReadAhead
+// How much is read ahead: blocks of blockSize bytes, of which one is being used while the others are read.
+struct ReadAheadSizes {
+    std::size_t blockSize = 256 * 1024;
+    std::size_t blocks = 4; // at least two
+};
+
+// Hands out the bytes of another source, in order and with the same end or failure, while the next blocks are
+// read beside the conversion. The bytes are not looked at here: the reader parses them in the run's thread.
+class ReadAhead : public engine::ByteSource
 {
 public:
-    // Without `readInBackground`, or when no thread can be started, the blocks are read in the caller's thread
-    // as it gets to them.
-    explicit ReadAhead(engine::ByteSource& source, bool readInBackground = true);
+    // The first block is read at once: an input that fits in it never starts a thread. Without
+    // `readInBackground`, or when no thread can be started, each block is read when the caller gets to it.
+    explicit ReadAhead(engine::ByteSource& source, ReadAheadSizes sizes = {}, bool readInBackground = true);
     // Stops the reading thread, if one was needed, and waits for it; nothing is read from the source afterwards.
-    ~ReadAhead();
+    ~ReadAhead() override;
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
 
-    // True when nothing but blanks and line ends was left to read (and no read failed).
-    bool atEnd();
-
-    // Reads the next record into `record`. After a failure the fields read so far are in the record and the
-    // others are left as they were, as with the reader itself.
-    engine::ReadResult readRecord(engine::ContactRecord& record);
+    long read(char* buffer, std::size_t size) override;
 
 private:
     struct Block {
-        engine::ByteBuffer bytes; // the packed records: each field as its length, then its bytes
-        std::size_t complete = 0; // records read whole
-        bool last = false;        // the reading ended in this block
-        engine::ReadResult ending = engine::ReadResult::Complete; // how
-        std::size_t fieldsWritten = 0;    // of a record cut short, which stays in the reading thread's record
-        std::atomic<bool> filled = false; // filled and not yet used up by the caller
+        std::unique_ptr<char[]> bytes;
+        std::size_t size = 0;
+        bool last = false;   // the input ended or failed after these bytes
+        bool failed = false; // how
+        bool filled = false; // filled and not yet used up by the caller; guarded by the mutex
     };
 
-    void readLoop(std::size_t index);
     void fill(Block& block);
+    void readLoop();
     Block& currentBlock();
-    void unpack(const Block& block, engine::ContactRecord& record);
     void moveToNextBlock();
 
-    static constexpr std::size_t kBlocks = 4;
-
-    engine::LogReader m_reader;
-    engine::ContactRecord m_reading; // the reading thread's own record
-    std::array<Block, kBlocks> m_blocks;
-    std::size_t m_current = 0;    // the block the caller takes records from
-    std::size_t m_taken = 0;      // records taken from it
-    std::size_t m_offset = 0;     // where the next one starts in it
-    bool m_currentFilled = false; // the caller has seen the current block filled
-    bool m_readHere;              // no reading thread: the caller fills each block
-    bool m_endingTaken = false;   // a record cut short has been handed over
+    engine::ByteSource& m_source;
+    std::size_t m_blockSize;
+    std::vector<Block> m_blocks;
+    std::size_t m_current = 0; // the block the caller takes bytes from
+    std::size_t m_offset = 0;  // how many it has taken
+    bool m_readHere;           // no reading thread: the caller fills each block
     std::mutex m_mutex;
     std::condition_variable m_changed;
     bool m_stopping = false;

@@ -13,7 +13,7 @@ namespace quillon::run {
 enum class MessageStyle { Plain = 0, Stop = 16, Exclamation = 48, Information = 64 };
 
 struct Message {
-    std::string text;
+    std::string text; // lines separated by LF alone
     std::string title;
     MessageStyle style = MessageStyle::Stop;
 };

@@ -16,9 +16,9 @@ Message ambiguousInputMessage(const std::vector<std::string>& inputPaths)
 
 Message badInputMessage()
 {
-    return {"   The program detected an invalid number of fields in the input file.\r\n"
-            "Each record MUST have 18 fields and MUST be in the proper format.\r\n"
-            "Check the file LOG.ADI for the end of normal ADIF records to help you\r\n"
+    return {"   The program detected an invalid number of fields in the input file.\n"
+            "Each record MUST have 18 fields and MUST be in the proper format.\n"
+            "Check the file LOG.ADI for the end of normal ADIF records to help you\n"
             "                locate where the problem is in the input file.",
             "Bad LOG.ASC File", MessageStyle::Stop};
 }

@@ -3,7 +3,7 @@
 
 #include "engine/ProgramInfo.h"
 #include "ui/ControlFonts.h"
-#include "ui/RunText.h"
+#include "ui/TextConversion.h"
 #include "ui/Twips.h"
 #include "ui/platform/SystemInfoLauncher.h"
 #include "ui/platform/WebLink.h"

@@ -17,10 +17,12 @@ namespace quillon::ui {
 // position that results is rounded to a pixel.
 QPoint centredPosition(const QSize& screen, const QSize& inner, const QMargins& frame);
 
-// "Version 1.0.5": the numbers in plain decimal, without leading zeros.
+// "Version " and the numbers in plain decimal, without leading zeros, joined by dots.
 QString versionLabelText(int major, int minor, int revision);
 
-// Shown modally over the converter window and destroyed when closed, so it loads afresh every time.
+// Shown modally over the converter window and destroyed when closed, so it loads afresh every time. The controls
+// and their event handlers keep their historical names (cmdOK, Label2_Click, Form_Load); the rest follows the
+// usual lowerCamelCase.
 class AboutBox : public QDialog
 {
     Q_OBJECT

@@ -1,4 +1,4 @@
-// The two type faces the window's controls are drawn in, with stand-ins where a face is not installed.
+// The type faces the window's controls are drawn in, with stand-ins where a face is not installed.
 #pragma once
 
 #include <QFont>

@@ -4,7 +4,7 @@
 #include "engine/ProgramInfo.h"
 #include "run/RunTexts.h"
 #include "ui/AboutBox.h"
-#include "ui/RunText.h"
+#include "ui/TextConversion.h"
 #include "ui/UserGuide.h"
 #include "ui/platform/LinuxPlatform.h"
 
@@ -94,7 +94,7 @@ void MainWindow::cbStart_Click()
     showCount();
 }
 
-// Help, About: the About box has yet to be added to this window.
+// Help, About.
 // The box is made afresh for every showing and destroyed when it closes; while it is up, the window and a run
 // paused in its event processing wait for it.
 void MainWindow::About_Click()

@@ -33,7 +33,9 @@ class AboutBox;
 class UserGuide;
 
 // The window holds no conversion logic: the run reads the option buttons for every record and writes the
-// counter and the status text through the RunHost services.
+// counter and the status text through the RunHost services. The controls and their event handlers keep their
+// historical names (cbStart, cbStart_Click, Form_Load), so behaviour can be matched to them at a glance; the rest
+// follows the usual lowerCamelCase.
 class MainWindow : public QMainWindow, public run::RunHost
 {
     Q_OBJECT

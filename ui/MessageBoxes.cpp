@@ -1,7 +1,7 @@
 // Message boxes through QMessageBox.
 #include "ui/MessageBoxes.h"
 
-#include "ui/RunText.h"
+#include "ui/TextConversion.h"
 
 #include <QMessageBox>
 
@@ -24,18 +24,12 @@ QMessageBox::Icon iconOf(run::MessageStyle style)
     return QMessageBox::NoIcon;
 }
 
-// The run separates lines with CR LF; Qt wants LF alone.
-QString withPlainLineEnds(QString text)
-{
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 } // namespace
 
 void showMessageBox(QWidget* owner, const run::Message& message)
 {
-    QMessageBox box(iconOf(message.style), fromRunText(message.title), withPlainLineEnds(fromRunText(message.text)),
-                    QMessageBox::Ok, owner);
+    QMessageBox box(iconOf(message.style), fromRunText(message.title), fromRunText(message.text), QMessageBox::Ok,
+                    owner);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -9,9 +9,6 @@
 namespace quillon::engine {
 namespace {
 
-using tests::declaresItsDataLength;
-using tests::hasHonestLength;
-
 struct BandCase {
     BandFormat format;
     std::string band;
@@ -104,18 +101,6 @@ TEST(BandConverterTest, Band)
         FieldText band = c.band;
         EXPECT_EQ(convertedBand(band, c.format), c.fragment);
         EXPECT_EQ(band, c.writtenBack);
-    }
-}
-
-// Band problems are ordinary band data, so their length is checked too.
-TEST(BandConverterTest, EveryFragmentDeclaresItsDataLength)
-{
-    for (const auto& c : kBandCases) {
-        FieldText band = c.band;
-        const std::string fragment = convertedBand(band, c.format);
-        if (!fragment.empty()) {
-            EXPECT_TRUE(declaresItsDataLength(fragment));
-        }
     }
 }
 

@@ -72,7 +72,7 @@ std::vector<ReaderCase> readerCases()
     carried.insert(carried.begin(), "c");
     std::string rawA = logLine(a);
     rawA.erase(rawA.size() - 2);
-    return {
+    std::vector<ReaderCase> cases = {
         {"two CR LF lines", logLine(a) + logLine(b), {a, b}, ReadResult::Complete},
         {"LF line ends", logLine(a).substr(0, rawA.size()) + "\n" + rawA + "\n", {a, a}, ReadResult::Complete},
         {"lone CR line ends", rawA + "\r" + rawA + "\r", {a, a}, ReadResult::Complete},
@@ -132,21 +132,35 @@ std::vector<ReaderCase> readerCases()
          rawA.substr(0, rawA.find(",a10")) + "\r" + rawA.substr(rawA.find(",a10") + 1) + "\r\n",
          {a},
          ReadResult::Complete},
+        // A buffer of 64 bytes holds the first line whole; the second, one byte shorter, is read over it, so the
+        // first line's LF stands just past the bytes read.
+        {"no line end after a last line one byte shorter than the one before",
+         logLine(a) + rawA.substr(0, rawA.find(",a9")) + "x" + rawA.substr(rawA.find(",a9")),
+         {a, withField(a, 7, "a8x")},
+         ReadResult::Complete},
         {"bytes above 0x7F and NUL pass through",
          logLine(withField(a, 6, std::string("J\xc3\xbcrgen\x00\xff", 9))),
          {withField(a, 6, std::string("J\xc3\xbcrgen\x00\xff", 9))},
          ReadResult::Complete},
     };
+    // Lines of these lengths, CR LF included, meet the edges of the whole-line split's 64-byte steps and its
+    // longest line, and those of the buffer sizes below.
+    for (std::size_t length : {63, 64, 65, 511, 512, 513}) {
+        const Fields line = withField(a, 7, std::string(length - logLine(a).size() + 2, 'c'));
+        cases.push_back({"a line of some length", logLine(line) + logLine(b), {line, b}, ReadResult::Complete});
+    }
+    return cases;
 }
 
 TEST(LogReaderTest, ReadsRecordsWhateverTheBufferSize)
 {
     for (const auto& c : readerCases()) {
         // Small buffers and reads take every field on its own; a buffer holding whole lines splits each line at once.
-        const std::pair<std::size_t, std::size_t> sizes[] = {{1, 3}, {2, 3}, {7, 3}, {4096, 3}, {4096, 1 << 20}};
+        const std::pair<std::size_t, std::size_t> sizes[] = {
+            {1, 3}, {2, 3}, {7, 3}, {4096, 3}, {4096, 1 << 20}, {64, 1 << 20}, {512, 1 << 20}, {513, 1 << 20}};
         for (const auto& [bufferSize, chunk] : sizes) {
-            SCOPED_TRACE(std::string(c.name) + ", buffer " + std::to_string(bufferSize) + ", reads of " +
-                         std::to_string(chunk));
+            SCOPED_TRACE(std::string(c.name) + ", " + std::to_string(c.input.size()) + " bytes, buffer " +
+                         std::to_string(bufferSize) + ", reads of " + std::to_string(chunk));
             const ReadOutcome outcome = readAll(c.input, bufferSize, chunk);
             EXPECT_EQ(outcome.records, c.records);
             EXPECT_EQ(outcome.last, c.last);

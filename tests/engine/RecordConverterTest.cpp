@@ -74,20 +74,6 @@ TEST(RecordConverterTest, RoutesOnTheExactMarkerAnywhereInTheLine)
     }
 }
 
-TEST(RecordConverterTest, WorkedExample)
-{
-    ContactRecord record = recordOf(kWorkedExample);
-    RecordConverter converter;
-    EXPECT_EQ(converter.convert(record, FixedFormats{}), Destination::LogFile);
-    EXPECT_EQ(converter.line(), "<QSO_DATE:8>19991231 <TIME_ON:4>1234 <CALL:6>N0CALL <BAND:3>20M <FREQ:6>14.025 "
-                                "<MODE:3>SSB <RST_SENT:2>59 <RST_RCVD:2>57 <NAME:3>Bob <COMMENT:8>nice qso "
-                                "<DXCC:3>291 <QSL_SENT:1>Y <QSL_RCVD:1>N <STATE:2>MA <IOTA:6>NA-123 "
-                                "<CNTY:10>MA,Hampden <CQZ:1>5 <QTH:11>Springfield <EOR>");
-    EXPECT_TRUE(tests::splitsIntoFragments(converter.line()));
-    EXPECT_EQ(record[Field::Date], "19991231");
-    EXPECT_EQ(record[Field::State], "MA");
-}
-
 TEST(RecordConverterTest, AllBlankRecordCarriesOnlyTheMissingMarkers)
 {
     ContactRecord record;
@@ -111,19 +97,6 @@ TEST(RecordConverterTest, NothingCarriesOverToTheNextRecord)
     converter.convert(record, FixedFormats{});
     EXPECT_EQ(converter.line(),
               "<QSO_DATE:8>19991231 <TIME_ON:4>1234 <CALL:6>N0CALL <BAND:3>20M <FREQ:6>14.025 <MODE:3>SSB <EOR>");
-}
-
-TEST(RecordConverterTest, FormatsAreAskedForEveryRecord)
-{
-    FixedFormats formats;
-    RecordConverter converter;
-    ContactRecord first = recordOf(kWorkedExample);
-    converter.convert(first, formats);
-    formats.layout = DateLayout::DdMmYy;
-    ContactRecord second = recordOf(kWorkedExample);
-    second[Field::Date] = "31.12.05";
-    converter.convert(second, formats);
-    EXPECT_EQ(converter.line().substr(0, 21), "<QSO_DATE:8>20051231 ");
 }
 
 } // namespace

@@ -1,12 +1,14 @@
 // Feeds arbitrary bytes as log.asc through a whole run, with every date layout and band format, and checks that
 // nothing is lost or malformed: every complete record read gives one whole line in exactly one output file. The
 // reader is also checked against itself: splitting whole lines at once must give what reading field by field
-// gives.
+// gives, also through the reading thread. Half the runs use tiny blocks and buffers, so that short inputs reach the
+// reading and writing threads.
 #include "engine/LogReader.h"
 #include "engine/ProgramInfo.h"
 #include "run/ConversionRun.h"
 #include "tests/fuzz/MemoryFileSystem.h"
 #include "tests/run/FakeRunHost.h"
+#include "tests/run/FixedClock.h"
 #include "tests/support/AdifLineCheck.h"
 #include "tests/support/StringSource.h"
 #include "tests/support/TestFiles.h"
@@ -14,6 +16,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -42,7 +45,7 @@ std::vector<std::string> recordLines(const std::string& file, bool completed)
     return records;
 }
 
-void checkRun(const std::string& input, engine::DateLayout layout, engine::BandFormat band)
+void checkRun(const std::string& input, engine::DateLayout layout, engine::BandFormat band, run::RunSizes sizes)
 {
     tests::MemoryFileSystem files;
     files.files["/log/log.asc"] = input;
@@ -51,7 +54,7 @@ void checkRun(const std::string& input, engine::DateLayout layout, engine::BandF
     host.band = band;
     tests::FixedClock clock;
     run::LocaleNames names;
-    run::ConversionRun conversion(host, files, clock, names);
+    run::ConversionRun conversion(host, files, clock, names, sizes);
     conversion.start();
 
     const auto& result = conversion.result();
@@ -77,11 +80,16 @@ void checkRun(const std::string& input, engine::DateLayout layout, engine::BandF
 
 } // namespace
 
-// Every field of every record, and how the reading ended.
-std::string readAll(const std::string& input, std::size_t bufferSize, std::size_t readSize)
+// Every field of every record, and how the reading ended; through a reading thread when `ahead` has blocks.
+std::string readAll(const std::string& input, std::size_t bufferSize, std::size_t readSize,
+                    run::ReadAheadSizes ahead = {0, 0})
 {
-    tests::StringSource source(input, readSize);
-    engine::LogReader reader(source, bufferSize);
+    tests::StringSource direct(input, readSize);
+    std::optional<run::ReadAhead> readAhead;
+    if (ahead.blocks > 0) {
+        readAhead.emplace(direct, ahead);
+    }
+    engine::LogReader reader(readAhead ? static_cast<engine::ByteSource&>(*readAhead) : direct, bufferSize);
     engine::ContactRecord record;
     std::string fields;
     while (!reader.atEnd()) {
@@ -102,10 +110,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string input(reinterpret_cast<const char*>(data), size);
     // A buffer of a few bytes never holds a whole line, so that reader takes every field on its own.
-    require(readAll(input, 1 << 16, 1 << 16) == readAll(input, 7, 3), "whole lines split as fields read one by one");
+    const std::string whole = readAll(input, 1 << 16, 1 << 16);
+    require(whole == readAll(input, 7, 3), "whole lines split as fields read one by one");
+    require(whole == readAll(input, 100, 3, {13, 2}), "reading ahead on a thread changes nothing");
+    const run::RunSizes tiny{{16, 2}, 64, 32};
     for (int layout = 0; layout < 4; ++layout) {
         for (auto band : {engine::BandFormat::Meters, engine::BandFormat::Mhz}) {
-            checkRun(input, static_cast<engine::DateLayout>(layout), band);
+            checkRun(input, static_cast<engine::DateLayout>(layout), band, layout % 2 == 0 ? run::RunSizes{} : tiny);
         }
     }
     return 0;

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "engine/ProgramInfo.h"
-#include "run/Clock.h"
 #include "run/RunHost.h"
 
 #include <functional>
@@ -60,16 +59,6 @@ public:
     int eventRounds = 0;
     std::vector<ShownMessage> messages;
     std::function<void(std::int64_t)> onEvents;
-};
-
-// Saturday, 5 December 2026, 20:35:37, unless a test moves it on.
-class FixedClock : public run::Clock
-{
-public:
-    run::LocalTime now() const override { return {date, time}; }
-
-    run::CalendarDate date{2026, 12, 5, 6};
-    run::TimeOfDay time{20, 35, 37};
 };
 
 } // namespace quillon::tests

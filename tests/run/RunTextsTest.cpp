@@ -1,7 +1,7 @@
 // The timestamp line: day and time digits, and the English names a missing locale falls back to.
 #include "run/RunTexts.h"
 
-#include "tests/run/FakeRunHost.h"
+#include "tests/run/FixedClock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
 // A temporary folder that cleans up after itself, and whole-file reads and writes for the tests.
 #pragma once
 
+#include "engine/ProgramInfo.h"
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -76,14 +78,19 @@ inline std::vector<std::string> crlfLines(const std::string& text)
     return lines;
 }
 
-// The fourth line of each output file says when it was written; golden files hold a placeholder there.
-inline std::string withoutTimestamp(std::string text)
+// Golden files hold placeholders for what changes from run to run and from release to release: the time in the
+// fourth line of each output file and the version in its first.
+inline std::string withPlaceholders(std::string text)
 {
     const std::string prefix = "File converted on ";
     const auto start = text.find(prefix);
     if (start != std::string::npos) {
         const auto end = text.find("\r\n", start);
         text.replace(start + prefix.size(), end - start - prefix.size(), "<timestamp>");
+    }
+    const std::string version = " Version " + engine::versionText() + "\r\n";
+    if (const auto at = text.find(version); at != std::string::npos && at < text.find('\n')) {
+        text.replace(at, version.size(), " Version <version>\r\n");
     }
     return text;
 }

@@ -25,7 +25,6 @@
 
 using quillon::tests::readFile;
 using quillon::tests::TempFolder;
-using quillon::tests::withoutTimestamp;
 using quillon::tests::writeFile;
 
 namespace {
@@ -52,16 +51,6 @@ std::string ambiguousLog(int records)
     return log;
 }
 
-// The next widget in the focus chain that Tab can reach; frames and labels are passed over.
-QWidget* nextFocusable(QWidget* widget)
-{
-    QWidget* next = widget->nextInFocusChain();
-    while (next != widget && (next->focusPolicy() & Qt::TabFocus) == 0) {
-        next = next->nextInFocusChain();
-    }
-    return next;
-}
-
 std::vector<std::string> recordLines(const std::string& file)
 {
     std::vector<std::string> lines;
@@ -84,12 +73,8 @@ private slots:
     void cleanup();
 
     void initialState();
-    void geometry();
-    void focusOrder();
     void startEnabledByDateOptionOnly_data();
     void startEnabledByDateOptionOnly();
-    void fullRun_data();
-    void fullRun();
     void missingInput();
     void finalCountWithDefaultPacing();
     void counterKeptAcrossEmptyRun();
@@ -120,8 +105,8 @@ void MainWindowTest::init()
     auto presenter = [this](QWidget*, const quillon::run::Message& message) {
         m_messages.push_back({message, child<QLabel>("lblStatus")->text(), child<QLineEdit>("Text1")->text()});
     };
-    m_window = std::make_unique<quillon::ui::MainWindow>(QString::fromStdString(m_folder->path().string()), presenter,
-                                                         quillon::ui::Pacing{{}, {}});
+    m_window = std::make_unique<quillon::ui::MainWindow>(QString::fromStdString(m_folder->path().string()),
+                                                         presenter, quillon::ui::Pacing{{}, {}});
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -170,7 +155,7 @@ void MainWindowTest::whenCounterShows(const QString& text, std::function<void()>
 void MainWindowTest::initialState()
 {
     QCOMPARE(m_window->objectName(), QStringLiteral("main"));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Quillon by ZELK Version 1.0.5"));
+    QCOMPARE(m_window->windowTitle(), QString::fromStdString(quillon::engine::mainCaption()));
     QCOMPARE(child<QPushButton>("cbStart")->isEnabled(), false);
     QCOMPARE(child<QLabel>("lblStatus")->text(), kBlankStatus);
     QCOMPARE(child<QLineEdit>("Text1")->text(), QString());
@@ -210,33 +195,6 @@ void MainWindowTest::initialState()
     QCOMPARE(m_window->findChildren<QPlainTextEdit*>().size(), 1);
 }
 
-void MainWindowTest::geometry()
-{
-    QCOMPARE(m_window->centralWidget()->size(), QSize(306, 337));
-    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
-    QCOMPARE(child<QGroupBox>("Frame1")->geometry(), QRect(8, 0, 289, 329));
-    QCOMPARE(child<QGroupBox>("Frame2")->geometry(), QRect(32, 16, 217, 73));
-    QCOMPARE(child<QPushButton>("cbStart")->geometry(), QRect(104, 272, 81, 25));
-    QCOMPARE(child<QLineEdit>("Text1")->geometry(), QRect(192, 240, 65, 19));
-    QCOMPARE(child<QLabel>("Label1")->font().bold(), true);
-    QCOMPARE(child<QLabel>("Label1")->font().pixelSize(), 15);
-    QCOMPARE(child<QRadioButton>("dateOption1")->font().pixelSize(), 11);
-    QCOMPARE(child<QGroupBox>("Frame2")->font().pixelSize(), 13);
-    QCOMPARE(child<QLabel>("Label4")->font().pixelSize(), 12);
-}
-
-void MainWindowTest::focusOrder()
-{
-    const char* const order[] = {"Text1",       "cbStart",     "dateOption1", "dateOption2",
-                                 "dateOption3", "dateOption4", "bandMETERS",  "bandMHZ"};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        QCOMPARE(nextFocusable(child<QWidget>(order[i - 1])), child<QWidget>(order[i]));
-    }
-    for (const char* name : {"Frame1", "Frame2", "Frame3", "Label1", "Label2", "Label3", "Label4", "lblStatus"}) {
-        QCOMPARE(child<QWidget>(name)->focusPolicy(), Qt::NoFocus);
-    }
-}
-
 void MainWindowTest::startEnabledByDateOptionOnly_data()
 {
     QTest::addColumn<QStringList>("clicks");
@@ -259,48 +217,6 @@ void MainWindowTest::startEnabledByDateOptionOnly()
         QCOMPARE(child<QRadioButton>(name.toLatin1().constData())->isChecked(), true);
     }
     QCOMPARE(child<QPushButton>("cbStart")->isEnabled(), enabled);
-}
-
-void MainWindowTest::fullRun_data()
-{
-    QTest::addColumn<QString>("testCase");
-    QTest::addColumn<QString>("dateOption");
-    QTest::addColumn<QString>("bandOption");
-    QTest::addColumn<QString>("counter");
-    QTest::addColumn<QString>("messageTitle");
-    QTest::newRow("worked example") << QStringLiteral("worked-example") << QStringLiteral("dateOption1")
-                                    << QStringLiteral("bandMETERS") << QStringLiteral("1") << QString();
-    QTest::newRow("mhz mixed") << QStringLiteral("mhz-mixed") << QStringLiteral("dateOption4")
-                               << QStringLiteral("bandMHZ") << QStringLiteral("6") << QString();
-    QTest::newRow("short record") << QStringLiteral("short-record") << QStringLiteral("dateOption2")
-                                  << QStringLiteral("bandMETERS") << QStringLiteral("2")
-                                  << QStringLiteral("Bad LOG.ASC File");
-}
-
-// Through the window, byte for byte the files the command line's golden cases expect.
-void MainWindowTest::fullRun()
-{
-    QFETCH(QString, testCase);
-    QFETCH(QString, dateOption);
-    QFETCH(QString, bandOption);
-    QFETCH(QString, counter);
-    QFETCH(QString, messageTitle);
-    const std::filesystem::path data = std::filesystem::path(QUILLON_TEST_DATA_DIR) / testCase.toStdString();
-    writeFile(m_folder->path() / "log.asc", readFile(data / "log.asc"));
-    click(dateOption.toLatin1().constData());
-    click(bandOption.toLatin1().constData());
-    startRun();
-
-    QCOMPARE(withoutTimestamp(readFile(m_folder->path() / "log.adi")), readFile(data / "log.adi"));
-    QCOMPARE(withoutTimestamp(readFile(m_folder->path() / "bad.adi")), readFile(data / "bad.adi"));
-    QCOMPARE(child<QLineEdit>("Text1")->text(), counter);
-    QCOMPARE(child<QLabel>("lblStatus")->text(), kBlankStatus);
-    QCOMPARE(m_messages.size(), messageTitle.isEmpty() ? std::size_t{0} : std::size_t{1});
-    if (!messageTitle.isEmpty()) {
-        QCOMPARE(QString::fromStdString(m_messages[0].message.title), messageTitle);
-        QCOMPARE(m_messages[0].statusWhenShown, kProcessing);
-        QCOMPARE(m_messages[0].counterWhenShown, counter);
-    }
 }
 
 void MainWindowTest::missingInput()

@@ -3,7 +3,7 @@
 #include "ui/platform/LinuxPlatform.h"
 
 #include "engine/ProgramInfo.h"
-#include "ui/RunText.h"
+#include "ui/TextConversion.h"
 #include "ui/platform/SystemInfoLauncher.h"
 
 #include <QDir>

@@ -16,8 +16,7 @@ class LinuxPlatform : public PlatformServices
 public:
     explicit LinuxPlatform(MessagePresenter presenter = showMessageBox);
 
-    // The window that message boxes belong to.
-    void setOwner(QWidget* owner) { m_owner = owner; }
+    void setOwner(QWidget* owner) override { m_owner = owner; }
 
     // The system-information programs looked for, in this order.
     static QStringList systemInfoPrograms();

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+class QWidget;
+
 namespace quillon::ui::platform {
 
 using RegistryKey = std::uintptr_t; // 0 is no key
@@ -55,6 +57,8 @@ public:
 
     // Modal, one OK button; returns when dismissed.
     virtual void showMessage(const run::Message& message) = 0;
+    // The window that message boxes belong to from now on.
+    virtual void setOwner(QWidget* owner) { static_cast<void>(owner); }
 };
 
 } // namespace quillon::ui::platform

@@ -1,5 +1,5 @@
 // Century choice and calendar test for contact dates.
-#include "engine/CalendarDate.h"
+#include "engine/CalendarRules.h"
 
 namespace quillon::engine {
 

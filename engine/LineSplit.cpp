@@ -1,13 +1,12 @@
 // Marking the special bytes of a line and walking from field to field along the marks.
-#include "engine/LineFields.h"
+#include "engine/LineSplit.h"
+
+#include "engine/InputRules.h"
+#include "engine/VectorCode.h"
 
 #include <bit>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
-namespace quillon::engine {
+namespace quillon::engine::detail {
 
 namespace {
 
@@ -17,7 +16,7 @@ struct ChunkMarks {
     std::uint64_t lineEnds = 0; // CRs and LFs
 };
 
-#ifdef __SSE2__
+#if QUILLON_SSE2
 std::uint64_t maskOf(__m128i block, char byte)
 {
     return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(byte))));
@@ -28,19 +27,19 @@ std::uint64_t maskOf(__m128i block, char byte)
 ChunkMarks markChunk(const char* chunk)
 {
     ChunkMarks marks;
-#ifdef __SSE2__
+#if QUILLON_SSE2
     for (unsigned i = 0; i < 64; i += 16) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chunk + i));
-        marks.commas |= maskOf(block, ',') << i;
-        marks.quotes |= maskOf(block, '"') << i;
-        marks.lineEnds |= (maskOf(block, '\r') | maskOf(block, '\n')) << i;
+        marks.commas |= maskOf(block, kComma) << i;
+        marks.quotes |= maskOf(block, kQuote) << i;
+        marks.lineEnds |= (maskOf(block, kCr) | maskOf(block, kLf)) << i;
     }
 #else
     for (unsigned i = 0; i < 64; ++i) {
         const char c = chunk[i];
-        marks.commas |= std::uint64_t{c == ','} << i;
-        marks.quotes |= std::uint64_t{c == '"'} << i;
-        marks.lineEnds |= std::uint64_t{c == '\r' || c == '\n'} << i;
+        marks.commas |= std::uint64_t{c == kComma} << i;
+        marks.quotes |= std::uint64_t{c == kQuote} << i;
+        marks.lineEnds |= std::uint64_t{isLineEnd(c)} << i;
     }
 #endif
     return marks;
@@ -83,7 +82,7 @@ private:
 };
 
 // Marks the chunks up to the first line end. False when there is none within the text or the longest line.
-bool LineFields::markChunks(const char* line, std::size_t length)
+bool LineSplit::markChunks(const char* line, std::size_t length)
 {
     for (std::size_t chunk = 0; chunk < kChunks && chunk * kChunk < length; ++chunk) {
         const std::size_t base = chunk * kChunk;
@@ -103,7 +102,7 @@ bool LineFields::markChunks(const char* line, std::size_t length)
 
 // The first marked position at or after `from`. The line end is marked in both kinds, so a search never runs
 // past it.
-std::size_t LineFields::nextMark(const std::array<std::uint64_t, kChunks>& marks, std::size_t from) const
+std::size_t LineSplit::nextMark(const std::array<std::uint64_t, kChunks>& marks, std::size_t from) const
 {
     std::size_t chunk = from / kChunk;
     std::uint64_t bits = marks[chunk] & (~std::uint64_t{0} << (from % kChunk));
@@ -114,12 +113,12 @@ std::size_t LineFields::nextMark(const std::array<std::uint64_t, kChunks>& marks
 }
 
 // A field that starts with blanks or a quote, or is empty at the line end. Returns where it ends.
-std::size_t LineFields::takeUnusualField(const char* line, std::size_t at, FieldEndCursor& ends, std::size_t i)
+std::size_t LineSplit::takeUnusualField(const char* line, std::size_t at, FieldEndCursor& ends, std::size_t i)
 {
-    while (at < m_lineEnd && (line[at] == ' ' || line[at] == '\t')) {
+    while (at < m_lineEnd && isLeadingBlank(line[at])) {
         ++at;
     }
-    if (line[at] != '"') {
+    if (line[at] != kQuote) {
         const std::size_t stop = ends.next();
         m_start[i] = at;
         m_size[i] = stop - at;
@@ -133,22 +132,22 @@ std::size_t LineFields::takeUnusualField(const char* line, std::size_t at, Field
     return ends.next();
 }
 
-bool LineFields::split(const char* line, const char* end)
+bool LineSplit::split(PaddedView text)
 {
-    const auto length = static_cast<std::size_t>(end - line);
+    const char* const line = text.data();
+    const std::size_t length = text.size();
     if (!markChunks(line, length)) {
         return false;
     }
     // A CR is a line end on its own; whether an LF follows it must be known before the line is taken.
-    if (line[m_lineEnd] == '\r' && (m_lineEnd + 1 >= length || line[m_lineEnd + 1] != '\n')) {
+    if (line[m_lineEnd] == kCr && (m_lineEnd + 1 >= length || line[m_lineEnd + 1] != kLf)) {
         return false;
     }
     FieldEndCursor ends(m_fieldEnds);
     std::size_t at = 0;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         std::size_t stop;
-        // Blanks, tabs, quotes and line ends all sort at or below '"', so one test lets the common field through.
-        if (static_cast<unsigned char>(line[at]) > '"') [[likely]] {
+        if (isPlainStart(line[at])) [[likely]] {
             stop = ends.next();
             m_start[i] = at;
             m_size[i] = stop - at;
@@ -161,8 +160,8 @@ bool LineFields::split(const char* line, const char* end)
         }
         at = stop + 1;
     }
-    m_lineLength = m_lineEnd + (line[m_lineEnd] == '\r' ? 2 : 1);
+    m_lineLength = m_lineEnd + (line[m_lineEnd] == kCr ? 2 : 1);
     return true;
 }
 
-} // namespace quillon::engine
+} // namespace quillon::engine::detail

@@ -1,0 +1,18 @@
+// A clock for tests that always tells the same moment.
+#pragma once
+
+#include "run/Clock.h"
+
+namespace quillon::tests {
+
+// Saturday, 5 December 2026, 20:35:37, unless a test moves it on.
+class FixedClock : public run::Clock
+{
+public:
+    run::LocalTime now() const override { return {date, time}; }
+
+    run::CalendarDate date{2026, 12, 5, 6};
+    run::TimeOfDay time{20, 35, 37};
+};
+
+} // namespace quillon::tests
