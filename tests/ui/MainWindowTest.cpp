@@ -105,8 +105,8 @@ void MainWindowTest::init()
     auto presenter = [this](QWidget*, const quillon::run::Message& message) {
         m_messages.push_back({message, child<QLabel>("lblStatus")->text(), child<QLineEdit>("Text1")->text()});
     };
-    m_window = std::make_unique<quillon::ui::MainWindow>(QString::fromStdString(m_folder->path().string()),
-                                                         presenter, quillon::ui::Pacing{{}, {}});
+    m_window = std::make_unique<quillon::ui::MainWindow>(QString::fromStdString(m_folder->path().string()), presenter,
+                                                         quillon::ui::Pacing{{}, {}});
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
