@@ -9,6 +9,7 @@
 #include "run/ConversionRun.h"
 #include "run/LocaleNames.h"
 #include "run/PathText.h"
+#include "run/RunMessages.h"
 #include "run/SystemFileSystem.h"
 
 #include <filesystem>
@@ -37,6 +38,18 @@ void printSummary(const run::RunResult& result, std::FILE* out)
     std::fprintf(out, "%lld contacts converted: %lld to LOG.ADI, %lld to BAD.ADI\n",
                  static_cast<long long>(result.records), static_cast<long long>(result.logRecords),
                  static_cast<long long>(result.badRecords));
+}
+
+// Where the field count goes wrong, so the user can find the line instead of hunting for it.
+void printOddLines(const run::RunResult& result, std::FILE* errors)
+{
+    for (const auto& line : result.oddLines) {
+        std::fprintf(errors, "warning: %s\n", run::oddLineText(line).c_str());
+    }
+    const auto more = result.oddLineCount - static_cast<std::int64_t>(result.oddLines.size());
+    if (more > 0) {
+        std::fprintf(errors, "warning: and %lld more lines that do not hold 18 fields\n", static_cast<long long>(more));
+    }
 }
 
 // A folder to convert in that is missing, or is no folder, is a mistake in the command, not in the log.
@@ -119,6 +132,7 @@ int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE*
     }
     std::fflush(out);
     host.printNotes();
+    printOddLines(result, errors);
     return exitStatusOf(result.outcome);
 }
 

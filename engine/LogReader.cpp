@@ -5,6 +5,10 @@
 #include "engine/LineSplit.h"
 #include "engine/StopBytes.h"
 
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
 namespace quillon::engine {
 
 using namespace detail;
@@ -32,6 +36,7 @@ bool LogReader::atEnd()
 
 ReadResult LogReader::readRecord(ContactRecord& record)
 {
+    m_recordLine = m_line;
     if (readWholeLine(record)) {
         return ReadResult::Complete;
     }
@@ -60,6 +65,7 @@ bool LogReader::readWholeLine(ContactRecord& record)
         record.atInputPosition(i).assignPadded(rest.part(line.start(i), line.size(i)));
     }
     m_pos += line.lineLength();
+    ++m_line;
     return true;
 }
 
@@ -69,12 +75,15 @@ bool LogReader::readField(FieldText& field)
     field.clear();
     skipBlanks();
     const int first = peek();
+    ++m_fieldsOnLine;
     if (first == kInputEnd) {
         if (m_atLineStart) {
+            --m_fieldsOnLine;
             return false;
         }
         // A comma just before the end of the input leaves one empty field.
         m_atLineStart = true;
+        endLine(m_line);
         return true;
     }
     if (first == kQuote) {
@@ -83,8 +92,25 @@ bool LogReader::readField(FieldText& field)
     } else {
         appendUntil(&field, kEndsUnquoted);
     }
+    const std::int64_t line = m_line; // the line end, when it comes, moves the count on
     m_atLineStart = consumeEnding() != Ending::Comma;
+    if (m_atLineStart) {
+        endLine(line);
+    }
     return true;
+}
+
+// A line read field by field is over: one with other than 18 fields shifts the records after it.
+void LogReader::endLine(std::int64_t line)
+{
+    const std::size_t fields = std::exchange(m_fieldsOnLine, 0);
+    if (fields == kFieldCount) {
+        return;
+    }
+    if (m_oddLines.size() < kOddLinesKept) {
+        m_oddLines.push_back({line, fields});
+    }
+    ++m_oddLineCount;
 }
 
 // Blanks before a field are skipped; at the start of a line, so are lines that hold nothing else.
@@ -154,6 +180,7 @@ void LogReader::consumeLineEnd()
     if (c == kCr && peek() == kLf) {
         ++m_pos;
     }
+    ++m_line;
 }
 
 int LogReader::peek()
@@ -172,7 +199,7 @@ bool LogReader::refill()
     }
     m_pos = 0;
     m_end = 0;
-    const long count = m_source.read(m_buffer.data(), m_buffer.size());
+    const long count = readSource(m_buffer.data(), m_buffer.size());
     if (count <= 0) {
         m_sourceDone = true;
         m_failed = count < 0;
@@ -180,6 +207,36 @@ bool LogReader::refill()
     }
     m_end = static_cast<std::size_t>(count);
     return true;
+}
+
+// The input as the source gives it, less a UTF-8 byte-order mark at its very start, which editors on Windows put
+// there and which would otherwise end up in the first contact's CALL. Its first three bytes are read whole
+// before anything is handed on, however small the reads, so a mark split across reads is still found.
+long LogReader::readSource(char* into, std::size_t room)
+{
+    if (!m_headRead) {
+        m_headRead = true;
+        while (m_headSize < sizeof m_head) {
+            const long count = m_source.read(m_head + m_headSize, sizeof m_head - m_headSize);
+            if (count < 0) {
+                return count;
+            }
+            if (count == 0) {
+                break;
+            }
+            m_headSize += static_cast<std::size_t>(count);
+        }
+        if (m_headSize == sizeof m_head && std::string_view(m_head, 3) == "\xEF\xBB\xBF") {
+            m_headTaken = m_headSize;
+        }
+    }
+    if (m_headTaken < m_headSize) {
+        const std::size_t count = std::min(room, m_headSize - m_headTaken);
+        std::copy_n(m_head + m_headTaken, count, into);
+        m_headTaken += count;
+        return static_cast<long>(count);
+    }
+    return m_source.read(into, room);
 }
 
 } // namespace quillon::engine

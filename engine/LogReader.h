@@ -6,6 +6,8 @@
 #include "engine/ContactRecord.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 namespace quillon::engine {
 
@@ -36,6 +38,19 @@ public:
     // Reads the next 18 fields into the record. After a failure the fields read so far stay in the record.
     ReadResult readRecord(ContactRecord& record);
 
+    // The line, counted from 1, on which the record last read (or cut short) begins.
+    std::int64_t recordLine() const { return m_recordLine; }
+
+    // A line that holds other than 18 fields: where the records after it start to go wrong.
+    struct OddLine {
+        std::int64_t line = 0;
+        std::size_t fields = 0;
+    };
+    // The first few such lines read so far, and how many there were in all.
+    static constexpr std::size_t kOddLinesKept = 5;
+    const std::vector<OddLine>& oddLines() const { return m_oddLines; }
+    std::int64_t oddLineCount() const { return m_oddLineCount; }
+
 private:
     enum class Ending { Comma, LineEnd, InputEnd };
 
@@ -48,6 +63,8 @@ private:
     void consumeLineEnd();
     int peek();
     bool refill();
+    long readSource(char* into, std::size_t room);
+    void endLine(std::int64_t line);
 
     ByteSource& m_source;
     ByteBuffer m_buffer; // its size is the room for input; the bytes read are [0, m_end)
@@ -56,6 +73,16 @@ private:
     bool m_sourceDone = false;
     bool m_failed = false;
     bool m_atLineStart = true;
+    std::int64_t m_line = 1;        // the line at the read position
+    std::int64_t m_recordLine = 1;  // where the last record began
+    std::size_t m_fieldsOnLine = 0; // fields read field by field on the current line
+    std::vector<OddLine> m_oddLines;
+    std::int64_t m_oddLineCount = 0;
+    // The first bytes of the input, held back until it is known whether they are a UTF-8 byte-order mark.
+    char m_head[3] = {};
+    std::size_t m_headSize = 0;
+    std::size_t m_headTaken = 0;
+    bool m_headRead = false;
 };
 
 } // namespace quillon::engine

@@ -197,6 +197,7 @@ bool ConversionRun::convertIntoOutput(OutputKind& kind)
 // never leaves a file that claims a normal end.
 void ConversionRun::finishRun()
 {
+    noteOddLines();
     m_input->close();
     for (OutputKind kind : kOutputKinds) {
         if (!output(kind)->flush()) {
@@ -229,6 +230,12 @@ void ConversionRun::showFormatHints()
     }
 }
 
+void ConversionRun::noteOddLines()
+{
+    m_result.oddLines = m_reader->oddLines();
+    m_result.oddLineCount = m_reader->oddLineCount();
+}
+
 // Here the status is blanked before the message is shown.
 bool ConversionRun::openingFailed(const Message& message)
 {
@@ -243,13 +250,15 @@ bool ConversionRun::openingFailed(const Message& message)
 // should that fail, the lost output is the more urgent news.
 void ConversionRun::readingFailed(engine::ReadResult reason)
 {
+    noteOddLines();
+    const std::int64_t recordLine = m_reader->recordLine();
     if (const auto failed = closeAll()) {
         writeFailed(*failed);
         return;
     }
     if (reason == engine::ReadResult::InputExhausted) {
         endRun(RunOutcome::InputEndedInRecord);
-        m_host.showMessage(badInputMessage());
+        m_host.showMessage(badInputMessage(recordLine, m_result.oddLines));
         m_host.setStatusText(kIdleStatus);
         return;
     }

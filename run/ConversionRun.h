@@ -44,6 +44,9 @@ struct RunResult {
     std::int64_t records = 0;    // complete records read
     std::int64_t logRecords = 0; // record lines handed to log.adi
     std::int64_t badRecords = 0; // record lines handed to bad.adi
+    // Lines of log.asc that hold other than 18 fields, the first few of them, and how many in all.
+    std::vector<engine::LogReader::OddLine> oddLines;
+    std::int64_t oddLineCount = 0;
 };
 
 // The two phases of a run and the writers of the preamble and trailer keep their long-standing names
@@ -81,6 +84,7 @@ private:
     bool convertRecord();
     bool convertIntoOutput(OutputKind& kind);
     void finishRun();
+    void noteOddLines();
     void showFormatHints();
     bool openingFailed(const Message& message);
     void readingFailed(engine::ReadResult reason);

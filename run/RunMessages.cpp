@@ -14,13 +14,26 @@ Message ambiguousInputMessage(const std::vector<std::string>& inputPaths)
             "Ambiguous LOG.ASC", MessageStyle::Stop};
 }
 
-Message badInputMessage()
+Message badInputMessage(std::int64_t recordLine, const std::vector<engine::LogReader::OddLine>& oddLines)
 {
-    return {"   The program detected an invalid number of fields in the input file.\n"
-            "Each record MUST have 18 fields and MUST be in the proper format.\n"
-            "Check the file LOG.ADI for the end of normal ADIF records to help you\n"
-            "                locate where the problem is in the input file.",
-            "Bad LOG.ASC File", MessageStyle::Stop};
+    std::string text = "   The program detected an invalid number of fields in the input file.\n"
+                       "Each record MUST have 18 fields and MUST be in the proper format.\n"
+                       "Check the file LOG.ADI for the end of normal ADIF records to help you\n"
+                       "                locate where the problem is in the input file.\n"
+                       "The incomplete contact begins on line " +
+                       std::to_string(recordLine) + ".";
+    if (!oddLines.empty()) {
+        std::string first = oddLineText(oddLines.front());
+        first[0] = 'L';
+        text += "\n" + first + ".";
+    }
+    return {text, "Bad LOG.ASC File", MessageStyle::Stop};
+}
+
+std::string oddLineText(const engine::LogReader::OddLine& line)
+{
+    return "line " + std::to_string(line.line) + " holds " + std::to_string(line.fields) +
+           (line.fields == 1 ? " field" : " fields") + "; the contacts after it are shifted";
 }
 
 Message unreadableInputMessage(const std::string& inputPath)

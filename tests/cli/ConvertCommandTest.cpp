@@ -111,7 +111,10 @@ TEST(ConvertCommandTest, FailuresGiveAMessageAndAnExitStatus)
          "Bad LOG.ASC File:    The program detected an invalid number of fields in the input file.\n"
          "Each record MUST have 18 fields and MUST be in the proper format.\n"
          "Check the file LOG.ADI for the end of normal ADIF records to help you\n"
-         "                locate where the problem is in the input file.\n"},
+         "                locate where the problem is in the input file.\n"
+         "The incomplete contact begins on line 1.\n"
+         "Line 1 holds 3 fields; the contacts after it are shifted.\n"
+         "warning: line 1 holds 3 fields; the contacts after it are shifted\n"},
         {"unknown layout", [](auto&) {}, "--date 2026-12-06", 64,
          "quillon-convert: unknown date layout '2026-12-06' (use YY-MM-DD, MM-DD-YY, YY-DD-MM, DD-MM-YY or auto)\n"
          "Try 'quillon-convert --help'.\n"},

@@ -138,6 +138,22 @@ std::vector<ReaderCase> readerCases()
          logLine(a) + rawA.substr(0, rawA.find(",a9")) + "x" + rawA.substr(rawA.find(",a9")),
          {a, withField(a, 7, "a8x")},
          ReadResult::Complete},
+        {"a UTF-8 byte-order mark at the very start is skipped",
+         "\xEF\xBB\xBF" + logLine(a),
+         {a},
+         ReadResult::Complete},
+        {"a byte-order mark anywhere else is data",
+         logLine(a) + "\xEF\xBB\xBF" + logLine(b),
+         {a, withField(b, 0,
+                       "\xEF\xBB\xBF"
+                       "b1")},
+         ReadResult::Complete},
+        {"the start of a mark alone is data",
+         "\xEF\xBB" + logLine(a),
+         {withField(a, 0,
+                    "\xEF\xBB"
+                    "a1")},
+         ReadResult::Complete},
         {"bytes above 0x7F and NUL pass through",
          logLine(withField(a, 6, std::string("J\xc3\xbcrgen\x00\xff", 9))),
          {withField(a, 6, std::string("J\xc3\xbcrgen\x00\xff", 9))},
@@ -164,6 +180,52 @@ TEST(LogReaderTest, ReadsRecordsWhateverTheBufferSize)
             const ReadOutcome outcome = readAll(c.input, bufferSize, chunk);
             EXPECT_EQ(outcome.records, c.records);
             EXPECT_EQ(outcome.last, c.last);
+        }
+    }
+}
+
+// Where each record begins, and which lines hold other than 18 fields, counted from 1 over blank lines, LF and
+// CR LF, and records that span lines.
+TEST(LogReaderTest, CountsLines)
+{
+    using Odd = std::vector<std::pair<std::int64_t, std::size_t>>;
+    struct Case {
+        const char* name;
+        std::string input;
+        std::vector<std::int64_t> recordLines;
+        Odd oddLines;
+    };
+    const Fields a = numbered("a");
+    std::string rawA = logLine(a);
+    rawA.erase(rawA.size() - 2);
+    const std::string halfA = rawA.substr(0, rawA.find(",a10"));
+    const Case cases[] = {
+        {"blank lines, LF and CR LF", "\n\r\n" + rawA + "\n\n" + logLine(a), {3, 5}, {}},
+        {"19 fields, then 17", rawA + ",c\r\n" + logLine(numbered("d", 17)), {1, 1}, {{1, 19}, {2, 17}}},
+        {"a record over two lines", halfA + "\r\n" + rawA.substr(halfA.size() + 1) + "\r\n", {1}, {{1, 9}, {2, 9}}},
+        {"cut short", logLine(a) + logLine(numbered("s", 17)), {1, 2}, {{2, 17}}},
+    };
+    for (const auto& c : cases) {
+        for (const std::size_t bufferSize : {1, 4096}) {
+            SCOPED_TRACE(std::string(c.name) + ", buffer " + std::to_string(bufferSize));
+            tests::StringSource source(c.input, 3);
+            LogReader reader(source, bufferSize);
+            ContactRecord record;
+            std::vector<std::int64_t> lines;
+            while (!reader.atEnd()) {
+                const ReadResult result = reader.readRecord(record);
+                lines.push_back(reader.recordLine());
+                if (result != ReadResult::Complete) {
+                    break;
+                }
+            }
+            EXPECT_EQ(lines, c.recordLines);
+            Odd odd;
+            for (const auto& line : reader.oddLines()) {
+                odd.emplace_back(line.line, line.fields);
+            }
+            EXPECT_EQ(odd, c.oddLines);
+            EXPECT_EQ(reader.oddLineCount(), static_cast<std::int64_t>(c.oddLines.size()));
         }
     }
 }

@@ -254,7 +254,9 @@ TEST_F(ConversionRunTest, ShortLastRecordStopsWithoutTrailers)
                      "   The program detected an invalid number of fields in the input file.\n"
                      "Each record MUST have 18 fields and MUST be in the proper format.\n"
                      "Check the file LOG.ADI for the end of normal ADIF records to help you\n"
-                     "                locate where the problem is in the input file.",
+                     "                locate where the problem is in the input file.\n"
+                     "The incomplete contact begins on line 3.\n"
+                     "Line 3 holds 17 fields; the contacts after it are shifted.",
                      "Processing.....");
     EXPECT_EQ(logAdi(), kLogPreamble + kCleanLine);
     EXPECT_TRUE(badAdi().ends_with("<EOR>\r\n"));
