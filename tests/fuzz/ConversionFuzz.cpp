@@ -6,6 +6,7 @@
 #include "engine/LogReader.h"
 #include "engine/ProgramInfo.h"
 #include "run/ConversionRun.h"
+#include "run/PathText.h"
 #include "tests/fuzz/MemoryFileSystem.h"
 #include "tests/run/FakeRunHost.h"
 #include "tests/run/FixedClock.h"
@@ -45,10 +46,16 @@ std::vector<std::string> recordLines(const std::string& file, bool completed)
     return records;
 }
 
+// A file's path in the run's folder, joined as the run joins it ("/log\\log.adi" on Windows).
+std::string inLogFolder(const char* name)
+{
+    return run::textFromPath(run::pathFromText("/log") / name);
+}
+
 void checkRun(const std::string& input, engine::DateLayout layout, engine::BandFormat band, run::RunSizes sizes)
 {
     tests::MemoryFileSystem files;
-    files.files["/log/log.asc"] = input;
+    files.files[inLogFolder("log.asc")] = input;
     tests::FakeRunHost host("/log");
     host.layout = layout;
     host.band = band;
@@ -60,8 +67,8 @@ void checkRun(const std::string& input, engine::DateLayout layout, engine::BandF
     const auto& result = conversion.result();
     const bool completed = result.outcome == run::RunOutcome::Completed;
     require(completed || result.outcome == run::RunOutcome::InputEndedInRecord, "the run ends normally or short");
-    const auto log = recordLines(files.files["/log/log.adi"], completed);
-    const auto bad = recordLines(files.files["/log/bad.adi"], completed);
+    const auto log = recordLines(files.files[inLogFolder("log.adi")], completed);
+    const auto bad = recordLines(files.files[inLogFolder("bad.adi")], completed);
     require(static_cast<std::int64_t>(log.size() + bad.size()) == result.records, "one line per record read");
     for (const auto& line : log) {
         require(line.find("*BAD*") == std::string::npos, "log.adi holds no marker", line);
@@ -74,7 +81,8 @@ void checkRun(const std::string& input, engine::DateLayout layout, engine::BandF
     }
     if (completed) {
         const std::string trailer = "Normal end of run - processed " + std::to_string(result.records) + " records.";
-        require(tests::crlfLines(files.files["/log/log.adi"]).back() == trailer, "the trailer counts every record");
+        require(tests::crlfLines(files.files[inLogFolder("log.adi")]).back() == trailer,
+                "the trailer counts every record");
     }
 }
 
