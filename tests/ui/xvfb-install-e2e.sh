@@ -88,11 +88,19 @@ asUserDo cp "$log" "$other/log.asc"
 xdotool key ctrl+o
 dialog=$(findWindow "Open Folder")
 [[ -n $dialog ]] || fail "Ctrl+O showed no folder dialog"
+# On a loaded machine the dialog can take a while to take keys: type into it once it has the focus, and wait
+# for it to close rather than for a fixed time.
+xdotool windowfocus "$dialog" 2>/dev/null || true
 sleep 0.5
 xdotool type --delay 20 "$other"
 sleep 0.5
 xdotool key Return
-sleep 0.5
+for ((i = 0; i < 300; i++)); do
+    [[ -z $(xdotool search --onlyvisible --name "Open Folder" 2>/dev/null || true) ]] && break
+    sleep 0.1
+done
+[[ -z $(xdotool search --onlyvisible --name "Open Folder" 2>/dev/null || true) ]] ||
+    fail "the folder dialog did not close after the path was typed"
 # The date layout chosen before still holds.
 clickAt 152 284
 waitForTrailer "$other"
