@@ -85,25 +85,37 @@ sameOutputs "$documents" "$work/cli"
 other=$home/radio-log
 asUserDo mkdir "$other"
 asUserDo cp "$log" "$other/log.asc"
-xdotool key ctrl+o
-dialog=$(findWindow "Open Folder")
-[[ -n $dialog ]] || fail "Ctrl+O showed no folder dialog"
-# On a loaded machine the dialog can take a while to take keys: type into it once it has the focus, and wait
-# for it to close rather than for a fixed time.
-xdotool windowfocus "$dialog" 2>/dev/null || true
-sleep 0.5
-xdotool type --delay 20 "$other"
-sleep 0.5
-xdotool key Return
-for ((i = 0; i < 300; i++)); do
-    [[ -z $(xdotool search --onlyvisible --name "Open Folder" 2>/dev/null || true) ]] && break
-    sleep 0.1
-done
-[[ -z $(xdotool search --onlyvisible --name "Open Folder" 2>/dev/null || true) ]] ||
-    fail "the folder dialog did not close after the path was typed"
-# The date layout chosen before still holds.
-clickAt 152 284
-waitForTrailer "$other"
+# Chooses folder $1 with Ctrl+O, typing its path into the dialog, and converts. Under a slow build (the sanitizers)
+# the dialog can show before it takes keys, so a path that did not arrive (the run then goes to the old folder)
+# is typed again, a little more slowly each time.
+chooseAndConvertIn() {
+    local attempt
+    for attempt in 1 2 3; do
+        asUserDo rm -f "$documents/log.adi" "$documents/bad.adi"
+        xdotool key ctrl+o
+        dialog=$(findWindow "Open Folder")
+        [[ -n $dialog ]] || fail "Ctrl+O showed no folder dialog"
+        xdotool windowfocus "$dialog" 2>/dev/null || true
+        sleep $attempt
+        xdotool type --delay $((20 * attempt)) "$1"
+        sleep 0.5
+        xdotool key Return
+        for ((i = 0; i < 300; i++)); do
+            [[ -z $(xdotool search --onlyvisible --name "Open Folder" 2>/dev/null || true) ]] && break
+            sleep 0.1
+        done
+        # The date layout chosen before still holds.
+        clickAt 152 284
+        for ((i = 0; i < 300; i++)); do
+            if grep -q "Normal end of run" "$1/bad.adi" "$documents/bad.adi" 2>/dev/null; then break; fi
+            sleep 0.1
+        done
+        [[ -f $1/bad.adi ]] && return 0
+        echo "the typed folder did not arrive (attempt $attempt); typing it again" >&2
+    done
+    fail "the folder typed into the Open Folder dialog was never taken"
+}
+chooseAndConvertIn "$other"
 sameOutputs "$other" "$work/cli"
 exitQuillon
 
