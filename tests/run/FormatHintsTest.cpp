@@ -2,6 +2,7 @@
 #include "run/FormatHints.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,16 @@ engine::FormatSurvey surveyOf(const std::vector<std::string>& values, Field fiel
         survey.add(record);
     }
     return survey;
+}
+
+// The note's text, or none when `text` is empty; a note always carries its title and the information icon.
+void expectHint(const std::optional<Message>& hint, const std::string& text, const std::string& title)
+{
+    EXPECT_EQ(hint ? hint->text : "", text);
+    if (hint) {
+        EXPECT_EQ(hint->title, title);
+        EXPECT_EQ(hint->style, MessageStyle::Information);
+    }
 }
 
 TEST(FormatHintsTest, DateLayout)
@@ -46,12 +57,7 @@ TEST(FormatHintsTest, DateLayout)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto hint = dateLayoutHint(surveyOf(c.dates, Field::Date), c.chosen);
-        EXPECT_EQ(hint ? hint->text : "", c.hint);
-        if (hint) {
-            EXPECT_EQ(hint->title, "Check the date layout");
-            EXPECT_EQ(hint->style, MessageStyle::Information);
-        }
+        expectHint(dateLayoutHint(surveyOf(c.dates, Field::Date), c.chosen), c.hint, "Check the date layout");
     }
 }
 
@@ -76,11 +82,7 @@ TEST(FormatHintsTest, BandFormat)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto hint = bandFormatHint(surveyOf(c.bands, Field::Band), c.chosen);
-        EXPECT_EQ(hint ? hint->text : "", c.hint);
-        if (hint) {
-            EXPECT_EQ(hint->title, "Check the band format");
-        }
+        expectHint(bandFormatHint(surveyOf(c.bands, Field::Band), c.chosen), c.hint, "Check the band format");
     }
 }
 
