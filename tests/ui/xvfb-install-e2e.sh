@@ -58,6 +58,9 @@ asUserDo "$quillon" "$work/nowhere" 2>"$work/err" || status=$?
 [[ $(cat "$work/err") == "quillon: $work/nowhere: no such folder or file" ]] || fail "a missing folder said: $(cat "$work/err")"
 
 cp "$log" "$work/cli/log.asc"
+# The ordinary user may not reach into the source tree (a clone in a private folder), so it copies this one.
+cp "$log" "$work/example.asc"
+chmod a+r "$work/example.asc"
 "$work/prefix/bin/quillon-convert" --date YY-MM-DD --band meters --dir "$work/cli" >/dev/null
 
 startServer
@@ -78,13 +81,13 @@ exitQuillon() {
 documents=$home/Documents/Quillon
 startQuillon
 [[ -d $documents ]] || fail "no $documents after the first start"
-asUserDo cp "$log" "$documents/log.asc"
+asUserDo cp "$work/example.asc" "$documents/log.asc"
 convertIn "$documents"
 sameOutputs "$documents" "$work/cli"
 
 other=$home/radio-log
 asUserDo mkdir "$other"
-asUserDo cp "$log" "$other/log.asc"
+asUserDo cp "$work/example.asc" "$other/log.asc"
 # Chooses folder $1 with Ctrl+O, typing its path into the dialog, and converts. Under a slow build (the sanitizers)
 # the dialog can show before it takes keys, so a path that did not arrive (the run then goes to the old folder)
 # is typed again, a little more slowly each time.
