@@ -1,23 +1,10 @@
-// Reads ADIF record lines and fragments back by their declared lengths, so tests can check every length is true.
+// Reads ADIF record lines back by their declared lengths, so the fuzz target can check every length is true.
 #pragma once
-
-#include "engine/ByteBuffer.h"
 
 #include <array>
 #include <cstddef>
-#include <ostream>
 #include <string>
 #include <string_view>
-
-namespace quillon::engine {
-
-// Lets test failures print byte buffers as text.
-inline std::ostream& operator<<(std::ostream& out, const ByteBuffer& buffer)
-{
-    return out << buffer.view();
-}
-
-} // namespace quillon::engine
 
 namespace quillon::tests {
 
@@ -78,18 +65,6 @@ inline bool splitsIntoFragments(std::string_view line, Markers markers = Markers
         return false;
     }
     return line[end] == ' ' && splitsIntoFragments(line, markers, end + 1, field + 1);
-}
-
-// One fragment "<TAG:n>data " that declares the byte length of its data.
-inline bool declaresItsDataLength(std::string_view fragment)
-{
-    return splitsIntoFragments(std::string(fragment) + "<EOR>");
-}
-
-// Every fragment except the empty one and the fixed markers.
-inline bool hasHonestLength(std::string_view fragment)
-{
-    return !fragment.empty() && fragment.find("*BAD*") == std::string_view::npos;
 }
 
 } // namespace quillon::tests
