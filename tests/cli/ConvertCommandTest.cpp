@@ -150,16 +150,22 @@ TEST(ConvertCommandTest, HugeFieldWithoutLineEndKeepsMemoryBounded)
     EXPECT_LT(static_cast<std::size_t>(usage.ru_maxrss) * 1024, 4 * kFieldBytes);
 }
 
-// A log named on the command line, in any letter case, is converted with its outputs beside it.
-TEST(ConvertCommandTest, NamedLogConvertsBesideIt)
+// The outputs go beside the log: in the folder --dir names, or beside a log named in any letter case.
+TEST(ConvertCommandTest, OutputsGoBesideTheLog)
 {
-    TempFolder folder;
-    fs::create_directories(folder.path() / "logs/1998");
-    writeFile(folder.path() / "logs/1998/LOG.ASC", "");
-    const Outcome outcome = runConverter(folder, "--date DD-MM-YY logs/1998/LOG.ASC");
-    EXPECT_EQ(outcome.exitStatus, 0) << outcome.err;
-    EXPECT_TRUE(fs::exists(folder.path() / "logs/1998/log.adi"));
-    EXPECT_FALSE(fs::exists(folder.path() / "log.adi"));
+    for (const std::string logPath : {"logs/1998/log.asc", "logs/1998/LOG.ASC"}) {
+        SCOPED_TRACE(logPath);
+        TempFolder folder;
+        fs::create_directories(folder.path() / "logs/1998");
+        writeFile(folder.path() / logPath, "");
+        const std::string arguments =
+            logPath.ends_with("log.asc") ? "--dir '" + folder.file("logs/1998") + "'" : logPath;
+        const Outcome outcome = runConverter(folder, "--date DD-MM-YY " + arguments);
+        EXPECT_EQ(outcome.exitStatus, 0) << outcome.err;
+        EXPECT_TRUE(fs::exists(folder.path() / "logs/1998/log.adi"));
+        EXPECT_TRUE(fs::exists(folder.path() / "logs/1998/bad.adi"));
+        EXPECT_FALSE(fs::exists(folder.path() / "log.adi"));
+    }
 }
 
 // A disk that fills up among the records, played by a limit on the size of the files the converter writes.
@@ -181,18 +187,6 @@ TEST(ConvertCommandTest, OutputThatCannotBeWrittenExitsWithThree)
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(outcome.exitStatus, 3);
     EXPECT_EQ(outcome.err.rfind("Cannot write LOG.ADI:", 0), 0U) << outcome.err;
-}
-
-TEST(ConvertCommandTest, DirOptionPointsAtTheFolder)
-{
-    TempFolder folder;
-    writeFile(folder.path() / "log.asc", "");
-    TempFolder elsewhere;
-    const Outcome outcome = runConverter(elsewhere, "--date MM-DD-YY --dir '" + folder.path().string() + "'");
-    EXPECT_EQ(outcome.exitStatus, 0);
-    EXPECT_TRUE(fs::exists(folder.path() / "log.adi"));
-    EXPECT_TRUE(fs::exists(folder.path() / "bad.adi"));
-    EXPECT_FALSE(fs::exists(elsewhere.path() / "log.adi"));
 }
 
 TEST(ConvertCommandTest, HelpAndVersion)

@@ -1,6 +1,7 @@
 // Reading log.asc into records: separators, quotes, blanks, line ends, short records and read errors.
 #include "engine/LogReader.h"
 
+#include "tests/support/ReadAllRecords.h"
 #include "tests/support/StringSource.h"
 #include "tests/support/TestFiles.h"
 
@@ -22,30 +23,13 @@ Fields numbered(const std::string& prefix, int count = 18)
     return fields;
 }
 
-struct ReadOutcome {
-    std::vector<Fields> records;
-    ReadResult last = ReadResult::Complete; // Complete: the end-of-input test ended the reading
-};
+using tests::ReadOutcome;
 
 ReadOutcome readAll(const std::string& input, std::size_t bufferSize, std::size_t chunk = 1 << 20,
                     std::size_t failAfter = std::string::npos)
 {
     tests::StringSource source(input, chunk, failAfter);
-    LogReader reader(source, bufferSize);
-    ReadOutcome outcome;
-    ContactRecord record;
-    while (!reader.atEnd()) {
-        outcome.last = reader.readRecord(record);
-        if (outcome.last != ReadResult::Complete) {
-            return outcome;
-        }
-        Fields fields;
-        for (std::size_t i = 0; i < kFieldCount; ++i) {
-            fields.emplace_back(record.atInputPosition(i).view());
-        }
-        outcome.records.push_back(fields);
-    }
-    return outcome;
+    return tests::readAllRecords(source, bufferSize);
 }
 
 struct ReaderCase {

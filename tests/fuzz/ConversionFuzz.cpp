@@ -3,7 +3,6 @@
 // reader is also checked against itself: splitting whole lines at once must give what reading field by field
 // gives, also through the reading thread. Half the runs use tiny blocks and buffers, so that short inputs reach the
 // reading and writing threads.
-#include "engine/LogReader.h"
 #include "engine/ProgramInfo.h"
 #include "run/ConversionRun.h"
 #include "run/PathText.h"
@@ -11,13 +10,13 @@
 #include "tests/run/FakeRunHost.h"
 #include "tests/run/FixedClock.h"
 #include "tests/support/AdifLineCheck.h"
+#include "tests/support/ReadAllRecords.h"
 #include "tests/support/StringSource.h"
 #include "tests/support/TestFiles.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
-#include <optional>
 
 namespace {
 
@@ -88,39 +87,17 @@ void checkRun(const std::string& input, engine::DateLayout layout, engine::BandF
 
 } // namespace
 
-// Every field of every record, and how the reading ended; through a reading thread when `ahead` has blocks.
-std::string readAll(const std::string& input, std::size_t bufferSize, std::size_t readSize,
-                    run::ReadAheadSizes ahead = {0, 0})
-{
-    tests::StringSource direct(input, readSize);
-    std::optional<run::ReadAhead> readAhead;
-    if (ahead.blocks > 0) {
-        readAhead.emplace(direct, ahead);
-    }
-    engine::LogReader reader(readAhead ? static_cast<engine::ByteSource&>(*readAhead) : direct, bufferSize);
-    engine::ContactRecord record;
-    std::string fields;
-    while (!reader.atEnd()) {
-        const engine::ReadResult result = reader.readRecord(record);
-        fields += "[" + std::to_string(static_cast<int>(result)) + "]";
-        if (result != engine::ReadResult::Complete) {
-            break;
-        }
-        for (std::size_t i = 0; i < engine::kFieldCount; ++i) {
-            fields += std::to_string(record.atInputPosition(i).size()) + ":";
-            fields += record.atInputPosition(i).view();
-        }
-    }
-    return fields;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string input(reinterpret_cast<const char*>(data), size);
     // A buffer of a few bytes never holds a whole line, so that reader takes every field on its own.
-    const std::string whole = readAll(input, 1 << 16, 1 << 16);
-    require(whole == readAll(input, 7, 3), "whole lines split as fields read one by one");
-    require(whole == readAll(input, 100, 3, {13, 2}), "reading ahead on a thread changes nothing");
+    tests::StringSource whole(input, 1 << 16);
+    tests::StringSource fewBytes(input, 3);
+    tests::StringSource ahead(input, 3);
+    run::ReadAhead readAhead(ahead, {13, 2});
+    const tests::ReadOutcome wholeLines = tests::readAllRecords(whole, 1 << 16);
+    require(wholeLines == tests::readAllRecords(fewBytes, 7), "whole lines split as fields read one by one");
+    require(wholeLines == tests::readAllRecords(readAhead, 100), "reading ahead on a thread changes nothing");
     const run::RunSizes tiny{{16, 2}, 64, 32};
     for (int layout = 0; layout < 4; ++layout) {
         for (auto band : {engine::BandFormat::Meters, engine::BandFormat::Mhz}) {

@@ -17,8 +17,6 @@ public:
     std::set<std::string> failRemove;               // file names whose removal fails
     std::set<std::string> failCreate;               // file names that cannot be created
     std::map<std::string, std::size_t> writeLimit;  // file name -> bytes it takes before the disk is full
-    std::map<std::string, std::size_t> failOnceAt;  // file name -> the one write that would pass this many bytes
-                                                    // fails, as on an I/O error; later writes succeed
     std::set<std::string> failClose;                // file names whose close fails
     std::size_t inputReadLimit = std::string::npos; // bytes of log.asc readable before a read error
     int openFiles = 0;
@@ -44,8 +42,7 @@ public:
             return nullptr;
         }
         const auto limit = writeLimit.count(name) ? writeLimit[name] : std::string::npos;
-        const auto failOnce = failOnceAt.count(name) ? failOnceAt[name] : std::string::npos;
-        return std::make_unique<Output>(std::move(file), limit, failOnce, failClose.count(name) > 0, openFiles);
+        return std::make_unique<Output>(std::move(file), limit, failClose.count(name) > 0, openFiles);
     }
 
 private:
@@ -90,11 +87,9 @@ private:
     class Output : public run::OutputFile
     {
     public:
-        Output(std::unique_ptr<run::OutputFile> real, std::size_t limit, std::size_t failOnceAt, bool failClose,
-               int& openFiles)
+        Output(std::unique_ptr<run::OutputFile> real, std::size_t limit, bool failClose, int& openFiles)
             : m_real(std::move(real))
             , m_left(limit)
-            , m_failOnceAt(failOnceAt)
             , m_failClose(failClose)
             , m_openFiles(openFiles)
         {
@@ -104,11 +99,6 @@ private:
         // Like a full disk: once the bytes do not fit, the write fails and leaves the file as it was.
         bool write(std::string_view bytes) override
         {
-            if (m_failOnceAt != std::string::npos && m_written + bytes.size() > m_failOnceAt) {
-                m_failOnceAt = std::string::npos;
-                return false;
-            }
-            m_written += bytes.size();
             if (bytes.size() > m_left) {
                 m_left = 0;
                 return false;
@@ -129,8 +119,6 @@ private:
     private:
         std::unique_ptr<run::OutputFile> m_real;
         std::size_t m_left;
-        std::size_t m_failOnceAt;
-        std::size_t m_written = 0;
         bool m_failClose;
         int& m_openFiles;
         bool m_open = true;
