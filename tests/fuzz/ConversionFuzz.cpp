@@ -5,8 +5,7 @@
 // reading and writing threads.
 #include "engine/ProgramInfo.h"
 #include "run/ConversionRun.h"
-#include "run/PathText.h"
-#include "tests/fuzz/MemoryFileSystem.h"
+#include "run/SystemFileSystem.h"
 #include "tests/run/FakeRunHost.h"
 #include "tests/run/FixedClock.h"
 #include "tests/support/AdifLineCheck.h"
@@ -45,29 +44,25 @@ std::vector<std::string> recordLines(const std::string& file, bool completed)
     return records;
 }
 
-// A file's path in the run's folder, joined as the run joins it ("/log\\log.adi" on Windows).
-std::string inLogFolder(const char* name)
-{
-    return run::textFromPath(run::pathFromText("/log") / name);
-}
-
 void checkRun(const std::string& input, engine::DateLayout layout, engine::BandFormat band, run::RunSizes sizes)
 {
-    tests::MemoryFileSystem files;
-    files.files[inLogFolder("log.asc")] = input;
-    tests::FakeRunHost host("/log");
+    const tests::TempFolder folder;
+    tests::writeFile(folder.path() / "log.asc", input);
+    const auto files = run::makeSystemFileSystem();
+    tests::FakeRunHost host(folder.path().string());
     host.layout = layout;
     host.band = band;
     tests::FixedClock clock;
     run::LocaleNames names;
-    run::ConversionRun conversion(host, files, clock, names, sizes);
+    run::ConversionRun conversion(host, *files, clock, names, sizes);
     conversion.start();
 
     const auto& result = conversion.result();
     const bool completed = result.outcome == run::RunOutcome::Completed;
     require(completed || result.outcome == run::RunOutcome::InputEndedInRecord, "the run ends normally or short");
-    const auto log = recordLines(files.files[inLogFolder("log.adi")], completed);
-    const auto bad = recordLines(files.files[inLogFolder("bad.adi")], completed);
+    const std::string logFile = tests::readFile(folder.path() / "log.adi");
+    const auto log = recordLines(logFile, completed);
+    const auto bad = recordLines(tests::readFile(folder.path() / "bad.adi"), completed);
     require(static_cast<std::int64_t>(log.size() + bad.size()) == result.records, "one line per record read");
     for (const auto& line : log) {
         require(line.find("*BAD*") == std::string::npos, "log.adi holds no marker", line);
@@ -80,8 +75,7 @@ void checkRun(const std::string& input, engine::DateLayout layout, engine::BandF
     }
     if (completed) {
         const std::string trailer = "Normal end of run - processed " + std::to_string(result.records) + " records.";
-        require(tests::crlfLines(files.files[inLogFolder("log.adi")]).back() == trailer,
-                "the trailer counts every record");
+        require(tests::crlfLines(logFile).back() == trailer, "the trailer counts every record");
     }
 }
 

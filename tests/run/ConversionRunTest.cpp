@@ -259,40 +259,6 @@ TEST_F(ConversionRunTest, ShortLastRecordStopsWithoutTrailers)
     expectIdleAndClosed();
 }
 
-// Whatever the bytes, every complete record before the end is converted and kept, and a record cut short is
-// reported rather than guessed at.
-TEST_F(ConversionRunTest, AwkwardInputKeepsEveryCompleteRecord)
-{
-    std::string nulAndLatin1 = cleanRecord();
-    nulAndLatin1.replace(nulAndLatin1.find("Bob"), 3, std::string("B\0b\xff\xc3", 5));
-    std::string quotedTime = cleanRecord();
-    quotedTime.replace(quotedTime.rfind(",1234"), 7, ",\"1234");
-    struct Case {
-        const char* name;
-        std::string input;
-        RunOutcome outcome;
-        std::string logLines; // what log.adi holds after its preamble
-    };
-    const Case cases[] = {
-        {"NUL and bytes that are not UTF-8 pass through, counted as bytes", nulAndLatin1, RunOutcome::Completed,
-         std::string(kCleanLine).replace(kCleanLine.find("<NAME:3>Bob"), 11, std::string("<NAME:5>B\0b\xff\xc3", 13)) +
-             trailer(1)},
-        {"cut inside a quoted field of the last record", cleanRecord() + "K1ABC,20,14.0,CW,599,599,\"Al, J",
-         RunOutcome::InputEndedInRecord, kCleanLine},
-        {"the last field's closing quote missing at the end", quotedTime, RunOutcome::Completed,
-         kCleanLine + trailer(1)},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        writeInput(c.input);
-        host.messages.clear();
-        conversion.start();
-        EXPECT_EQ(conversion.result().outcome, c.outcome);
-        EXPECT_EQ(logAdi(), kLogPreamble + c.logLines);
-        expectIdleAndClosed();
-    }
-}
-
 // The title line is the caption as the window shows it.
 TEST_F(ConversionRunTest, TwoRunsInARowDifferOnlyInTheTimestampAndCaption)
 {
