@@ -104,13 +104,6 @@ TEST(ConvertCommandTest, FailuresGiveAMessageAndAnExitStatus)
              fs::create_directory(f.path() / "log.adi");
          },
          "--date YY-MM-DD", 1, "Cannot write LOG.ADI: The file: <dir>/log.adi could not be written.\n"},
-        {"unknown layout", [](auto&) {}, "--date 2026-12-06", 64,
-         "quillon-convert: unknown date layout '2026-12-06' (use YY-MM-DD, MM-DD-YY, YY-DD-MM, DD-MM-YY or auto)\n"
-         "Try 'quillon-convert --help'.\n"},
-        {"--dir missing", [](auto&) {}, "--date YY-MM-DD --dir nowhere", 64,
-         "quillon-convert: nowhere: no such folder\n"},
-        {"--dir a file", [](auto& f) { writeFile(f.path() / "file", ""); }, "--date YY-MM-DD --dir file", 64,
-         "quillon-convert: file is not a folder\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
