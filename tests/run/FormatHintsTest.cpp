@@ -2,8 +2,8 @@
 #include "run/FormatHints.h"
 
 #include <gtest/gtest.h>
-#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace quillon::run {
@@ -24,25 +24,18 @@ engine::FormatSurvey surveyOf(const std::vector<std::string>& values, Field fiel
     return survey;
 }
 
-// The note's text, or none when `text` is empty; a note always carries its title and the information icon.
-void expectHint(const std::optional<Message>& hint, const std::string& text, const std::string& title)
-{
-    EXPECT_EQ(hint ? hint->text : "", text);
-    if (hint) {
-        EXPECT_EQ(hint->title, title);
-        EXPECT_EQ(hint->style, MessageStyle::Information);
-    }
-}
-
-TEST(FormatHintsTest, DateLayout)
+// A note's text, or none when it is empty; a note always carries its title and the information icon.
+TEST(FormatHintsTest, NoteOnlyWhereAnotherLayoutOrFormatReadsMore)
 {
     struct Case {
         const char* name;
-        std::vector<std::string> dates;
-        DateLayout chosen;
-        std::string hint; // empty: none
+        std::vector<std::string> values;
+        std::variant<DateLayout, BandFormat> chosen;
+        std::string hint;
     };
     const std::vector<std::string> dayFirst = {"12-08-99", " 25-12-99 ", "31-01-00", "05-05-05", "", "   "};
+    const std::vector<std::string> meters = {"20", " 40m ", "70cm", "2", ""};
+    const std::vector<std::string> mhz = {"14.025", "7.1", "60", "432.1"};
     const Case cases[] = {
         {"a day-first log read month first", dayFirst, DateLayout::MmDdYy,
          "2 of 4 dates are not real dates as MM-DD-YY; DD-MM-YY reads all 4"},
@@ -54,24 +47,6 @@ TEST(FormatHintsTest, DateLayout)
         {"a typo no layout reads", {"31-12-99", "99-99-99"}, DateLayout::YyMmDd, ""},
         {"the chosen one fits among several", {"01-02-03"}, DateLayout::MmDdYy, ""},
         {"no dates", {"", " "}, DateLayout::YyMmDd, ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        expectHint(dateLayoutHint(surveyOf(c.dates, Field::Date), c.chosen), c.hint, "Check the date layout");
-    }
-}
-
-TEST(FormatHintsTest, BandFormat)
-{
-    struct Case {
-        const char* name;
-        std::vector<std::string> bands;
-        BandFormat chosen;
-        std::string hint;
-    };
-    const std::vector<std::string> meters = {"20", " 40m ", "70cm", "2", ""};
-    const std::vector<std::string> mhz = {"14.025", "7.1", "60", "432.1"};
-    const Case cases[] = {
         {"a meters log read as MHz", meters, BandFormat::Mhz,
          "4 of 4 bands are not in the band list as MHz; meters reads all 4"},
         {"the format that fits", meters, BandFormat::Meters, ""},
@@ -82,7 +57,15 @@ TEST(FormatHintsTest, BandFormat)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        expectHint(bandFormatHint(surveyOf(c.bands, Field::Band), c.chosen), c.hint, "Check the band format");
+        const bool dates = std::holds_alternative<DateLayout>(c.chosen);
+        const auto survey = surveyOf(c.values, dates ? Field::Date : Field::Band);
+        const auto hint = dates ? dateLayoutHint(survey, std::get<DateLayout>(c.chosen))
+                                : bandFormatHint(survey, std::get<BandFormat>(c.chosen));
+        EXPECT_EQ(hint ? hint->text : "", c.hint);
+        if (hint) {
+            EXPECT_EQ(hint->title, dates ? "Check the date layout" : "Check the band format");
+            EXPECT_EQ(hint->style, MessageStyle::Information);
+        }
     }
 }
 
