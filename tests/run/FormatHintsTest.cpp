@@ -33,8 +33,8 @@ TEST(FormatHintsTest, NoteOnlyWhereAnotherLayoutOrFormatReadsMore)
         std::variant<DateLayout, BandFormat> chosen;
         std::string hint;
     };
-    const std::vector<std::string> dayFirst = {"12-08-99", " 25-12-99 ", "31-01-00", "05-05-05", "", "   "};
-    const std::vector<std::string> meters = {"20", " 40m ", "70cm", "2", ""};
+    const std::vector<std::string> dayFirst = {"12-08-99", " 25-12-99", "31-01-00 ", "05-05-05", "", "   "};
+    const std::vector<std::string> meters = {"20", " 40m", "70cm ", "2", ""};
     const std::vector<std::string> mhz = {"14.025", "7.1", "60", "432.1"};
     const Case cases[] = {
         {"a day-first log read month first", dayFirst, DateLayout::MmDdYy,
