@@ -5,8 +5,8 @@
 #include "ui/platform/SystemInfoLauncher.h"
 #include "ui/platform/WebLink.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace quillon::ui::platform {
 namespace {
@@ -14,103 +14,90 @@ namespace {
 using tests::FakePlatform;
 using Value = FakePlatform::Value;
 
-int closes(const FakePlatform& platform)
-{
-    return static_cast<int>(std::count_if(platform.calls.begin(), platform.calls.end(),
-                                          [](const std::string& call) { return call.rfind("close", 0) == 0; }));
-}
-
+// "before" is what the caller passes in; a key that exists holds VALUE when the case gives one.
 TEST(AboutActionsTest, GetKeyValue)
 {
     struct Case {
         const char* name;
-        std::optional<Value> value; // nothing: the key does not exist
+        bool keyExists;
+        std::optional<Value> value;
         bool result;
-        std::string keyVal; // "before" is what the caller passed in
+        std::string keyVal;
     };
     const std::string kilobyte(1023, 'a');
     const Case cases[] = {
-        {"text with its zero byte", Value{kRegSz, std::string("C:\\x\0", 5)}, true, "C:\\x"},
-        {"text without a zero byte is used whole", Value{kRegSz, "C:\\x"}, true, "C:\\x"},
-        {"of two zero bytes only the last is dropped", Value{kRegSz, std::string("ab\0\0", 4)}, true,
+        {"text with its zero byte", true, Value{kRegSz, std::string("C:\\x\0", 5)}, true, "C:\\x"},
+        {"text without a zero byte is used whole", true, Value{kRegSz, "C:\\x"}, true, "C:\\x"},
+        {"of two zero bytes only the last is dropped", true, Value{kRegSz, std::string("ab\0\0", 4)}, true,
          std::string("ab\0", 3)},
-        {"1024 bytes are read", Value{kRegSz, kilobyte + '\0'}, true, kilobyte},
-        {"1025 bytes count as missing", Value{kRegSz, kilobyte + std::string("b\0", 2)}, false, ""},
-        {"a number becomes its decimal text", Value{kRegDword, std::string("\x10\x27\0\0", 4)}, true, "10000"},
-        {"another type leaves the text alone", Value{kRegExpandSz, std::string("%x%\0", 4)}, true, "before"},
-        {"the key cannot be opened", std::nullopt, false, ""},
+        {"1024 bytes are read", true, Value{kRegSz, kilobyte + '\0'}, true, kilobyte},
+        {"1025 bytes count as missing", true, Value{kRegSz, kilobyte + std::string("b\0", 2)}, false, ""},
+        {"a number becomes its decimal text", true, Value{kRegDword, std::string("\x10\x27\0\0", 4)}, true, "10000"},
+        {"another type leaves the text alone", true, Value{kRegExpandSz, std::string("%x%\0", 4)}, true, "before"},
+        {"the value is missing", true, std::nullopt, false, ""},
+        {"the key cannot be opened", false, std::nullopt, false, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         FakePlatform platform;
+        if (c.keyExists) {
+            platform.registry["KEY"]["OTHER"] = Value{};
+        }
         if (c.value) {
             platform.registry["KEY"]["VALUE"] = *c.value;
         }
         std::string keyVal = "before";
         EXPECT_EQ(GetKeyValue(platform, kHkeyLocalMachine, "KEY", "VALUE", keyVal), c.result);
         EXPECT_EQ(keyVal, c.keyVal);
-        EXPECT_EQ(closes(platform), 1) << "the key is closed on every path";
+        EXPECT_EQ(platform.closes, 1) << "the key is closed on every path";
         EXPECT_EQ(platform.accessAsked, std::vector<std::uint32_t>{kKeyRead});
     }
-}
-
-TEST(AboutActionsTest, GetKeyValueMissingValueAndZeroLength)
-{
+    // A value of zero bytes is an error the caller sees, after the key is closed.
     FakePlatform platform;
-    platform.registry["KEY"]["EMPTY"] = Value{kRegSz, ""};
-    std::string keyVal = "before";
-    EXPECT_FALSE(GetKeyValue(platform, kHkeyLocalMachine, "KEY", "OTHER", keyVal));
-    EXPECT_EQ(keyVal, "");
-    EXPECT_THROW(GetKeyValue(platform, kHkeyLocalMachine, "KEY", "EMPTY", keyVal), RegistryValueError);
-    EXPECT_EQ(closes(platform), 2);
+    platform.registry["KEY"]["VALUE"] = Value{kRegSz, ""};
+    std::string keyVal;
+    EXPECT_THROW(GetKeyValue(platform, kHkeyLocalMachine, "KEY", "VALUE", keyVal), RegistryValueError);
+    EXPECT_EQ(platform.closes, 1);
 }
 
+// The first place is taken as it is, without trying the second, which names the folder of MSINFO32.EXE.
 TEST(AboutActionsTest, StartSysInfo)
 {
     struct Case {
         const char* name;
-        std::function<void(FakePlatform&)> setUp;
+        std::optional<Value> firstPlace;
+        bool secondPlace;
+        const char* program; // a file that exists and starts, if any
         std::vector<std::string> started;
         bool secondPlaceRead;
         bool message;
     };
-    const auto firstPlace = [](Value value) {
-        return [value](FakePlatform& p) { p.registry[kSysInfoPathKey]["PATH"] = value; };
-    };
-    const auto secondPlace = [](bool holdsProgram) {
-        return [holdsProgram](FakePlatform& p) {
-            p.registry[kSysInfoFolderKey]["MSINFO"] = Value{kRegSz, std::string("C:\\Tools\0", 9)};
-            if (holdsProgram) {
-                p.existingFiles.insert("C:\\Tools\\MSINFO32.EXE");
-                p.startableFiles.insert("C:\\Tools\\MSINFO32.EXE");
-            }
-        };
-    };
+    const char* msinfo = "C:\\Tools\\MSINFO32.EXE";
+    const Value hardinfo{kRegSz, std::string("/usr/bin/hardinfo\0", 18)};
     const Case cases[] = {
-        {"first place good",
-         [&](FakePlatform& p) {
-             firstPlace(Value{kRegSz, std::string("/usr/bin/hardinfo\0", 18)})(p);
-             p.startableFiles.insert("/usr/bin/hardinfo");
-         },
-         {"/usr/bin/hardinfo"},
-         false,
-         false},
-        {"first place names a missing file", firstPlace(Value{kRegSz, "/nowhere"}), {"/nowhere"}, false, true},
-        {"first place of another type leaves an empty path", firstPlace(Value{kRegExpandSz, "x"}), {""}, false, true},
-        {"first place of zero bytes", firstPlace(Value{kRegSz, ""}), {}, false, true},
-        {"second place with the program", secondPlace(true), {"C:\\Tools\\MSINFO32.EXE"}, true, false},
-        {"second place without it", secondPlace(false), {}, true, true},
-        {"neither place", [](FakePlatform&) {}, {}, true, true},
+        {"first place good", hardinfo, true, "/usr/bin/hardinfo", {"/usr/bin/hardinfo"}, false, false},
+        {"first place names a missing file", Value{kRegSz, "/nowhere"}, true, msinfo, {"/nowhere"}, false, true},
+        {"first place of another type: an empty path", Value{kRegExpandSz, "x"}, true, msinfo, {""}, false, true},
+        {"first place of zero bytes", Value{kRegSz, ""}, true, msinfo, {}, false, true},
+        {"second place with the program", std::nullopt, true, msinfo, {msinfo}, true, false},
+        {"second place without it", std::nullopt, true, nullptr, {}, true, true},
+        {"neither place", std::nullopt, false, msinfo, {}, true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         FakePlatform platform;
-        c.setUp(platform);
+        if (c.firstPlace) {
+            platform.registry[kSysInfoPathKey]["PATH"] = *c.firstPlace;
+        }
+        if (c.secondPlace) {
+            platform.registry[kSysInfoFolderKey]["MSINFO"] = Value{kRegSz, std::string("C:\\Tools\0", 9)};
+        }
+        if (c.program != nullptr) {
+            platform.programs.insert(c.program);
+        }
         StartSysInfo(platform);
         EXPECT_EQ(platform.started, c.started);
-        const bool secondRead =
-            std::count(platform.calls.begin(), platform.calls.end(), std::string("open ") + kSysInfoFolderKey) > 0;
-        EXPECT_EQ(secondRead, c.secondPlaceRead);
+        EXPECT_EQ(platform.keysAsked.size(), c.secondPlaceRead ? 2U : 1U);
         ASSERT_EQ(platform.messages.size(), c.message ? 1U : 0U);
         if (c.message) {
             EXPECT_EQ(platform.messages[0].text, "System Information Is Unavailable At This Time");
