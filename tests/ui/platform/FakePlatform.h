@@ -30,7 +30,7 @@ public:
     std::vector<std::string> started;
     std::vector<std::pair<std::string, std::string>> opened;
     std::map<std::string, std::string> documents; // temporary documents that still exist
-    std::vector<run::Message> messages;
+    std::string shown;                            // the messages, each as "title: text [style]" and a line end
 
     long openKey(std::uint32_t, const std::string& keyName, std::uint32_t access,
                  ui::platform::RegistryKey& key) override
@@ -86,13 +86,14 @@ public:
             return {};
         }
         const std::string path = "/tmp/doc-" + std::to_string(documents.size()) + std::string(suffix);
-        documents[path] = lastDocument = std::string(content);
+        documents[path] = std::string(content);
         return path;
     }
     void deleteFile(const std::string& path) override { documents.erase(path); }
-    void showMessage(const run::Message& message) override { messages.push_back(message); }
-
-    std::string lastDocument;
+    void showMessage(const run::Message& m) override
+    {
+        shown += m.title + ": " + m.text + " [" + std::to_string(static_cast<int>(m.style)) + "]\n";
+    }
 };
 
 } // namespace quillon::tests
