@@ -1,6 +1,7 @@
 // The About box's actions against a scripted platform: the registry read, the system-information launcher and the
 // web link, with every outcome.
 #include "tests/ui/platform/FakePlatform.h"
+#include "tests/ui/platform/RegistryCases.h"
 #include "ui/platform/RegistryValue.h"
 #include "ui/platform/SystemInfoLauncher.h"
 #include "ui/platform/WebLink.h"
@@ -14,44 +15,27 @@ namespace {
 using tests::FakePlatform;
 using Value = FakePlatform::Value;
 
-// "before" is what the caller passes in; a key that exists holds VALUE when the case gives one.
+// The key is closed on every path, and asked for reading only.
 TEST(AboutActionsTest, GetKeyValue)
 {
-    struct Case {
-        const char* name;
-        bool keyExists;
-        std::optional<Value> value;
-        bool result;
-        std::string keyVal;
-    };
-    const std::string kilobyte(1023, 'a');
-    const Case cases[] = {
-        {"text with its zero byte", true, Value{kRegSz, std::string("C:\\x\0", 5)}, true, "C:\\x"},
-        {"text without a zero byte is used whole", true, Value{kRegSz, "C:\\x"}, true, "C:\\x"},
-        {"of two zero bytes only the last is dropped", true, Value{kRegSz, std::string("ab\0\0", 4)}, true,
-         std::string("ab\0", 3)},
-        {"1024 bytes are read", true, Value{kRegSz, kilobyte + '\0'}, true, kilobyte},
-        {"1025 bytes count as missing", true, Value{kRegSz, kilobyte + std::string("b\0", 2)}, false, ""},
-        {"a number becomes its decimal text", true, Value{kRegDword, std::string("\x10\x27\0\0", 4)}, true, "10000"},
-        {"another type leaves the text alone", true, Value{kRegExpandSz, std::string("%x%\0", 4)}, true, "before"},
-        {"the value is missing", true, std::nullopt, false, ""},
-        {"the key cannot be opened", false, std::nullopt, false, ""},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : tests::registryCases()) {
         SCOPED_TRACE(c.name);
         FakePlatform platform;
-        if (c.keyExists) {
-            platform.registry["KEY"]["OTHER"] = Value{};
-        }
-        if (c.value) {
-            platform.registry["KEY"]["VALUE"] = *c.value;
+        platform.registry["KEY"]["OTHER"] = Value{};
+        if (c.type != 0) {
+            platform.registry["KEY"]["VALUE"] = Value{c.type, c.stored};
         }
         std::string keyVal = "before";
         EXPECT_EQ(GetKeyValue(platform, kHkeyLocalMachine, "KEY", "VALUE", keyVal), c.result);
         EXPECT_EQ(keyVal, c.keyVal);
-        EXPECT_EQ(platform.closes, 1) << "the key is closed on every path";
+        EXPECT_EQ(platform.closes, 1);
         EXPECT_EQ(platform.accessAsked, std::vector<std::uint32_t>{kKeyRead});
     }
+    FakePlatform platform;
+    std::string keyVal = "before";
+    EXPECT_FALSE(GetKeyValue(platform, kHkeyLocalMachine, "KEY", "VALUE", keyVal));
+    EXPECT_EQ(keyVal, "");
+    EXPECT_EQ(platform.closes, 1);
 }
 
 // The first place is taken as it is, without trying the second, which names the folder of MSINFO32.EXE.
