@@ -13,10 +13,8 @@ namespace quillon::tests {
 class FakePlatform : public ui::platform::PlatformServices
 {
 public:
-    struct Value {
-        std::uint32_t type = ui::platform::kRegSz;
-        std::string data; // the stored bytes, terminating zero included when there is one
-    };
+    // A value's type and its stored bytes, terminating zero included when there is one.
+    using Value = std::pair<std::uint32_t, std::string>;
     // key name -> value name -> value; a key that is not here cannot be opened.
     std::map<std::string, std::map<std::string, Value>> registry;
     std::set<std::string> programs; // files that exist and start
@@ -29,8 +27,8 @@ public:
     int closes = 0;
     std::vector<std::string> started;
     std::vector<std::pair<std::string, std::string>> opened;
-    std::map<std::string, std::string> documents; // temporary documents that still exist
-    std::string shown;                            // the messages, each as "title: text [style]" and a line end
+    std::set<std::string> documents; // temporary documents that still exist
+    std::string shown;               // the messages, each as "title: text [style]" and a line end
 
     long openKey(std::uint32_t, const std::string& keyName, std::uint32_t access,
                  ui::platform::RegistryKey& key) override
@@ -51,12 +49,13 @@ public:
         if (found == values.end()) {
             return ui::platform::kRegistryNotFound;
         }
-        if (found->second.data.size() > length) {
+        const auto& [storedType, bytes] = found->second;
+        if (bytes.size() > length) {
             return ui::platform::kRegistryMoreData;
         }
-        type = found->second.type;
-        length = static_cast<std::uint32_t>(found->second.data.size());
-        std::memcpy(data, found->second.data.data(), found->second.data.size());
+        type = storedType;
+        length = static_cast<std::uint32_t>(bytes.size());
+        std::memcpy(data, bytes.data(), bytes.size());
         return ui::platform::kRegistrySuccess;
     }
     void closeKey(ui::platform::RegistryKey) override { ++closes; }
@@ -80,13 +79,13 @@ public:
         return programs.count(path) > 0;
     }
     bool fileExists(const std::string& path) override { return programs.count(path) > 0; }
-    std::string createTemporaryDocument(std::string_view suffix, std::string_view content) override
+    std::string createTemporaryDocument(std::string_view suffix, std::string_view) override
     {
         if (temporaryDocumentFails) {
             return {};
         }
         const std::string path = "/tmp/doc-" + std::to_string(documents.size()) + std::string(suffix);
-        documents[path] = std::string(content);
+        documents.insert(path);
         return path;
     }
     void deleteFile(const std::string& path) override { documents.erase(path); }
