@@ -108,7 +108,8 @@ private slots:
     }
 
     // The temporary document gets a fresh name in the temporary folder each time, keeps its extension and its
-    // bytes, and is made exclusively, so a planted file or link is never written through.
+    // bytes, and is made exclusively, so a planted file or link is never written through. Once deleted, no
+    // program opens it.
     void linuxTemporaryDocument()
     {
         quillon::ui::platform::LinuxPlatform platform;
@@ -121,6 +122,8 @@ private slots:
         platform.deleteFile(first);
         platform.deleteFile(second);
         QVERIFY(!QFileInfo::exists(QString::fromStdString(first)));
+        std::string browser;
+        QCOMPARE(platform.findExecutable(first, browser), quillon::ui::platform::kShellFileNotFound);
     }
 
     // Only the first place of the system-information program is known here, while one is on PATH; its value is
@@ -131,17 +134,16 @@ private slots:
         std::vector<quillon::run::Message> shown;
         p::LinuxPlatform platform(
             [&shown](QWidget*, const quillon::run::Message& message) { shown.push_back(message); });
-        p::RegistryKey key = 99;
-        QCOMPARE(platform.openKey(p::kHkeyLocalMachine, p::kSysInfoFolderKey, p::kKeyRead, key), p::kRegistryNotFound);
-        QCOMPARE(key, p::RegistryKey{0});
-        QCOMPARE(platform.openKey(p::kHkeyLocalMachine, p::kSysInfoPathKey, 0x2003F, key), p::kRegistryAccessDenied);
-
         const quillon::tests::TempFolder bin;
         const std::string program = bin.file("hardinfo");
         quillon::tests::writeFile(program, "#!/bin/sh\n");
         std::filesystem::permissions(program, std::filesystem::perms::owner_all);
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QByteArray::fromStdString(bin.path().string()));
+        p::RegistryKey key = 99;
+        QCOMPARE(platform.openKey(p::kHkeyLocalMachine, p::kSysInfoFolderKey, p::kKeyRead, key), p::kRegistryNotFound);
+        QCOMPARE(key, p::RegistryKey{0});
+        QCOMPARE(platform.openKey(p::kHkeyLocalMachine, p::kSysInfoPathKey, 0x2003F, key), p::kRegistryAccessDenied);
         QCOMPARE(platform.openKey(p::kHkeyLocalMachine, p::kSysInfoPathKey, p::kKeyRead, key), p::kRegistrySuccess);
         unsigned char data[1024] = {};
         std::uint32_t type = 0;
