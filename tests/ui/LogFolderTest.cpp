@@ -39,7 +39,6 @@ private slots:
         QTest::newRow("remembered but gone") << false << "gone" << true << 2;
         QTest::newRow("writable program folder") << false << "" << true << 2;
         QTest::newRow("installed program") << false << "" << false << 3;
-        QTest::newRow("installed, remembered gone") << false << "gone" << false << 3;
     }
     // The documents folder lies in the test's own home and is made at the first row that needs it.
     void choice()
