@@ -1,8 +1,9 @@
-// The About box: its texts and places, the keys that close it or start System Info, the web link, and how the
-// converter window shows it modally and closes it.
+// The About box: where it stands, the keys that close it or start System Info, the web link, how the converter
+// window shows it modally and closes it, and the Linux stand-ins for the registry and the shell behind it.
 #include "ui/AboutBox.h"
 
 #include "engine/ProgramInfo.h"
+#include "tests/support/TestFiles.h"
 #include "tests/ui/platform/FakePlatform.h"
 #include "ui/MainWindow.h"
 #include "ui/platform/LinuxPlatform.h"
@@ -12,27 +13,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 using quillon::tests::FakePlatform;
 using quillon::ui::AboutBox;
-
-namespace {
-
-bool sysInfoAsked(const FakePlatform& platform)
-{
-    return !platform.calls.empty() &&
-           platform.calls.front() == std::string("open ") + quillon::ui::platform::kSysInfoPathKey;
-}
-
-} // namespace
 
 class AboutBoxTest : public QObject
 {
@@ -45,25 +33,6 @@ private slots:
         using quillon::ui::centredPosition;
         QCOMPARE(centredPosition({800, 600}, {382, 237}, {4, 23, 4, 4}), QPoint(205, 168));
         QCOMPARE(centredPosition({1024, 768}, {382, 237}, {}), QPoint(321, 266));
-    }
-
-    void showsItsTexts()
-    {
-        FakePlatform platform;
-        AboutBox box(platform, nullptr);
-        QCOMPARE(box.windowTitle(), QStringLiteral("About Quillon"));
-        QCOMPARE(box.size(), QSize(382, 237));
-        QCOMPARE(label(box, "lblVersion")->text(),
-                 QStringLiteral("Version ") + QString::fromStdString(quillon::engine::versionText()));
-        QCOMPARE(label(box, "lblTitle")->text(), QStringLiteral("Quillon Converter"));
-        QVERIFY(label(box, "lblTitle")->font().bold());
-        QCOMPARE(label(box, "Label3")->text(), QStringLiteral("For program documentation, see QUILLON.DOC"));
-        QVERIFY(label(box, "Label1")->text().startsWith(QStringLiteral("Written by Ambrel, ZELK - email ")));
-        QCOMPARE(label(box, "Label1")->x(), label(box, "lblDescription")->x());
-        QCOMPARE(label(box, "Label2")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        QVERIFY(label(box, "lblDisclaimer")->font().italic());
-        QCOMPARE(button(box, "cmdSysInfo")->text(), QStringLiteral("&System Info..."));
-        QVERIFY(button(box, "cmdOK")->isDefault());
     }
 
     void keys_data()
@@ -90,26 +59,26 @@ private slots:
         AboutBox box(platform, nullptr);
         box.show();
         QVERIFY(QTest::qWaitForWindowActive(&box));
-        QCOMPARE(QApplication::focusWidget(), button(box, "cmdOK"));
-        button(box, focus.toLatin1().constData())->setFocus();
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(box, "cmdOK"));
+        child<QPushButton>(box, focus.toLatin1().constData())->setFocus();
         QTest::keyClick(&box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(box.isVisible(), !closes);
-        QTRY_COMPARE(sysInfoAsked(platform), startsSysInfo); // a shortcut presses its button after a moment
-        if (startsSysInfo) {
-            QCOMPARE(platform.messages.size(), size_t{1}); // the fake has no system-information program
-        }
+        // A shortcut presses its button after a moment; the fake has no system-information program to start.
+        QTRY_COMPARE(platform.shown.empty(), !startsSysInfo);
     }
 
-    void webAddressOpensTheBrowser()
+    // The box shows the version the program answers --version with; a click on the web address opens it.
+    void versionAndWebAddress()
     {
         FakePlatform platform;
         platform.browser = "/usr/bin/browser";
         AboutBox box(platform, nullptr);
         box.show();
-        QTest::mouseClick(label(box, "Label2"), Qt::LeftButton);
+        QCOMPARE(child<QLabel>(box, "lblVersion")->text(),
+                 QStringLiteral("Version ") + QString::fromStdString(quillon::engine::versionText()));
+        QTest::mouseClick(child<QLabel>(box, "Label2"), Qt::LeftButton);
         QCOMPARE(platform.opened.size(), size_t{1});
-        QCOMPARE(QString::fromStdString(platform.opened[0].second), label(box, "Label2")->text());
-        QVERIFY(platform.documents.empty());
+        QCOMPARE(QString::fromStdString(platform.opened[0].second), child<QLabel>(box, "Label2")->text());
         QVERIFY(box.isVisible());
     }
 
@@ -129,64 +98,82 @@ private slots:
                 if (closeTheWindow) {
                     window.close();
                 } else {
-                    seen->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+                    child<QPushButton>(*seen, "cmdOK")->click();
                 }
             });
-            aboutAction(window)->trigger();
+            child<QAction>(window, "About")->trigger();
             QVERIFY(seen.isNull()); // destroyed once closed
         }
         QVERIFY(!window.isVisible());
     }
 
     // The temporary document gets a fresh name in the temporary folder each time, keeps its extension and its
-    // 18 bytes, and is made exclusively, so a planted file or link is never written through.
+    // bytes, and is made exclusively, so a planted file or link is never written through. Once deleted, no
+    // program opens it.
     void linuxTemporaryDocument()
     {
         quillon::ui::platform::LinuxPlatform platform;
         const auto content = quillon::ui::platform::kTemporaryDocument;
-        const QString first = QString::fromStdString(platform.createTemporaryDocument(".HTM", content));
-        const QString second = QString::fromStdString(platform.createTemporaryDocument(".HTM", content));
-        QVERIFY(!first.isEmpty());
-        QVERIFY(first != second);
-        QCOMPARE(QFileInfo(first).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
-        QVERIFY(first.endsWith(QStringLiteral(".HTM")));
-        QFile file(first);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray(content.data(), 18));
-        file.close();
-        platform.deleteFile(first.toStdString());
-        platform.deleteFile(second.toStdString());
-        QVERIFY(!QFileInfo::exists(first));
-        QVERIFY(!QFileInfo::exists(second));
+        const std::string first = platform.createTemporaryDocument(".HTM", content);
+        const std::string second = platform.createTemporaryDocument(".HTM", content);
+        QVERIFY(!first.empty() && first != second && first.ends_with(".HTM"));
+        QCOMPARE(QFileInfo(QString::fromStdString(first)).absolutePath(), QDir(QDir::tempPath()).absolutePath());
+        QCOMPARE(quillon::tests::readFile(first), std::string(content));
+        platform.deleteFile(first);
+        platform.deleteFile(second);
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(first)));
+        std::string browser;
+        QCOMPARE(platform.findExecutable(first, browser), quillon::ui::platform::kShellFileNotFound);
     }
 
-    // Only the first place of the system-information program is known here, and keys open for reading only.
+    // Only the first place of the system-information program is known here, while one is on PATH; its value is
+    // the program's path with a zero byte. Keys open for reading only. Untitled messages get the program's title.
     void linuxRegistryStandIn()
     {
         namespace p = quillon::ui::platform;
-        p::LinuxPlatform platform;
+        std::vector<quillon::run::Message> shown;
+        p::LinuxPlatform platform(
+            [&shown](QWidget*, const quillon::run::Message& message) { shown.push_back(message); });
+        const quillon::tests::TempFolder bin;
+        const std::string program = bin.file("hardinfo");
+        quillon::tests::writeFile(program, "#!/bin/sh\n");
+        std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QByteArray::fromStdString(bin.path().string()));
         p::RegistryKey key = 99;
         QCOMPARE(platform.openKey(p::kHkeyLocalMachine, p::kSysInfoFolderKey, p::kKeyRead, key), p::kRegistryNotFound);
         QCOMPARE(key, p::RegistryKey{0});
         QCOMPARE(platform.openKey(p::kHkeyLocalMachine, p::kSysInfoPathKey, 0x2003F, key), p::kRegistryAccessDenied);
+        QCOMPARE(platform.openKey(p::kHkeyLocalMachine, p::kSysInfoPathKey, p::kKeyRead, key), p::kRegistrySuccess);
+        unsigned char data[1024] = {};
+        std::uint32_t type = 0;
+        auto length = static_cast<std::uint32_t>(program.size() + 1);
+        QCOMPARE(platform.queryValue(key, "Path", type, data, length), p::kRegistrySuccess);
+        QCOMPARE(std::string(reinterpret_cast<const char*>(data), length), program + '\0');
+        QCOMPARE(type, p::kRegSz);
+        length = static_cast<std::uint32_t>(program.size());
+        QCOMPARE(platform.queryValue(key, "PATH", type, data, length), p::kRegistryMoreData);
+        QCOMPARE(platform.queryValue(key + 1, "PATH", type, data, length), p::kRegistryNotFound);
+        QCOMPARE(platform.queryValue(key, "MSINFO", type, data, length), p::kRegistryNotFound);
+        qputenv("PATH", path);
         QVERIFY(!platform.startProgram(""));
         QVERIFY(!platform.fileExists(QDir::tempPath().toStdString()));
+
+        platform.showMessage({"Web Page not Opened", "URL Failed", quillon::run::MessageStyle::Exclamation});
+        platform.showMessage({"Hello", "", quillon::run::MessageStyle::Plain});
+        QCOMPARE(shown.size(), std::size_t{2});
+        QCOMPARE(shown[0].title, std::string("URL Failed"));
+        QCOMPARE(shown[1].title, std::string(quillon::engine::kApplicationTitle));
     }
 
 private:
-    static QLabel* label(QWidget& box, const char* name) { return box.findChild<QLabel*>(QString::fromLatin1(name)); }
-    static QPushButton* button(QWidget& box, const char* name)
+    template <typename Widget> static Widget* child(QWidget& parent, const char* name)
     {
-        return box.findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-    static QAction* aboutAction(QWidget& window)
-    {
-        for (QAction* action : window.findChildren<QAction*>()) {
-            if (action->text() == QStringLiteral("About")) {
-                return action;
-            }
+        auto* widget = parent.findChild<Widget*>(QString::fromLatin1(name));
+        if (widget == nullptr) {
+            qFatal("no control named %s", name);
         }
-        return nullptr;
+        return widget;
     }
 };
 

@@ -28,94 +28,82 @@ class LogFolderTest : public QObject
     Q_OBJECT
 
 private slots:
-    void choice_data();
-    void choice();
-    void commandLine_data();
-    void commandLine();
-};
-
-void LogFolderTest::choice_data()
-{
-    QTest::addColumn<bool>("named");
-    QTest::addColumn<QString>("remembered"); // "", "kept" or "gone"
-    QTest::addColumn<bool>("programWritable");
-    QTest::addColumn<QString>("expected"); // "named", "remembered", "program" or "documents"
-    QTest::newRow("named beats all") << true << "kept" << true << "named";
-    QTest::newRow("remembered beats program") << false << "kept" << true << "remembered";
-    QTest::newRow("remembered but gone") << false << "gone" << true << "program";
-    QTest::newRow("writable program folder") << false << "" << true << "program";
-    QTest::newRow("installed program") << false << "" << false << "documents";
-    QTest::newRow("installed, remembered gone") << false << "gone" << false << "documents";
-}
-
-// The documents folder lies in the test's own home and is made at the first row that needs it.
-void LogFolderTest::choice()
-{
-    QFETCH(bool, named);
-    QFETCH(QString, remembered);
-    QFETCH(bool, programWritable);
-    QFETCH(QString, expected);
-    const TempFolder namedFolder;
-    const TempFolder program;
-    auto rememberedFolder = std::make_unique<TempFolder>();
-    const QString rememberedPath = pathOf(*rememberedFolder);
-    quillon::ui::rememberLogFolder(remembered.isEmpty() ? QString() : rememberedPath);
-    if (remembered == QLatin1String("gone")) {
-        rememberedFolder.reset();
+    void choice_data()
+    {
+        QTest::addColumn<bool>("named");
+        QTest::addColumn<QString>("remembered"); // "", "kept" or "gone"
+        QTest::addColumn<bool>("programWritable");
+        QTest::addColumn<int>("expected"); // 0 named, 1 remembered, 2 program, 3 documents
+        QTest::newRow("named beats all") << true << "kept" << true << 0;
+        QTest::newRow("remembered beats program") << false << "kept" << true << 1;
+        QTest::newRow("remembered but gone") << false << "gone" << true << 2;
+        QTest::newRow("writable program folder") << false << "" << true << 2;
+        QTest::newRow("installed program") << false << "" << false << 3;
     }
-    const auto mayWrite = [programWritable](const QString&) { return programWritable; };
+    // The documents folder lies in the test's own home and is made at the first row that needs it.
+    void choice()
+    {
+        QFETCH(bool, named);
+        QFETCH(QString, remembered);
+        QFETCH(bool, programWritable);
+        QFETCH(int, expected);
+        const TempFolder namedFolder;
+        const TempFolder program;
+        auto rememberedFolder = std::make_unique<TempFolder>();
+        const QString places[] = {pathOf(namedFolder), pathOf(*rememberedFolder), pathOf(program),
+                                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                                      QStringLiteral("/Quillon")};
+        QVERIFY(places[3].startsWith(QString::fromStdString(kHome.string())));
+        quillon::ui::rememberLogFolder(remembered.isEmpty() ? QString() : places[1]);
+        if (remembered == QLatin1String("gone")) {
+            rememberedFolder.reset();
+        }
+        const auto mayWrite = [programWritable](const QString&) { return programWritable; };
 
-    const QString chosen = quillon::ui::chooseLogFolder(
-        named ? pathOf(namedFolder) + QStringLiteral("/sub/..") : QString(), pathOf(program), mayWrite);
+        const QString chosen = quillon::ui::chooseLogFolder(named ? places[0] + QStringLiteral("/sub/..") : QString(),
+                                                            places[2], mayWrite);
+        QCOMPARE(chosen, places[expected]);
+        QCOMPARE(QFileInfo(chosen).isDir(), true);
+    }
 
-    const QString documents =
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Quillon");
-    QVERIFY(documents.startsWith(QString::fromStdString(kHome.string())));
-    const QString expectedPath = expected == QLatin1String("named")        ? pathOf(namedFolder)
-                                 : expected == QLatin1String("remembered") ? rememberedPath
-                                 : expected == QLatin1String("program")    ? pathOf(program)
-                                                                           : documents;
-    QCOMPARE(chosen, expectedPath);
-    QCOMPARE(QFileInfo(chosen).isDir(), true);
-}
-
-// What the arguments ask for; the texts printed and the exit status are the installed program's end-to-end test's.
-void LogFolderTest::commandLine_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("action");
-    QTest::addColumn<QString>("folderOrError");
-    QTest::addColumn<bool>("foreignOption");
-    const auto row = [](const char* name, const QStringList& arguments, WindowAction action, const QString& text,
-                        bool foreign = false) {
-        QTest::newRow(name) << arguments << static_cast<int>(action) << text << foreign;
-    };
-    row("none", {}, WindowAction::Open, QString());
-    row("relative folder", {QStringLiteral(".")}, WindowAction::Open, QDir::currentPath());
-    row("missing folder", {QStringLiteral("/no/such/dir")}, WindowAction::UsageError,
-        QStringLiteral("/no/such/dir: no such folder or file"));
-    row("a log file", {QStringLiteral(QUILLON_TEST_DATA_DIR "/short-record/log.asc")}, WindowAction::Open,
-        QStringLiteral(QUILLON_TEST_DATA_DIR "/short-record"));
-    row("two folders", {QStringLiteral("."), QStringLiteral("..")}, WindowAction::UsageError,
-        QStringLiteral("name one folder, not 2"));
-    row("option Qt may know", {QStringLiteral("-platform"), QStringLiteral("offscreen")}, WindowAction::UsageError,
-        QStringLiteral("unknown option '-platform' (see quillon --help)"), true);
-    row("help", {QStringLiteral("--help")}, WindowAction::Help, QString());
-    row("version after an error", {QStringLiteral("/no/such/dir"), QStringLiteral("--version")}, WindowAction::Version,
-        QString());
-}
-
-void LogFolderTest::commandLine()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, action);
-    QFETCH(QString, folderOrError);
-    QFETCH(bool, foreignOption);
-    const quillon::ui::WindowCommandLine command = quillon::ui::parseWindowCommandLine(arguments);
-    QCOMPARE(static_cast<int>(command.action), action);
-    QCOMPARE(command.action == WindowAction::UsageError ? command.error : command.folder, folderOrError);
-    QCOMPARE(command.foreignOption, foreignOption);
-}
+    // What the arguments ask for; the texts printed and the exit status are the installed program's end-to-end
+    // test's.
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("folderOrError");
+        QTest::addColumn<bool>("foreignOption");
+        const auto row = [](const char* name, const QStringList& arguments, WindowAction action, const QString& text,
+                            bool foreign = false) {
+            QTest::newRow(name) << arguments << static_cast<int>(action) << text << foreign;
+        };
+        row("none", {}, WindowAction::Open, QString());
+        row("relative folder", {QStringLiteral(".")}, WindowAction::Open, QDir::currentPath());
+        row("missing folder", {QStringLiteral("/no/such/dir")}, WindowAction::UsageError,
+            QStringLiteral("/no/such/dir: no such folder or file"));
+        row("a log file", {QStringLiteral(QUILLON_TEST_DATA_DIR "/short-record/log.asc")}, WindowAction::Open,
+            QStringLiteral(QUILLON_TEST_DATA_DIR "/short-record"));
+        row("two folders", {QStringLiteral("."), QStringLiteral("..")}, WindowAction::UsageError,
+            QStringLiteral("name one folder, not 2"));
+        row("option Qt may know", {QStringLiteral("-platform"), QStringLiteral("offscreen")}, WindowAction::UsageError,
+            QStringLiteral("unknown option '-platform' (see quillon --help)"), true);
+        row("help", {QStringLiteral("--help")}, WindowAction::Help, QString());
+        row("version after an error", {QStringLiteral("/no/such/dir"), QStringLiteral("--version")},
+            WindowAction::Version, QString());
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, action);
+        QFETCH(QString, folderOrError);
+        QFETCH(bool, foreignOption);
+        const quillon::ui::WindowCommandLine command = quillon::ui::parseWindowCommandLine(arguments);
+        QCOMPARE(static_cast<int>(command.action), action);
+        QCOMPARE(command.action == WindowAction::UsageError ? command.error : command.folder, folderOrError);
+        QCOMPARE(command.foreignOption, foreignOption);
+    }
+};
 
 QTEST_MAIN(LogFolderTest)
 #include "LogFolderTest.moc"

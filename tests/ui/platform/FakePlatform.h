@@ -1,9 +1,8 @@
-// A platform stand-in for the About box's actions: a scripted registry and shell that record every call.
+// A platform stand-in for the About box's actions: a scripted registry and shell that record what they are asked.
 #pragma once
 
 #include "ui/platform/PlatformServices.h"
 
-#include <algorithm>
 #include <cstring>
 #include <map>
 #include <set>
@@ -14,60 +13,55 @@ namespace quillon::tests {
 class FakePlatform : public ui::platform::PlatformServices
 {
 public:
-    struct Value {
-        std::uint32_t type = ui::platform::kRegSz;
-        std::string data; // the stored bytes, terminating zero included when there is one
-    };
+    // A value's type and its stored bytes, terminating zero included when there is one.
+    using Value = std::pair<std::uint32_t, std::string>;
     // key name -> value name -> value; a key that is not here cannot be opened.
     std::map<std::string, std::map<std::string, Value>> registry;
-    std::set<std::string> existingFiles;
-    std::set<std::string> startableFiles;
-    std::string browser; // empty: no program opens HTML documents
+    std::set<std::string> programs; // files that exist and start
+    std::string browser;            // empty: no program opens HTML documents
     long browserStart = 42;
     bool temporaryDocumentFails = false;
 
-    std::vector<std::string> calls; // what was asked, in order
-    std::vector<std::string> keysOpen;
+    std::vector<std::string> keysAsked; // in order, opened or not
     std::vector<std::uint32_t> accessAsked;
+    int closes = 0;
     std::vector<std::string> started;
     std::vector<std::pair<std::string, std::string>> opened;
-    std::map<std::string, std::string> documents; // temporary documents that still exist
-    std::vector<run::Message> messages;
+    std::set<std::string> documents; // temporary documents that still exist
+    std::string shown;               // the messages, each as "title: text [style]" and a line end
 
     long openKey(std::uint32_t, const std::string& keyName, std::uint32_t access,
                  ui::platform::RegistryKey& key) override
     {
-        calls.push_back("open " + keyName);
+        keysAsked.push_back(keyName);
         accessAsked.push_back(access);
         if (!registry.count(keyName)) {
             return ui::platform::kRegistryNotFound;
         }
-        keysOpen.push_back(keyName);
-        key = keysOpen.size();
+        key = keysAsked.size();
         return ui::platform::kRegistrySuccess;
     }
     long queryValue(ui::platform::RegistryKey key, const std::string& valueName, std::uint32_t& type,
                     unsigned char* data, std::uint32_t& length) override
     {
-        calls.push_back("query " + valueName);
-        const auto& values = registry[keysOpen.at(key - 1)];
+        const auto& values = registry[keysAsked.at(key - 1)];
         const auto found = values.find(valueName);
         if (found == values.end()) {
             return ui::platform::kRegistryNotFound;
         }
-        if (found->second.data.size() > length) {
+        const auto& [storedType, bytes] = found->second;
+        if (bytes.size() > length) {
             return ui::platform::kRegistryMoreData;
         }
-        type = found->second.type;
-        length = static_cast<std::uint32_t>(found->second.data.size());
-        std::memcpy(data, found->second.data.data(), found->second.data.size());
+        type = storedType;
+        length = static_cast<std::uint32_t>(bytes.size());
+        std::memcpy(data, bytes.data(), bytes.size());
         return ui::platform::kRegistrySuccess;
     }
-    void closeKey(ui::platform::RegistryKey key) override { calls.push_back("close " + std::to_string(key)); }
+    void closeKey(ui::platform::RegistryKey) override { ++closes; }
 
     long findExecutable(const std::string& documentPath, std::string& program) override
     {
-        calls.push_back("find " + documentPath);
         if (browser.empty() || !documents.count(documentPath)) {
             return ui::platform::kShellNoAssociation;
         }
@@ -82,23 +76,23 @@ public:
     bool startProgram(const std::string& path) override
     {
         started.push_back(path);
-        return startableFiles.count(path) > 0;
+        return programs.count(path) > 0;
     }
-    bool fileExists(const std::string& path) override { return existingFiles.count(path) > 0; }
-    std::string createTemporaryDocument(std::string_view suffix, std::string_view content) override
+    bool fileExists(const std::string& path) override { return programs.count(path) > 0; }
+    std::string createTemporaryDocument(std::string_view suffix, std::string_view) override
     {
         if (temporaryDocumentFails) {
             return {};
         }
         const std::string path = "/tmp/doc-" + std::to_string(documents.size()) + std::string(suffix);
-        documents[path] = std::string(content);
-        lastDocument = std::string(content);
+        documents.insert(path);
         return path;
     }
     void deleteFile(const std::string& path) override { documents.erase(path); }
-    void showMessage(const run::Message& message) override { messages.push_back(message); }
-
-    std::string lastDocument;
+    void showMessage(const run::Message& m) override
+    {
+        shown += m.title + ": " + m.text + " [" + std::to_string(static_cast<int>(m.style)) + "]\n";
+    }
 };
 
 } // namespace quillon::tests

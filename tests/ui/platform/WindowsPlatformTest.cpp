@@ -4,6 +4,7 @@
 
 #include "run/WideText.h"
 #include "tests/support/TestFiles.h"
+#include "tests/ui/platform/RegistryCases.h"
 #include "ui/platform/RegistryValue.h"
 #include "ui/platform/WebLink.h"
 
@@ -39,50 +40,30 @@ WindowsPlatform makePlatform(std::vector<run::Message>& shown)
     return WindowsPlatform([&shown](const run::Message& message) { shown.push_back(message); });
 }
 
-TEST(WindowsPlatformTest, GetKeyValueReadsUtf16AsUtf8WithinTheBuffer)
+// Text is stored as UTF-16 and read as UTF-8, the 1024-byte room measured on the UTF-8 bytes.
+TEST(WindowsPlatformTest, GetKeyValue)
 {
-    struct Case {
-        const char* name;
-        DWORD type;
-        std::wstring stored; // as UTF-16, a terminating zero included where one is stored
-        bool result;
-        std::string keyVal; // "before" is what the caller passed in
-    };
-    // "é" takes two bytes in UTF-8: 1021 letters and the zero are 1024 bytes, one letter more is too many.
-    const std::wstring fits = std::wstring(1021, L'a') + L"\u00e9";
-    const Case cases[] = {
-        {"text with its zero byte", REG_SZ, std::wstring(L"C:\\Z\u00fcrich\0", 10), true, "C:\\Z\xc3\xbcrich"},
-        {"text without a zero byte is used whole", REG_SZ, L"C:\\x", true, "C:\\x"},
-        {"of two zeros only the last is dropped", REG_SZ, std::wstring(L"ab\0\0", 4), true, std::string("ab\0", 3)},
-        {"1024 bytes of UTF-8 are read", REG_SZ, fits + L'\0', true, std::string(1021, 'a') + "\xc3\xa9"},
-        {"1025 bytes of UTF-8 count as missing", REG_SZ, L"b" + fits + L'\0', false, ""},
-        {"another type leaves the text alone", REG_EXPAND_SZ, std::wstring(L"%x%\0", 4), true, "before"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : tests::registryCases()) {
         SCOPED_TRACE(c.name);
         TestKey key;
-        key.set(L"VALUE", c.type, c.stored.data(), c.stored.size() * sizeof(wchar_t));
+        const std::wstring wide = run::wideText(c.stored);
+        if (c.type == REG_DWORD) {
+            key.set(L"VALUE", c.type, c.stored.data(), c.stored.size());
+        } else if (c.type != 0) {
+            key.set(L"VALUE", c.type, wide.data(), wide.size() * sizeof(wchar_t));
+        }
         std::vector<run::Message> shown;
         WindowsPlatform platform = makePlatform(shown);
         std::string keyVal = "before";
         EXPECT_EQ(GetKeyValue(platform, TestKey::kRoot, "Software\\QuillonTest", "VALUE", keyVal), c.result);
         EXPECT_EQ(keyVal, c.keyVal);
     }
-}
-
-TEST(WindowsPlatformTest, GetKeyValueNumbersMissingKeysAndEmptyValues)
-{
     TestKey key;
-    const DWORD number = 10000;
-    key.set(L"NUMBER", REG_DWORD, &number, sizeof(number));
     key.set(L"EMPTY", REG_SZ, L"", 0);
     std::vector<run::Message> shown;
     WindowsPlatform platform = makePlatform(shown);
     std::string keyVal;
-    EXPECT_TRUE(GetKeyValue(platform, TestKey::kRoot, "Software\\QuillonTest", "NUMBER", keyVal));
-    EXPECT_EQ(keyVal, "10000");
-    EXPECT_FALSE(GetKeyValue(platform, TestKey::kRoot, "Software\\QuillonTest\\Missing", "NUMBER", keyVal));
-    EXPECT_EQ(keyVal, "");
+    EXPECT_FALSE(GetKeyValue(platform, TestKey::kRoot, "Software\\QuillonTest\\Missing", "VALUE", keyVal));
     EXPECT_THROW(GetKeyValue(platform, TestKey::kRoot, "Software\\QuillonTest", "EMPTY", keyVal), RegistryValueError);
 }
 
