@@ -56,6 +56,7 @@ std::vector<ReaderCase> readerCases()
     carried.insert(carried.begin(), "c");
     std::string rawA = logLine(a);
     rawA.erase(rawA.size() - 2);
+    const std::string bom = "\xEF\xBB\xBF";
     std::vector<ReaderCase> cases = {
         {"two CR LF lines", logLine(a) + logLine(b), {a, b}, ReadResult::Complete},
         {"LF line ends", logLine(a).substr(0, rawA.size()) + "\n" + rawA + "\n", {a, a}, ReadResult::Complete},
@@ -122,21 +123,14 @@ std::vector<ReaderCase> readerCases()
          logLine(a) + rawA.substr(0, rawA.find(",a9")) + "x" + rawA.substr(rawA.find(",a9")),
          {a, withField(a, 7, "a8x")},
          ReadResult::Complete},
-        {"a UTF-8 byte-order mark at the very start is skipped",
-         "\xEF\xBB\xBF" + logLine(a),
-         {a},
-         ReadResult::Complete},
+        {"a UTF-8 byte-order mark at the very start is skipped", bom + logLine(a), {a}, ReadResult::Complete},
         {"a byte-order mark anywhere else is data",
-         logLine(a) + "\xEF\xBB\xBF" + logLine(b),
-         {a, withField(b, 0,
-                       "\xEF\xBB\xBF"
-                       "b1")},
+         logLine(a) + bom + logLine(b),
+         {a, withField(b, 0, bom + "b1")},
          ReadResult::Complete},
         {"the start of a mark alone is data",
-         "\xEF\xBB" + logLine(a),
-         {withField(a, 0,
-                    "\xEF\xBB"
-                    "a1")},
+         bom.substr(0, 2) + logLine(a),
+         {withField(a, 0, bom.substr(0, 2) + "a1")},
          ReadResult::Complete},
         {"bytes above 0x7F and NUL pass through",
          logLine(withField(a, 6, std::string("J\xc3\xbcrgen\x00\xff", 9))),
@@ -225,17 +219,6 @@ TEST(LogReaderTest, ReadErrorIsNotTakenForTheEnd)
         EXPECT_EQ(outcome.last, ReadResult::InputError);
         EXPECT_EQ(outcome.records.size(), failAfter >= first.size() ? 1U : 0U);
     }
-}
-
-TEST(LogReaderTest, FieldsReadBeforeAShortRecordStayInTheRecord)
-{
-    tests::StringSource source("x1,x2,x3\r\n");
-    LogReader reader(source);
-    ContactRecord record;
-    ASSERT_FALSE(reader.atEnd());
-    EXPECT_EQ(reader.readRecord(record), ReadResult::InputExhausted);
-    EXPECT_EQ(record[Field::Call], "x1");
-    EXPECT_EQ(record[Field::Freq], "x3");
 }
 
 } // namespace
