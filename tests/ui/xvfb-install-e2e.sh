@@ -82,8 +82,9 @@ asUserDo "$quillon" "$work/nowhere" 2>"$work/err" || status=$?
 cp "$example" "$work/cli/log.asc"
 "$work/prefix/bin/quillon-convert" --date YY-MM-DD --band meters --dir "$work/cli" >/dev/null
 
-# The server picks a free display number itself, so tests started side by side cannot pick the same one.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# The server picks a free display number itself, so tests started side by side cannot pick the same one. It must
+# not reset when its last client leaves: a window started again at once could not connect while it does.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 serverPid=$!
 waitFor test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 DISPLAY=:$(head -n 1 "$work/display")
