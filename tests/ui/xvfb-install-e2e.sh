@@ -47,8 +47,13 @@ if (($(id -u) == 0)); then
     chown 65534:65534 "$home"
     asUser=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 fi
-# A desktop session's bare environment: nothing of the test's own settings leaks in.
+# A desktop session's bare environment: nothing of the test's own settings leaks in, but for a sanitizer build's
+# leak suppressions, copied where the ordinary user may read them.
 userEnv=(env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8)
+if [[ -n ${QUILLON_LSAN_SUPPRESSIONS:-} ]]; then
+    cp "$QUILLON_LSAN_SUPPRESSIONS" "$work/lsan.supp"
+    userEnv+=("LSAN_OPTIONS=suppressions=$work/lsan.supp")
+fi
 asUserDo() { "${asUser[@]}" "${userEnv[@]}" "$@"; }
 
 cmake --install "$1" --prefix "$work/prefix" >/dev/null
