@@ -1,5 +1,6 @@
-// The real file operations: nothing written through a planted link, and a write cut short by a full disk leaving
-// the file on its last whole write. (The run tests open a folder, a FIFO and a missing file through them.)
+// The real file operations: nothing written through a planted link, a write cut short by a full disk leaving the
+// file on its last whole write, and no descriptor left open. (The run tests open a folder, a FIFO and a missing file
+// through them.)
 #include "run/PosixFileSystem.h"
 
 #include "tests/support/TestFiles.h"
@@ -49,6 +50,21 @@ TEST(PosixFileSystemTest, WriteCutShortIsTakenBack)
     EXPECT_FALSE(second);
     EXPECT_TRUE(file->close());
     EXPECT_EQ(tests::readFile(folder.file("out")), std::string(600, 'a'));
+}
+
+// A window converts again and again in one session, so every close gives its descriptor back.
+TEST(PosixFileSystemTest, CloseGivesTheDescriptorBack)
+{
+    tests::TempFolder folder;
+    PosixFileSystem files;
+    const auto descriptors = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
+    const auto before = descriptors();
+    auto output = files.createForWriting(folder.file("out"));
+    auto input = files.openForReading(folder.file("out"));
+    ASSERT_TRUE(output && input);
+    EXPECT_TRUE(output->close());
+    input->close();
+    EXPECT_EQ(descriptors(), before);
 }
 
 } // namespace
