@@ -44,10 +44,9 @@ std::vector<std::string> recordLines(const std::string& file, bool completed)
     return records;
 }
 
-void checkRun(const std::string& input, engine::DateLayout layout, engine::BandFormat band, run::RunSizes sizes)
+// One run over log.asc in `folder`, which each run replaces log.adi and bad.adi in.
+void checkRun(const tests::TempFolder& folder, engine::DateLayout layout, engine::BandFormat band, run::RunSizes sizes)
 {
-    const tests::TempFolder folder;
-    tests::writeFile(folder.path() / "log.asc", input);
     const auto files = run::makeSystemFileSystem();
     tests::FakeRunHost host(folder.path().string());
     host.layout = layout;
@@ -93,9 +92,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(wholeLines == tests::readAllRecords(fewBytes, 7), "whole lines split as fields read one by one");
     require(wholeLines == tests::readAllRecords(readAhead, 100), "reading ahead on a thread changes nothing");
     const run::RunSizes tiny{{16, 2}, 64, 32};
+    const tests::TempFolder folder;
+    tests::writeFile(folder.path() / "log.asc", input);
     for (int layout = 0; layout < 4; ++layout) {
         for (auto band : {engine::BandFormat::Meters, engine::BandFormat::Mhz}) {
-            checkRun(input, static_cast<engine::DateLayout>(layout), band, layout % 2 == 0 ? run::RunSizes{} : tiny);
+            checkRun(folder, static_cast<engine::DateLayout>(layout), band, layout % 2 == 0 ? run::RunSizes{} : tiny);
         }
     }
     return 0;
