@@ -1,0 +1,4 @@
+# Turns an output file of quillon-convert into the form the golden cases keep: the time it was written (line 4)
+# and the program's version (line 1) become placeholders. tests/support/TestFiles.h does the same in C++.
+4s/^File converted on .*\r$/File converted on <timestamp>\r/
+1s/ Version [0-9][0-9.]*\r$/ Version <version>\r/
