@@ -1,6 +1,7 @@
 // quillon: the converter window. It reads log.asc in its log folder and writes log.adi and bad.adi there.
 #include "ui/LogFolder.h"
 #include "ui/MainWindow.h"
+#include "ui/TextConversion.h"
 #include "ui/WindowCommandLine.h"
 #include "ui/platform/NativePlatform.h"
 
@@ -23,12 +24,13 @@ int main(int argc, char** argv)
     if (const auto status = answerCommandLine(command, stdout, stderr)) {
         return *status;
     }
-    const QString folder = chooseLogFolder(command.folder, QCoreApplication::applicationDirPath(), isWritableFolder);
+    const QString folder =
+        chooseLogFolder(fromRunText(command.folder), QCoreApplication::applicationDirPath(), isWritableFolder);
     // A run may still be on the stack when the window closes, so the window lives until the event loop ends.
     MainWindow window(folder);
     window.setPlatformMaker(platform::makeNativePlatform); // the registry and shell on Windows
-    if (!command.logFile.isEmpty()) {
-        window.setLogFileName(command.logFile);
+    if (!command.logFile.empty()) {
+        window.setLogFileName(fromRunText(command.logFile));
     }
     window.show();
     return QApplication::exec();

@@ -3,8 +3,9 @@
 
 #include "engine/ProgramInfo.h"
 #include "ui/ControlFonts.h"
+#include "ui/FormWidgets.h"
 #include "ui/TextConversion.h"
-#include "ui/Twips.h"
+#include "ui/forms/AboutForm.h"
 #include "ui/platform/SystemInfoLauncher.h"
 #include "ui/platform/WebLink.h"
 
@@ -16,54 +17,17 @@
 #include <QScreen>
 #include <QWindow>
 
-#include <algorithm>
 #include <cmath>
 
 namespace quillon::ui {
 
-namespace {
-
-constexpr TwipsRect kClientArea{0, 0, 5730, 3555};
-const QColor kBlack(0, 0, 0);
-
-QPushButton* makeButton(QWidget* box, const QString& name, const QString& text, const TwipsRect& where)
-{
-    auto* button = new QPushButton(text, box);
-    button->setObjectName(name);
-    button->setGeometry(pixelRect(where));
-    return button;
-}
-
-// A label at its box, grown downwards when the local font wraps its text onto more lines than the box holds.
-void placeWrapped(QLabel* label, const TwipsRect& where)
-{
-    QRect box = pixelRect(where);
-    box.setHeight(std::max(box.height(), label->heightForWidth(box.width())));
-    label->setGeometry(box);
-}
-
-void setTextColour(QLabel* label, const QColor& colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
-
-} // namespace
-
 QPoint centredPosition(const QSize& screen, const QSize& inner, const QMargins& frame)
 {
     const QSize outer = inner.grownBy(frame);
-    const auto centred = [](int screenPixels, int outerPixels) {
-        const double twips = (screenPixels * double{kTwipsPerPixel} - outerPixels * double{kTwipsPerPixel}) / 2;
-        return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-    };
-    return {centred(screen.width(), outer.width()), centred(screen.height(), outer.height())};
-}
-
-QString versionLabelText(int major, int minor, int revision)
-{
-    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+    constexpr double kTwips = forms::kTwipsPerPixel;
+    const forms::Position centred = forms::centredPosition(screen.width() * kTwips, screen.height() * kTwips,
+                                                           outer.width() * kTwips, outer.height() * kTwips);
+    return {static_cast<int>(std::lround(centred.left / kTwips)), static_cast<int>(std::lround(centred.top / kTwips))};
 }
 
 AboutBox::AboutBox(platform::PlatformServices& platform, QWidget* owner)
@@ -72,7 +36,7 @@ AboutBox::AboutBox(platform::PlatformServices& platform, QWidget* owner)
     , m_platform(platform)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setFixedSize(pixelRect(kClientArea).size());
+    setFixedSize(pixelQRect(forms::kAboutClientArea).size());
     setWindowIcon(QIcon(QStringLiteral(":/quillon.xpm")));
     buildControls();
     Form_Load();
@@ -80,64 +44,25 @@ AboutBox::AboutBox(platform::PlatformServices& platform, QWidget* owner)
 
 void AboutBox::buildControls()
 {
-    cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), {4245, 2640, 1260, 345});
-    cmdSysInfo =
-        makeButton(this, QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."), {4260, 3075, 1245, 345});
+    setFont(controlFont(forms::kWindowDefaultFont)); // the box's default font
+    for (const forms::ControlRow& row : forms::aboutControls()) {
+        makeControl(row, this);
+    }
+    cmdOK = findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    cmdSysInfo = findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
+    Label1 = findChild<QLabel*>(QStringLiteral("Label1"));
+    Label2 = findChild<QLabel*>(QStringLiteral("Label2"));
+    lblDescription = findChild<QLabel*>(QStringLiteral("lblDescription"));
+    lblVersion = findChild<QLabel*>(QStringLiteral("lblVersion"));
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     cmdSysInfo->setAutoDefault(true); // Enter presses whichever button has the focus
     setTabOrder(cmdOK, cmdSysInfo);
 
-    setFont(controlFont(ControlFace::MsSansSerif, 8.25, false)); // the box's default font
-    const QFont plain = font();
-    const auto centred = Qt::AlignHCenter | Qt::AlignTop;
-    Label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("For program documentation, see QUILLON.DOC"), plain,
-                       centred);
-    Label2 = makeLabel(QStringLiteral("Label2"), fromRunText(engine::kWebAddress), plain, Qt::AlignLeft);
-    Label1 = makeLabel(QStringLiteral("Label1"),
-                       QStringLiteral("Written by Ambrel, ZELK - email ") + fromRunText(engine::kAuthorEmail), plain,
-                       centred);
-    lblDescription =
-        makeLabel(QStringLiteral("lblDescription"), QStringLiteral("For Windows 95/98/NT"), plain, centred);
-    lblTitle = makeLabel(QStringLiteral("lblTitle"), QStringLiteral("Quillon Converter"),
-                         controlFont(ControlFace::ComicSansMs, 9.75), centred);
-    lblVersion = makeLabel(QStringLiteral("lblVersion"), QString(), plain, centred);
-    QFont disclaimerFont = controlFont(ControlFace::MsSansSerif, 8.25);
-    disclaimerFont.setItalic(true);
-    lblDisclaimer =
-        makeLabel(QStringLiteral("lblDisclaimer"), QStringLiteral("Click URL to Visit NORVA on the internet at:"),
-                  disclaimerFont, Qt::AlignLeft);
-
-    placeWrapped(Label3, {960, 1560, 3885, 330});
-    placeWrapped(Label1, {960, 2040, 3885, 330});
-    placeWrapped(lblDescription, {960, 1125, 3885, 330});
-    placeWrapped(lblTitle, {120, 240, 5565, 480});
-    placeWrapped(lblVersion, {960, 780, 3885, 225});
-    // The web address and the line above it are sized to their text.
-    Label2->move(pixelRect({240, 3120, 2430, 195}).topLeft());
-    Label2->adjustSize();
-    lblDisclaimer->move(pixelRect({240, 2760, 3840, 195}).topLeft());
-    lblDisclaimer->adjustSize();
-
-    setTextColour(Label2, QColor(0, 0, 255));
     Label2->setCursor(Qt::PointingHandCursor);
     Label2->installEventFilter(this);
     connect(cmdOK, &QPushButton::clicked, this, &AboutBox::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &AboutBox::cmdSysInfo_Click);
-}
-
-QLabel* AboutBox::makeLabel(const QString& name, const QString& text, const QFont& labelFont, Qt::Alignment alignment)
-{
-    auto* label = new QLabel(text, this);
-    label->setObjectName(name);
-    label->setFont(labelFont);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment);
-    label->setWordWrap(alignment != Qt::AlignLeft);
-    if (name != QStringLiteral("lblVersion") && name != QStringLiteral("Label2")) {
-        setTextColour(label, kBlack);
-    }
-    return label;
 }
 
 // Centres the box on the whole screen, lines the author up under the description, and sets the texts.
@@ -145,8 +70,9 @@ void AboutBox::Form_Load()
 {
     centreOnScreen();
     Label1->move(lblDescription->x(), Label1->y());
-    setWindowTitle(QStringLiteral("About ") + fromRunText(engine::kApplicationTitle));
-    lblVersion->setText(versionLabelText(engine::kVersionMajor, engine::kVersionMinor, engine::kVersionRevision));
+    setWindowTitle(qtText(forms::aboutCaption()));
+    lblVersion->setText(
+        qtText(forms::versionLabelText(engine::kVersionMajor, engine::kVersionMinor, engine::kVersionRevision)));
 }
 
 // A window's position includes its frame, so the frame goes into the centring as well.
@@ -195,15 +121,18 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-// The etched rule between the author line and the buttons: a grey line with a white one just under it.
+// The etched rule between the author line and the buttons: a grey line with a white one just under it. A pen
+// two pixels wide is centred on its line, so the wide line is moved down by one to lie under the grey one.
 void AboutBox::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(QPen(QColor(128, 128, 128), 1));
-    painter.drawLine(twipsToPixels(90), twipsToPixels(2445), twipsToPixels(5654), twipsToPixels(2445));
-    painter.setPen(QPen(QColor(255, 255, 255), 2));
-    painter.drawLine(twipsToPixels(105), twipsToPixels(2460) + 1, twipsToPixels(5654), twipsToPixels(2460) + 1);
+    for (const forms::LineRow& line : forms::aboutLines()) {
+        const int shift = line.width / 2;
+        painter.setPen(QPen(QColor(line.colour.red, line.colour.green, line.colour.blue), line.width));
+        painter.drawLine(forms::twipsToPixels(line.from.x), forms::twipsToPixels(line.from.y) + shift,
+                         forms::twipsToPixels(line.to.x), forms::twipsToPixels(line.to.y) + shift);
+    }
 }
 
 } // namespace quillon::ui

@@ -17,12 +17,9 @@ namespace quillon::ui {
 // position that results is rounded to a pixel.
 QPoint centredPosition(const QSize& screen, const QSize& inner, const QMargins& frame);
 
-// "Version " and the numbers in plain decimal, without leading zeros, joined by dots.
-QString versionLabelText(int major, int minor, int revision);
-
 // Shown modally over the converter window and destroyed when closed, so it loads afresh every time. The controls
-// and their event handlers keep their historical names (cmdOK, Label2_Click, Form_Load); the rest follows the
-// usual lowerCamelCase.
+// come from the About form's rows; they and their event handlers keep their historical names (cmdOK, Label2_Click,
+// Form_Load); the rest follows the usual lowerCamelCase.
 class AboutBox : public QDialog
 {
     Q_OBJECT
@@ -43,18 +40,14 @@ private:
 
     void centreOnScreen();
     void buildControls();
-    QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, Qt::Alignment alignment);
 
     platform::PlatformServices& m_platform;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdSysInfo = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
     QLabel* lblDescription = nullptr;
-    QLabel* lblTitle = nullptr;
     QLabel* lblVersion = nullptr;
-    QLabel* lblDisclaimer = nullptr;
     QMargins m_centredFrame; // the frame the box was last centred with
 };
 

@@ -11,19 +11,6 @@ namespace {
 
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
-QString familyOf(ControlFace face)
-{
-    switch (face) {
-    case ControlFace::Arial:
-        return QStringLiteral("Arial");
-    case ControlFace::MsSansSerif:
-        return QStringLiteral("MS Sans Serif");
-    case ControlFace::ComicSansMs:
-        break;
-    }
-    return QStringLiteral("Comic Sans MS");
-}
-
 } // namespace
 
 void installFontSubstitutes()
@@ -38,12 +25,14 @@ void installFontSubstitutes()
                                QStringList{QStringLiteral("Comic Neue"), QStringLiteral("Comic Relief")} + sansSerifs);
 }
 
-QFont controlFont(ControlFace face, double points, bool bold)
+QFont controlFont(const forms::FontSpec& spec)
 {
-    QFont font(familyOf(face));
+    const std::string_view face = forms::faceName(spec.face);
+    QFont font(QString::fromLatin1(face.data(), static_cast<qsizetype>(face.size())));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(static_cast<int>(std::lround(points * kPixelsPerPoint)));
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setPixelSize(static_cast<int>(std::lround(spec.points * kPixelsPerPoint)));
+    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(spec.italic);
     return font;
 }
 

@@ -1,5 +1,9 @@
-// Choosing the log folder at start and keeping the one the user chose in the window.
+// The log folder's places as Qt finds them, and the folder the user chose kept in the user's settings.
 #include "ui/LogFolder.h"
+
+#include "ui/TextConversion.h"
+#include "ui/forms/ConverterForm.h"
+#include "ui/forms/LogFolder.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -14,6 +18,28 @@ namespace {
 const QString kSettingsName = QStringLiteral("Quillon");
 const QString kLogFolderKey = QStringLiteral("logFolder");
 
+class QtFolderPlaces : public forms::FolderPlaces
+{
+public:
+    explicit QtFolderPlaces(const FolderTest& mayWrite)
+        : m_mayWrite(mayWrite)
+    {
+    }
+    std::string remembered() const override { return toRunText(rememberedLogFolder()); }
+    bool isFolder(const std::string& path) const override { return QFileInfo(fromRunText(path)).isDir(); }
+    bool mayWrite(const std::string& path) const override { return m_mayWrite(fromRunText(path)); }
+    std::string documentsFolder() const override
+    {
+        const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        return toRunText(documents.filePath(QStringLiteral("Quillon")));
+    }
+    void makeFolder(const std::string& path) const override { QDir().mkpath(fromRunText(path)); }
+    std::string clean(const std::string& path) const override { return toRunText(cleanFolderPath(fromRunText(path))); }
+
+private:
+    const FolderTest& m_mayWrite;
+};
+
 } // namespace
 
 bool isWritableFolder(const QString& folder)
@@ -24,21 +50,8 @@ bool isWritableFolder(const QString& folder)
 
 QString chooseLogFolder(const QString& named, const QString& programFolder, const FolderTest& mayWrite)
 {
-    if (!named.isEmpty()) {
-        return cleanFolderPath(named);
-    }
-    const QString remembered = rememberedLogFolder();
-    if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) {
-        return cleanFolderPath(remembered);
-    }
-    if (mayWrite(programFolder)) {
-        return cleanFolderPath(programFolder);
-    }
-    const QString documents =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("Quillon"));
-    // Should the folder not come into being, the first Start names the path that is missing.
-    QDir().mkpath(documents);
-    return cleanFolderPath(documents);
+    const QtFolderPlaces places(mayWrite);
+    return fromRunText(forms::chooseLogFolder(toRunText(named), toRunText(programFolder), places));
 }
 
 QString rememberedLogFolder()
@@ -55,7 +68,7 @@ void rememberLogFolder(const QString& folder)
 
 QString askForFolder(QWidget* owner, const QString& start)
 {
-    return QFileDialog::getExistingDirectory(owner, QStringLiteral("Open Folder"), start);
+    return QFileDialog::getExistingDirectory(owner, fromRunText(forms::kOpenFolderTitle), start);
 }
 
 QString cleanFolderPath(const QString& folder)

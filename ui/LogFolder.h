@@ -14,10 +14,7 @@ using FolderTest = std::function<bool(const QString& folder)>;
 
 bool isWritableFolder(const QString& folder);
 
-// The first that applies: the folder named on the command line; the one chosen last in the window, while it
-// still exists; the program's own folder, when the user may write to it (a build tree, an unpacked copy);
-// otherwise Quillon in the user's documents folder, created here when missing. An installed program's folder
-// is no place for the user's files, hence the last two.
+// The log folder at start, in the order of forms::chooseLogFolder, with the remembered folder in QSettings.
 QString chooseLogFolder(const QString& named, const QString& programFolder, const FolderTest& mayWrite);
 
 // Kept in the user's settings from one start to the next.

@@ -5,18 +5,17 @@
 #include "run/RunTexts.h"
 #include "ui/AboutBox.h"
 #include "ui/TextConversion.h"
-#include "ui/UserGuide.h"
+#include "ui/forms/ConverterForm.h"
 #include "ui/platform/LinuxPlatform.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <utility>
 
 namespace quillon::ui {
@@ -26,7 +25,7 @@ MainWindow::MainWindow(const QString& logFolder, MessagePresenter presenter, Pac
     , m_platformMaker(
           [](MessagePresenter shown) { return std::make_unique<platform::LinuxPlatform>(std::move(shown)); })
     , m_presenter(std::move(presenter))
-    , m_pacer(pacing)
+    , m_state(pacing)
     , m_names(run::LocaleNames::fromLocale())
     , m_run(*this, *m_files, m_clock, m_names)
 {
@@ -44,7 +43,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::Form_Load()
 {
     setWindowTitle(fromRunText(engine::mainCaption()));
-    cbStart->setEnabled(false);
+    cbStart->setEnabled(m_state.startEnabled());
     lblStatus->setText(fromRunText(run::kIdleStatus));
 }
 
@@ -63,94 +62,22 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void MainWindow::dateOption1_Click()
+// Any of the four date options.
+void MainWindow::dateOption_Click()
 {
-    cbStart->setEnabled(true);
-}
-
-void MainWindow::dateOption2_Click()
-{
-    cbStart->setEnabled(true);
-}
-
-void MainWindow::dateOption3_Click()
-{
-    cbStart->setEnabled(true);
-}
-
-void MainWindow::dateOption4_Click()
-{
-    cbStart->setEnabled(true);
+    m_state.dateOptionChosen();
+    cbStart->setEnabled(m_state.startEnabled());
 }
 
 // A press during a run is turned away by the run itself. Afterwards the counter shows the exact final count,
 // whatever redraws were skipped on the way.
 void MainWindow::cbStart_Click()
 {
-    // The folder stays put while a run works in it; a press turned away leaves the running run's state alone.
-    m_openFolder->setEnabled(false);
+    // A press turned away leaves the running run's state alone.
+    m_openFolder->setEnabled(forms::ConverterState::openFolderEnabled(true));
     m_run.start();
-    m_openFolder->setEnabled(!m_run.isRunning());
+    m_openFolder->setEnabled(forms::ConverterState::openFolderEnabled(m_run.isRunning()));
     showCount();
-}
-
-// Help, About.
-// The box is made afresh for every showing and destroyed when it closes; while it is up, the window and a run
-// paused in its event processing wait for it.
-void MainWindow::About_Click()
-{
-    // The messages of the box's actions belong to the box, which can only be made once its platform exists.
-    QPointer<QWidget> owner;
-    const auto platform =
-        m_platformMaker([this, &owner](QWidget*, const run::Message& message) { m_presenter(owner.data(), message); });
-    AboutBox box(*platform, this);
-    owner = &box;
-    m_about = &box;
-    box.exec();
-}
-
-// Help, User Guide: one window for the guide, raised again when it is already open.
-void MainWindow::showUserGuide()
-{
-    if (m_guide == nullptr) {
-        m_guide = new UserGuide(this);
-    }
-    m_guide->show();
-    m_guide->raise();
-    m_guide->activateWindow();
-}
-
-// File, Open Folder: the chosen folder becomes the log folder, now and at the next start.
-void MainWindow::openFolder()
-{
-    const QString chosen = m_chooseFolder(this, m_logFolder);
-    if (chosen.isEmpty()) {
-        return;
-    }
-    setLogFolder(cleanFolderPath(chosen));
-    rememberLogFolder(m_logFolder);
-}
-
-// The file labels keep their captions; their tool tips say where the files are.
-void MainWindow::setLogFolder(const QString& folder)
-{
-    m_logFolder = folder;
-    m_logFileName.clear();
-    showPaths();
-}
-
-void MainWindow::setLogFileName(const QString& name)
-{
-    m_logFileName = name;
-    showPaths();
-}
-
-void MainWindow::showPaths()
-{
-    const QDir dir(m_logFolder);
-    const auto path = [&dir](const QString& name) { return QDir::toNativeSeparators(dir.filePath(name)); };
-    Label1->setToolTip(path(m_logFileName.isEmpty() ? QStringLiteral("log.asc") : m_logFileName));
-    Label2->setToolTip(path(QStringLiteral("log.adi")) + QLatin1Char('\n') + path(QStringLiteral("bad.adi")));
 }
 
 std::string MainWindow::logFileName() const
@@ -158,23 +85,20 @@ std::string MainWindow::logFileName() const
     return toRunText(m_logFileName);
 }
 
+bool MainWindow::isSelected(std::string_view option) const
+{
+    const auto found = std::ranges::find(m_options, option, &std::pair<std::string_view, QRadioButton*>::first);
+    return found != m_options.end() && found->second->isChecked();
+}
+
 engine::DateLayout MainWindow::dateLayout() const
 {
-    if (dateOption2->isChecked()) {
-        return engine::DateLayout::MmDdYy;
-    }
-    if (dateOption3->isChecked()) {
-        return engine::DateLayout::YyDdMm;
-    }
-    if (dateOption4->isChecked()) {
-        return engine::DateLayout::DdMmYy;
-    }
-    return engine::DateLayout::YyMmDd;
+    return forms::chosenDateLayout([this](std::string_view option) { return isSelected(option); });
 }
 
 engine::BandFormat MainWindow::bandFormat() const
 {
-    return bandMHZ->isChecked() ? engine::BandFormat::Mhz : engine::BandFormat::Meters;
+    return forms::chosenBandFormat([this](std::string_view option) { return isSelected(option); });
 }
 
 std::string MainWindow::caption() const
@@ -195,37 +119,31 @@ void MainWindow::setStatusText(std::string_view text)
 // Called for every record: only remembered here, drawn when the window next handles its events.
 void MainWindow::setRecordCount(std::int64_t count)
 {
-    m_count = count;
-    m_countPending = true;
+    m_state.setRecordCount(count);
 }
 
 void MainWindow::processPendingEvents()
 {
-    if (!m_pacer.eventsDue()) {
-        return;
-    }
-    if (m_pacer.counterDue()) {
+    const forms::ConverterState::Stop stop = m_state.stop();
+    if (stop.redrawCounter) {
         showCount();
     }
-    QCoreApplication::processEvents();
+    if (stop.handleEvents) {
+        QCoreApplication::processEvents();
+    }
 }
 
 // The counter is brought up to date first, so a message about a bad record shows the records read before it.
 void MainWindow::showMessage(const run::Message& message)
 {
     showCount();
-    run::Message shown = message;
-    if (shown.title.empty()) {
-        shown.title = engine::kApplicationTitle;
-    }
-    m_presenter(this, shown);
+    m_presenter(this, forms::titled(message));
 }
 
 void MainWindow::showCount()
 {
-    if (m_countPending) {
-        Text1->setText(QString::number(m_count));
-        m_countPending = false;
+    if (const auto count = m_state.takePendingCount()) {
+        Text1->setText(QString::number(*count));
     }
 }
 

@@ -5,9 +5,9 @@
 #include "run/LocaleNames.h"
 #include "run/RunHost.h"
 #include "run/SystemFileSystem.h"
-#include "ui/EventPacer.h"
 #include "ui/LogFolder.h"
 #include "ui/MessageBoxes.h"
+#include "ui/forms/ConverterState.h"
 #include "ui/platform/PlatformServices.h"
 
 #include <QMainWindow>
@@ -19,9 +19,9 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 class QAction;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -32,10 +32,12 @@ namespace quillon::ui {
 class AboutBox;
 class UserGuide;
 
+using forms::Pacing;
+
 // The window holds no conversion logic: the run reads the option buttons for every record and writes the
-// counter and the status text through the RunHost services. The controls and their event handlers keep their
-// historical names (cbStart, cbStart_Click, Form_Load), so behaviour can be matched to them at a glance; the rest
-// follows the usual lowerCamelCase.
+// counter and the status text through the RunHost services. The controls come from the converter form's rows;
+// they and their event handlers keep their historical names (cbStart, cbStart_Click, Form_Load), so behaviour
+// can be matched to them at a glance; the rest follows the usual lowerCamelCase.
 class MainWindow : public QMainWindow, public run::RunHost
 {
     Q_OBJECT
@@ -74,44 +76,28 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
-    void dateOption1_Click();
-    void dateOption2_Click();
-    void dateOption3_Click();
-    void dateOption4_Click();
+    void dateOption_Click();
     void cbStart_Click();
     void About_Click();
     void showUserGuide();
     void openFolder();
     void setLogFolder(const QString& folder);
     void showPaths();
+    void showCount();
+    bool isSelected(std::string_view option) const;
 
     void buildMenu();
     void buildControls();
-    void buildFrames(QWidget* client);
-    void buildDateOptions();
-    void buildBandOptions();
-    void buildFileLabels();
-    void buildRunControls();
-    void setFocusOrder();
+    void setFocusOrder(const std::vector<std::pair<std::string_view, QWidget*>>& made);
     void connectHandlers();
-    void showCount();
 
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QRadioButton* bandMHZ = nullptr;
-    QRadioButton* bandMETERS = nullptr;
-    QRadioButton* dateOption1 = nullptr;
-    QRadioButton* dateOption2 = nullptr;
-    QRadioButton* dateOption3 = nullptr;
-    QRadioButton* dateOption4 = nullptr;
     QPushButton* cbStart = nullptr;
     QLineEdit* Text1 = nullptr;
     QLabel* lblStatus = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
+    // The option buttons of both groups by name, which the run asks about for every record.
+    std::vector<std::pair<std::string_view, QRadioButton*>> m_options;
     QAction* m_openFolder = nullptr;
     QPointer<AboutBox> m_about;   // while Help, About shows it
     UserGuide* m_guide = nullptr; // made when first asked for, then shown again
@@ -121,10 +107,7 @@ private:
     QString m_logFileName; // empty: log.asc
     FolderChooser m_chooseFolder = askForFolder;
     MessagePresenter m_presenter;
-    EventPacer m_pacer;
-    // The count the run reported last, and whether the counter still has to show it.
-    std::int64_t m_count = 0;
-    bool m_countPending = false;
+    forms::ConverterState m_state;
 
     std::unique_ptr<run::FileSystem> m_files = run::makeSystemFileSystem();
     run::SystemClock m_clock;

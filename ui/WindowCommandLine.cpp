@@ -1,77 +1,44 @@
-// Reading quillon's arguments before any window opens.
+// Reading quillon's arguments before any window opens, with the paths looked at through Qt.
 #include "ui/WindowCommandLine.h"
 
-#include "engine/ProgramInfo.h"
 #include "ui/LogFolder.h"
+#include "ui/TextConversion.h"
 
 #include <QFileInfo>
 
 #include <string>
+#include <vector>
 
 namespace quillon::ui {
 
 namespace {
 
-constexpr int kExitDone = 0;
-constexpr int kExitUsage = 64;
-
-constexpr const char* kUsage =
-    "Usage: quillon [FOLDER | LOG]\n"
-    "\n"
-    "Opens the converter window on FOLDER: log.asc is read there, and log.adi and bad.adi are written there.\n"
-    "A LOG file named instead is read, and the outputs go beside it.\n"
-    "Without FOLDER the window works in the folder chosen last with File > Open Folder, else in its own\n"
-    "folder when you may write there, else in Quillon in your documents folder (created when missing).\n"
-    "\n"
-    "  --help     show this text\n"
-    "  --version  show the version\n"
-    "\n"
-    "Exit status: 0 the window was closed; 64 bad usage (FOLDER or LOG does not exist).\n";
-
-WindowCommandLine usageError(const QString& error, bool foreignOption = false)
+class QtPathProbe : public forms::PathProbe
 {
-    return {WindowAction::UsageError, {}, {}, error, foreignOption};
-}
-
-WindowCommandLine openOn(const QStringList& folders)
-{
-    if (folders.size() > 1) {
-        return usageError(QStringLiteral("name one folder, not %1").arg(folders.size()));
+public:
+    forms::NamedPath look(const std::string& path) const override
+    {
+        const QFileInfo named(fromRunText(path));
+        if (!named.exists()) {
+            return {};
+        }
+        if (!named.isDir()) {
+            return {forms::NamedPath::Kind::File, toRunText(cleanFolderPath(named.absolutePath())),
+                    toRunText(named.fileName())};
+        }
+        return {forms::NamedPath::Kind::Folder, toRunText(cleanFolderPath(named.filePath())), {}};
     }
-    if (folders.isEmpty()) {
-        return {};
-    }
-    const QFileInfo named(folders.first());
-    if (!named.exists()) {
-        return usageError(QStringLiteral("%1: no such folder or file").arg(folders.first()));
-    }
-    if (!named.isDir()) {
-        // A log file, as a file manager passes it: its folder becomes the log folder.
-        return {WindowAction::Open, cleanFolderPath(named.absolutePath()), named.fileName(), {}, false};
-    }
-    return {WindowAction::Open, cleanFolderPath(folders.first()), {}, {}, false};
-}
+};
 
 } // namespace
 
 WindowCommandLine parseWindowCommandLine(const QStringList& arguments)
 {
+    std::vector<std::string> texts;
     for (const QString& argument : arguments) {
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            return {WindowAction::Help, {}, {}, {}, false};
-        }
-        if (argument == QLatin1String("--version")) {
-            return {WindowAction::Version, {}, {}, {}, false};
-        }
+        texts.push_back(toRunText(argument));
     }
-    QStringList folders;
-    for (const QString& argument : arguments) {
-        if (argument.startsWith(QLatin1Char('-'))) {
-            return usageError(QStringLiteral("unknown option '%1' (see quillon --help)").arg(argument), true);
-        }
-        folders.append(argument);
-    }
-    return openOn(folders);
+    return forms::parseWindowArguments(texts, QtPathProbe());
 }
 
 WindowCommandLine parseWindowCommandLine(int argc, char** argv)
@@ -87,18 +54,18 @@ std::optional<int> answerCommandLine(const WindowCommandLine& command, std::FILE
 {
     switch (command.action) {
     case WindowAction::Help:
-        std::fputs(kUsage, out);
-        return kExitDone;
+        std::fputs(std::string(forms::windowUsage()).c_str(), out);
+        break;
     case WindowAction::Version:
-        std::fprintf(out, "quillon %s\n", engine::versionText().c_str());
-        return kExitDone;
+        std::fprintf(out, "%s\n", forms::windowVersionLine().c_str());
+        break;
     case WindowAction::UsageError:
-        std::fprintf(errors, "quillon: %s\n", command.error.toLocal8Bit().constData());
-        return kExitUsage;
+        std::fprintf(errors, "%s\n", forms::windowErrorLine(command).c_str());
+        break;
     case WindowAction::Open:
         break;
     }
-    return std::nullopt;
+    return forms::exitStatusOf(command);
 }
 
 } // namespace quillon::ui

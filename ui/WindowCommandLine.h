@@ -1,7 +1,8 @@
-// The arguments of quillon, the window: an optional log folder, --help and --version.
+// The arguments of quillon, the window, as Qt sees the paths they name.
 #pragma once
 
-#include <QString>
+#include "ui/forms/WindowArguments.h"
+
 #include <QStringList>
 
 #include <cstdio>
@@ -9,17 +10,8 @@
 
 namespace quillon::ui {
 
-enum class WindowAction { Open, Help, Version, UsageError };
-
-struct WindowCommandLine {
-    WindowAction action = WindowAction::Open;
-    QString folder;  // the log folder named, absolute; empty when none was
-    QString logFile; // the name of a log named as a file, in `folder`; empty for log.asc
-    QString error;   // one line saying what was wrong, for a usage error
-    // An option that is not ours may be one of Qt's (-platform, -style), which the application takes out of the
-    // arguments when it starts; it is an error only once that has happened.
-    bool foreignOption = false;
-};
+using forms::WindowAction;
+using WindowCommandLine = forms::WindowArguments;
 
 // `arguments` without the program's name. --help and --version win wherever they stand.
 WindowCommandLine parseWindowCommandLine(const QStringList& arguments);

@@ -100,7 +100,8 @@ private slots:
         QFETCH(bool, foreignOption);
         const quillon::ui::WindowCommandLine command = quillon::ui::parseWindowCommandLine(arguments);
         QCOMPARE(static_cast<int>(command.action), action);
-        QCOMPARE(command.action == WindowAction::UsageError ? command.error : command.folder, folderOrError);
+        QCOMPARE(QString::fromStdString(command.action == WindowAction::UsageError ? command.error : command.folder),
+                 folderOrError);
         QCOMPARE(command.foreignOption, foreignOption);
     }
 };

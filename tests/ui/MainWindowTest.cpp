@@ -5,7 +5,6 @@
 #include "engine/ProgramInfo.h"
 #include "tests/support/TestFiles.h"
 #include "tests/ui/TestHome.h"
-#include "ui/EventPacer.h"
 #include "ui/LogFolder.h"
 
 #include <QAction>
@@ -201,16 +200,6 @@ private slots:
         QCOMPARE(m_messages.size(), std::size_t{2});
         QCOMPARE(m_messages[0].title, std::string(quillon::engine::kApplicationTitle));
         QCOMPARE(m_messages[1].title, std::string("Missing LOG.ASC"));
-    }
-
-    // The first call is always due; after that each waits out its interval, the counter's timed at the events'.
-    void pacerSpacesEvents()
-    {
-        quillon::ui::EventPacer hourly({std::chrono::hours(1), std::chrono::hours(1)});
-        quillon::ui::EventPacer always({{}, std::chrono::hours(1)});
-        const std::vector<bool> due{hourly.eventsDue(), hourly.counterDue(), hourly.eventsDue(), hourly.counterDue(),
-                                    always.eventsDue(), always.counterDue(), always.eventsDue(), always.counterDue()};
-        QCOMPARE(due, (std::vector<bool>{true, true, false, false, true, true, true, false}));
     }
 
 private:

@@ -2,8 +2,8 @@
 // detached processes with argument lists (never a shell), and QTemporaryFile for the temporary document.
 #include "ui/platform/LinuxPlatform.h"
 
-#include "engine/ProgramInfo.h"
 #include "ui/TextConversion.h"
+#include "ui/forms/ConverterState.h"
 #include "ui/platform/SystemInfoLauncher.h"
 
 #include <QDir>
@@ -161,11 +161,7 @@ void LinuxPlatform::deleteFile(const std::string& path)
 
 void LinuxPlatform::showMessage(const run::Message& message)
 {
-    run::Message shown = message;
-    if (shown.title.empty()) {
-        shown.title = std::string(engine::kApplicationTitle);
-    }
-    m_presenter(m_owner, shown);
+    m_presenter(nullptr, forms::titled(message));
 }
 
 } // namespace quillon::ui::platform

@@ -7,16 +7,12 @@
 
 #include <QStringList>
 
-class QWidget;
-
 namespace quillon::ui::platform {
 
 class LinuxPlatform : public PlatformServices
 {
 public:
     explicit LinuxPlatform(MessagePresenter presenter = showMessageBox);
-
-    void setOwner(QWidget* owner) override { m_owner = owner; }
 
     // The system-information programs looked for, in this order.
     static QStringList systemInfoPrograms();
@@ -34,7 +30,6 @@ public:
     void showMessage(const run::Message& message) override;
 
 private:
-    QWidget* m_owner = nullptr;
     MessagePresenter m_presenter;
 };
 

@@ -8,8 +8,6 @@
 #include <string>
 #include <string_view>
 
-class QWidget;
-
 namespace quillon::ui::platform {
 
 using RegistryKey = std::uintptr_t; // 0 is no key
@@ -55,10 +53,8 @@ public:
     virtual std::string createTemporaryDocument(std::string_view suffix, std::string_view content) = 0;
     virtual void deleteFile(const std::string& path) = 0;
 
-    // Modal, one OK button; returns when dismissed.
+    // Modal, one OK button; returns when dismissed. A message without a title shows the application title.
     virtual void showMessage(const run::Message& message) = 0;
-    // The window that message boxes belong to from now on.
-    virtual void setOwner(QWidget* owner) { static_cast<void>(owner); }
 };
 
 } // namespace quillon::ui::platform

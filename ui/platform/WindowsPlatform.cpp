@@ -1,8 +1,8 @@
 // Registry reads, the HTML association, program starts and the temporary document with the Win32 wide calls.
 #include "ui/platform/WindowsPlatform.h"
 
-#include "engine/ProgramInfo.h"
 #include "run/WideText.h"
+#include "ui/forms/ConverterState.h"
 
 #include <cstring>
 #include <random>
@@ -189,11 +189,7 @@ void WindowsPlatform::deleteFile(const std::string& path)
 
 void WindowsPlatform::showMessage(const run::Message& message)
 {
-    run::Message shown = message;
-    if (shown.title.empty()) {
-        shown.title = std::string(engine::kApplicationTitle);
-    }
-    m_showMessage(shown);
+    m_showMessage(forms::titled(message));
 }
 
 } // namespace quillon::ui::platform

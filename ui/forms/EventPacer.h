@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-namespace quillon::ui {
+namespace quillon::forms {
 
 // How often, at most, a run stops for the window. Handling events costs more than converting a record, so
 // it happens once a few milliseconds rather than once a record; the user sees no difference.
@@ -33,4 +33,4 @@ private:
     bool m_counterSeen = false;
 };
 
-} // namespace quillon::ui
+} // namespace quillon::forms

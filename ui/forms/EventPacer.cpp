@@ -1,7 +1,7 @@
 // A run's stops for the window, paced by the steady clock.
-#include "ui/EventPacer.h"
+#include "ui/forms/EventPacer.h"
 
-namespace quillon::ui {
+namespace quillon::forms {
 
 EventPacer::EventPacer(Pacing pacing)
     : m_pacing(pacing)
@@ -31,4 +31,4 @@ bool EventPacer::counterDue()
     return true;
 }
 
-} // namespace quillon::ui
+} // namespace quillon::forms
