@@ -5,7 +5,8 @@ Writes, from the one drawing below:
 - share/quillon.xpm: 32 x 32 pixels in the 16 colours of the classic VGA palette (one of them transparent),
   the window's own icon;
 - share/icons/quillon.svg: the same shapes as vectors, for the desktop at any size;
-- share/icons/quillon-N.png for N = 16 ... 256: the pixel drawing sampled 4 x 4 times per pixel.
+- share/icons/quillon-N.png for N = 16 ... 256: the pixel drawing sampled 4 x 4 times per pixel;
+- share/icons/quillon.ico: the same pixels for Windows, 16 to 48 as 32-bit bitmaps and 256 as PNG.
 Run it again after changing the drawing: python3 share/make-icon.py
 """
 import math
@@ -131,6 +132,37 @@ def write_png(path, size):
         out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", data) + chunk(b"IEND", b""))
 
 
+ICO_SIZES = (16, 24, 32, 48, 256)
+
+
+def ico_bitmap(size):
+    """A 32-bit bitmap entry: the header, the rows bottom-up in BGRA, and an AND mask left clear (alpha rules)."""
+    rows = [row[1:] for row in png_rows(size)]
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+    pixels = b"".join(
+        bytes(b for i in range(0, len(row), 4) for b in (row[i + 2], row[i + 1], row[i], row[i + 3]))
+        for row in reversed(rows))
+    mask = bytes(((size + 31) // 32) * 4 * size)
+    return header + pixels + mask
+
+
+def write_ico(path):
+    images = []
+    for size in ICO_SIZES:
+        if size < 256:
+            images.append((size, ico_bitmap(size)))
+        else:
+            with open(path.replace("quillon.ico", f"quillon-{size}.png"), "rb") as png:
+                images.append((size, png.read()))
+    offset = 6 + 16 * len(images)
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    for size, data in images:
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    with open(path, "wb") as out:
+        out.write(directory + b"".join(data for _, data in images))
+
+
 def svg():
     hu, hv = SHEET_HALF
     cx, cy = SHEET_CENTRE
@@ -173,6 +205,7 @@ def main():
         out.write(svg())
     for size in PNG_SIZES:
         write_png(os.path.join(here, "icons", f"quillon-{size}.png"), size)
+    write_ico(os.path.join(here, "icons", "quillon.ico"))
     rows = ["".join(pixel(x, y) for x in range(SIZE)) for y in range(SIZE)]
     lines = ["/* XPM */", "static const char* const quillon_xpm[] = {",
              f'"{SIZE} {SIZE} {len(PALETTE)} 1",']

@@ -75,22 +75,6 @@ FormTable converterControls()
     return kControls;
 }
 
-std::vector<std::string_view> focusOrder(FormTable table)
-{
-    std::vector<const ControlRow*> focusable;
-    for (const ControlRow& row : table) {
-        if (takesFocus(row.kind) && row.tabIndex >= 0) {
-            focusable.push_back(&row);
-        }
-    }
-    std::ranges::sort(focusable, {}, &ControlRow::tabIndex);
-    std::vector<std::string_view> names;
-    for (const ControlRow* row : focusable) {
-        names.push_back(row->name);
-    }
-    return names;
-}
-
 std::span<const Menu> converterMenus()
 {
     return kMenus;

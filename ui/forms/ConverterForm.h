@@ -17,9 +17,6 @@ inline constexpr TwipsRect kConverterClientArea{0, 0, 4590, 5055};
 // The controls in the order of the window's definition. Option buttons and frames name their frame as parent.
 FormTable converterControls();
 
-// The controls that take the focus, in the order the Tab key visits them.
-std::vector<std::string_view> focusOrder(FormTable table);
-
 // Labels are drawn beneath the controls that have windows of their own (the counter box runs over the end of
 // "Records Processed:").
 constexpr bool drawnOverLabels(ControlKind kind)

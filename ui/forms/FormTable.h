@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace quillon::forms {
 
@@ -57,6 +58,13 @@ using FormTable = std::span<const ControlRow>;
 
 // The row of that name; null when there is none.
 const ControlRow* findRow(FormTable table, std::string_view name);
+
+// The controls that take the focus, in the order the Tab key visits them.
+std::vector<std::string_view> focusOrder(FormTable table);
+
+// The row's box measured from the form's inner area, through every frame it stands in, for toolkits whose
+// controls all belong to the form itself.
+TwipsRect formBox(FormTable table, const ControlRow& row);
 
 // Whether the user can move the focus to such a control.
 constexpr bool takesFocus(ControlKind kind)

@@ -1,0 +1,15 @@
+// Help, User Guide: QUILLON.DOC, read-only, in a window of its own.
+#pragma once
+
+#include <string>
+#include <windows.h>
+
+namespace quillon::ui::win32 {
+
+// The guide as the program carries it: the resource's 8-bit text with its CR LF line ends.
+std::string userGuideText();
+
+// Shows the guide's window, made when first asked for and raised again afterwards.
+void showUserGuide(HWND owner);
+
+} // namespace quillon::ui::win32
