@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# The Windows installer and window under Wine, as a user would meet them: in a fresh Wine prefix on a virtual X
+# server of its own, the installer runs silently; the installed quillon.exe, started with no argument, converts a
+# generated log in Documents\Quillon when a layout is chosen and Start is clicked, and log.adi and bad.adi equal the
+# Linux quillon-convert's byte for byte (the timestamp line aside). The window must look as the reference image
+# kept beside this script (so a control hidden by another fails). The About box opens and Esc closes it; File >
+# Open Folder takes a typed folder, and Start converts there. File > Exit ends the program; the silent uninstaller
+# takes the program, its shortcuts and its Apps & Features entry away and leaves the user's logs alone.
+# usage: wine-install-e2e.sh SETUP_EXE LINUX_BUILD_DIR [SCREENSHOT_DIR]
+set -euo pipefail
+
+(($# >= 2)) || { echo "usage: $0 SETUP_EXE LINUX_BUILD_DIR [SCREENSHOT_DIR]" >&2; exit 2; }
+setup=$(realpath "$1")
+convert=$(realpath "$2/cli/quillon-convert")
+genlog=$(realpath "$2/bench/quillon-genlog")
+shots=${3:-}
+here=$(cd "$(dirname "$0")" && pwd)
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-wine-e2e-XXXXXX")
+serverPid=
+cleanUp() {
+    wineserver -k 2>/dev/null || true
+    if [[ -n $serverPid ]]; then kill "$serverPid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanUp EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    [[ -n $shots ]] && import -window root "$shots/failure.png" 2>/dev/null || true
+    exit 1
+}
+# Runs the command given until it succeeds, for up to 30 s.
+waitFor() {
+    local i
+    for ((i = 0; i < 300; i++)); do
+        if "$@"; then return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+windowNamed() { xdotool search --name "$1" 2>/dev/null | head -1; }
+hasWindow() { [[ -n $(windowNamed "$1") ]]; }
+noWindow() { [[ -z $(windowNamed "$1") ]]; }
+# Clicks at x, y of the window's own pixels, frame and caption included. (--sync is left out: moving the pointer
+# to where it already is would wait for a motion that never comes.)
+clickAt() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+endsNormally() { grep -q '^Normal end of run' "$1/log.adi" 2>/dev/null && grep -q '^Normal end of run' "$1/bad.adi"; }
+sameAsLinux() {
+    local folder=$1 expected=$work/expected/$2 file
+    mkdir -p "$expected"
+    cp "$folder/log.asc" "$expected/"
+    "$convert" --date YY-MM-DD --dir "$expected" >/dev/null
+    for file in log.adi bad.adi; do
+        cmp -s <(sed 4d "$folder/$file") <(sed 4d "$expected/$file") || fail "$file in $folder differs from Linux's"
+    done
+}
+
+# A prefix of its own, with the fonts of the classic forms, windows that X leaves unmanaged (so that a closed window
+# is gone at once and keys reach the window that has the focus), and nothing that asks to install Mono or Gecko.
+export HOME=$work/home WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+mkdir -p "$HOME"
+for ((display = 90; display < 110; display++)); do
+    [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] || break
+done
+export DISPLAY=:$display
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+serverPid=$!
+waitFor test -e "/tmp/.X11-unix/X$display" || fail "no X server"
+wineboot -i >/dev/null 2>&1
+wineserver -w
+cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+
+# Silent install.
+wine "$setup" /S
+wineserver -w
+program="$WINEPREFIX/drive_c/Program Files/Quillon"
+for file in quillon.exe quillon-convert.exe QUILLON.DOC examples/log.asc uninstall.exe; do
+    [[ -f $program/$file ]] || fail "the installer put no $file into Program Files\\Quillon"
+done
+uninstallKey='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillon'
+wine reg query "$uninstallKey" /v DisplayVersion 2>/dev/null | grep -q '[0-9]\.[0-9]' || fail "no Apps & Features entry"
+menu=$(find "$WINEPREFIX/drive_c" -ipath '*Start Menu/Programs/Quillon/Quillon.lnk' | head -1)
+[[ -n $menu ]] || fail "no Start-menu shortcut"
+
+# The installed program converts in Documents\Quillon, which it makes at start.
+documents=$WINEPREFIX/drive_c/users/$(id -un)/Documents/Quillon
+wine 'C:\Program Files\Quillon\quillon.exe' >/dev/null 2>&1 &
+waitFor hasWindow 'Quillon by ZELK' || fail "the window did not open"
+window=$(windowNamed 'Quillon by ZELK')
+waitFor test -d "$documents" || fail "Documents\\Quillon was not made"
+"$genlog" 3000 7 >"$documents/log.asc"
+clickAt "$window" 66 89   # YY-MM-DD
+clickAt "$window" 155 325 # Start
+waitFor endsNormally "$documents" || fail "no complete log.adi and bad.adi in Documents\\Quillon"
+sameAsLinux "$documents" documents
+
+# The window as it stands after the run must look as the reference: every control in its place and visible.
+sleep 0.5
+import -window "$window" "$work/window.png"
+[[ -n $shots ]] && cp "$work/window.png" "$shots/window.png"
+difference=$(compare -metric AE "$work/window.png" "$here/reference-window.png" null: 2>&1 || true)
+[[ $difference == 0 ]] || fail "the window differs from the reference in $difference pixels"
+
+# Help > About by the mouse; Esc closes it.
+clickAt "$window" 49 33
+sleep 0.3
+clickAt "$window" 68 70
+waitFor hasWindow 'About Quillon' || fail "no About box"
+[[ -n $shots ]] && import -window "$(windowNamed 'About Quillon')" "$shots/about.png"
+xdotool key Escape
+waitFor noWindow 'About Quillon' || fail "Esc did not close the About box"
+
+# File > Open Folder (Ctrl+O) with a typed path, then Start converts there.
+other=$work/other
+mkdir -p "$other"
+"$genlog" 500 11 >"$other/log.asc"
+xdotool windowfocus "$window"
+xdotool key ctrl+o
+waitFor hasWindow 'Open Folder' || fail "no folder dialog"
+sleep 0.5
+[[ -n $shots ]] && import -window root "$shots/folder-dialog.png"
+xdotool type --delay 10 "$(winepath -w "$other")"
+xdotool key Return
+waitFor noWindow 'Open Folder' || fail "the folder dialog did not take the typed folder"
+clickAt "$window" 155 325
+waitFor endsNormally "$other" || fail "no complete log.adi and bad.adi in the chosen folder"
+sameAsLinux "$other" other
+wine reg query 'HKCU\Software\Quillon' /v LogFolder 2>/dev/null | grep -qF "$(winepath -w "$other")" ||
+    fail "the chosen folder was not kept"
+
+# File > Exit (Ctrl+Q) ends the program.
+xdotool windowfocus "$window"
+xdotool key ctrl+q
+waitFor noWindow 'Quillon by ZELK' || fail "File > Exit did not close the window"
+
+# Silent uninstall: the uninstaller copies itself away and returns at once, so wait for the whole prefix to settle.
+wine 'C:\Program Files\Quillon\uninstall.exe' /S
+wineserver -w
+[[ ! -e $program ]] || fail "Program Files\\Quillon is still there"
+! wine reg query "$uninstallKey" >/dev/null 2>&1 || fail "the Apps & Features entry is still there"
+[[ ! -e $menu ]] || fail "the Start-menu shortcut is still there"
+[[ -f $documents/log.adi ]] || fail "the uninstaller took the user's Documents\\Quillon"
+echo "ok: installed, converted in Documents\\Quillon and in a chosen folder as Linux does, About and Esc, exited, uninstalled"
