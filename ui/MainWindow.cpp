@@ -2,6 +2,7 @@
 #include "ui/MainWindow.h"
 
 #include "engine/ProgramInfo.h"
+#include "run/RunInput.h"
 #include "run/RunTexts.h"
 #include "ui/AboutBox.h"
 #include "ui/TextConversion.h"
@@ -92,6 +93,7 @@ void MainWindow::cbStart_Click()
     m_run.start();
     m_openFolder->setEnabled(!m_run.isRunning());
     showCount();
+    showPaths();
 }
 
 // Help, About.
@@ -149,7 +151,13 @@ void MainWindow::showPaths()
 {
     const QDir dir(m_logFolder);
     const auto path = [&dir](const QString& name) { return QDir::toNativeSeparators(dir.filePath(name)); };
-    Label1->setToolTip(path(m_logFileName.isEmpty() ? QStringLiteral("log.asc") : m_logFileName));
+    // The file a run would read now: LOG.ASC when that is how the log is named, every candidate when several are.
+    const run::RunInput input = run::chooseInput(*m_files, programFolder(), logFileName());
+    QStringList inputs;
+    for (const std::string& candidate : input.candidates.empty() ? std::vector{input.path} : input.candidates) {
+        inputs << QDir::toNativeSeparators(fromRunText(candidate));
+    }
+    Label1->setToolTip(inputs.join(QLatin1Char('\n')));
     Label2->setToolTip(path(QStringLiteral("log.adi")) + QLatin1Char('\n') + path(QStringLiteral("bad.adi")));
 }
 
