@@ -183,8 +183,8 @@ bool WindowsFileSystem::canReplace(const std::string& path)
         return GetLastError() == ERROR_FILE_NOT_FOUND || failed();
     }
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        SetLastError(ERROR_DIRECTORY_NOT_SUPPORTED);
-        return failed();
+        setFailureReason("A folder of that name is in the way.");
+        return false;
     }
     const HANDLE handle = CreateFileW(name.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
