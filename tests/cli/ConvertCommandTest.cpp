@@ -277,7 +277,8 @@ TEST(ConvertCommandTest, StopSignalKeepsTheOldOutputs)
     }
     writeFile(folder.path() / "log.asc", "");
     EXPECT_EQ(runConverter(folder, "--date YY-MM-DD").exitStatus, 0);
-    EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{".stderr", ".stdout", "bad.adi", "log.adi", "log.asc"}));
+    EXPECT_EQ(namesIn(folder.path()),
+              (std::vector<std::string>{".stderr", ".stdout", "bad.adi", "log.adi", "log.asc"}));
 }
 
 TEST(ConvertCommandTest, HelpAndVersion)
