@@ -152,13 +152,22 @@ bool RunOutputs::commit()
     return removeTwins(OutputKind::Log) && removeTwins(OutputKind::Bad);
 }
 
-// Where letter case does not count (Windows, a memory stick), LOG.ADI may be the new file itself.
+// Where letter case does not count (Windows, a memory stick), LOG.ADI may be the new file itself, which the
+// rename left under the old file's name: it then only takes the lower-case name, by way of a name of its own,
+// since some systems take a rename to the same name in other letters for no change at all.
 bool RunOutputs::removeTwins(OutputKind kind)
 {
     const std::string name(fileNameOf(kind));
     for (const std::string& twin : caseBlindMatches(m_files.namesIn(m_folder), name)) {
         const std::string path = pathIn(m_folder, twin);
-        if (twin != name && !m_files.sameFile(path, finalPath(kind)) && !m_files.remove(path)) {
+        if (twin == name) {
+            continue;
+        }
+        const std::string between = finalPath(kind) + ".~case";
+        const bool done = m_files.sameFile(path, finalPath(kind))
+                              ? m_files.replace(path, between) && m_files.replace(between, finalPath(kind))
+                              : m_files.remove(path);
+        if (!done) {
             return fail(kind, m_files.failureReason(), path);
         }
     }

@@ -7,6 +7,7 @@
 #include "tests/support/TestFiles.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -41,6 +42,15 @@ std::string badRecord()
     return logLine(
         {"", "20", "14.025", "SSB", "59", "57", "Bob", "", "", "", "", "", "", "", "", "", "99-12-31", "1234"});
 }
+
+// What the system says of a folder opened as a file.
+#ifdef _WIN32
+const std::string kFolderAsInput = "Access denied.";
+const std::string kFolderInTheWay = "A folder of that name is in the way.";
+#else
+const std::string kFolderAsInput = "Is a directory";
+const std::string kFolderInTheWay = "Is a directory";
+#endif
 
 const std::string kCleanLine = "<QSO_DATE:8>19991231 <TIME_ON:4>1234 <CALL:6>N0CALL <BAND:3>20M <FREQ:6>14.025 "
                                "<MODE:3>SSB <RST_SENT:2>59 <RST_RCVD:2>57 <NAME:3>Bob <COMMENT:8>nice qso "
@@ -153,7 +163,7 @@ TEST_F(ConversionRunTest, MissingOrUnopenableInputLeavesOldOutputsAlone)
     const std::string path = folder.file("log.asc");
     const std::tuple<const char*, std::string, std::string> causes[] = {
         {"missing", "Missing LOG.ASC", ""},
-        {"a folder", "Cannot read LOG.ASC", "Is a directory"},
+        {"a folder", "Cannot read LOG.ASC", kFolderAsInput},
         {"a FIFO", "Cannot read LOG.ASC", "Not a regular file"},
         {"unopenable", "Cannot read LOG.ASC", "Permission denied"},
     };
@@ -292,8 +302,8 @@ TEST_F(ConversionRunTest, OutputThatCannotBeWrittenAtTheOpeningIsNamedWithItsRea
         std::string reason;
     };
     const Case cases[] = {
-        {"log.adi is a folder", folderNamed("log.adi"), "log.adi", "Is a directory"},
-        {"bad.adi is a folder", folderNamed("bad.adi"), "bad.adi", "Is a directory"},
+        {"log.adi is a folder", folderNamed("log.adi"), "log.adi", kFolderInTheWay},
+        {"bad.adi is a folder", folderNamed("bad.adi"), "bad.adi", kFolderInTheWay},
         {"bad.adi cannot be created", [](auto&, auto& f) { f.failCreate.insert("bad.adi"); }, "bad.adi",
          "Permission denied"},
         {"log.adi preamble hits a full disk", [](auto&, auto& f) { f.writeLimit["log.adi"] = 40; }, "log.adi",
@@ -466,8 +476,11 @@ TEST_F(ConversionRunTest, ClosingTheWindowDuringARunKeepsTheOldOutputs)
 TEST_F(ConversionRunTest, TemporariesOfAKilledRunAreRemovedByTheNext)
 {
     writeInput(cleanRecord());
-    writeFile(folder.file("log.adi.~quillon-0badf00d"), "half a file");
-    writeFile(folder.file("bad.adi.~quillon-0badf00d"), "");
+    for (const char* name : {"log.adi.~quillon-0badf00d", "bad.adi.~quillon-0badf00d"}) {
+        writeFile(folder.file(name), "half a file");
+        std::filesystem::last_write_time(folder.file(name),
+                                         std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    }
     auto other = run::makeSystemFileSystem();
     const auto stillWriting = other->createForWriting(folder.file("log.adi.~quillon-5711a11e"));
     ASSERT_NE(stillWriting, nullptr);
