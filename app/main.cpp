@@ -18,7 +18,7 @@ int main(int argc, char** argv)
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
-    QApplication::setDesktopFileName(QStringLiteral("quillon"));
+    QApplication::setDesktopFileName(QStringLiteral("org.norva.quillon"));
     // Qt has taken its own options out of argv by now; anything else unknown is an error.
     const WindowCommandLine command = parseWindowCommandLine(argc, argv);
     if (const auto status = answerCommandLine(command, stdout, stderr)) {

@@ -1,10 +1,12 @@
 // Console stand-ins for the window: the caption, the folder, messages and a throttled progress line.
 #include "cli/ConsoleHost.h"
 
+#include "cli/StopSignals.h"
 #include "engine/ProgramInfo.h"
 #include "run/PathText.h"
 
 #include <filesystem>
+#include <utility>
 
 namespace quillon::cli {
 
@@ -58,27 +60,26 @@ void ConsoleHost::setRecordCount(std::int64_t count)
     }
 }
 
+void ConsoleHost::processPendingEvents()
+{
+    if (m_stop && StopSignals::received() != 0) {
+        std::exchange(m_stop, nullptr)();
+    }
+}
+
 void ConsoleHost::showMessage(const run::Message& message)
 {
     if (message.style == run::MessageStyle::Information) {
-        m_notes.push_back(message);
         return;
     }
     finishProgress();
-    print(message);
+    print(message, m_errors);
 }
 
-void ConsoleHost::printNotes()
+void ConsoleHost::print(const run::Message& message, std::FILE* to)
 {
-    for (const run::Message& note : m_notes) {
-        print(note);
-    }
-    m_notes.clear();
-}
-
-void ConsoleHost::print(const run::Message& message)
-{
-    std::fprintf(m_errors, "%s: %s\n", message.title.c_str(), message.text.c_str());
+    const std::string detail = message.detail.empty() ? std::string() : " " + message.detail;
+    std::fprintf(to, "%s: %s%s\n", message.title.c_str(), message.text.c_str(), detail.c_str());
 }
 
 void ConsoleHost::finishProgress()

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <vector>
+#include <functional>
 
 namespace quillon::cli {
 
@@ -24,18 +24,19 @@ public:
     std::string logFileName() const override { return m_options.logFile; }
     void setStatusText(std::string_view) override {}
     void setRecordCount(std::int64_t count) override;
-    void processPendingEvents() override {}
-    // "Title: text", the text's line breaks kept. Notes (information messages) wait for printNotes(), so they
-    // follow the summary.
+    // Where a stop signal is seen: `stop` is called once when one has come.
+    void processPendingEvents() override;
+    void setStopAction(std::function<void()> stop) { m_stop = std::move(stop); }
+    // "Title: text detail", the text's line breaks kept. Notes (information messages) are left out: the command prints
+    // the run's notes itself, a line each, after the summary.
     void showMessage(const run::Message& message) override;
 
     // Leaves the progress line with the final count and a line end.
     void finishProgress();
-    void printNotes();
+    static void print(const run::Message& message, std::FILE* to);
 
 private:
     void drawProgress();
-    void print(const run::Message& message);
 
     ConvertOptions m_options;
     std::string m_folder;
@@ -44,7 +45,7 @@ private:
     bool m_progressShown = false;
     std::int64_t m_count = 0;
     std::chrono::steady_clock::time_point m_lastDrawn;
-    std::vector<run::Message> m_notes;
+    std::function<void()> m_stop;
 };
 
 } // namespace quillon::cli

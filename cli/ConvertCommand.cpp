@@ -4,11 +4,13 @@
 #include "cli/CommandLine.h"
 #include "cli/ConsoleHost.h"
 #include "cli/FormatDetection.h"
+#include "cli/StopSignals.h"
 #include "engine/ProgramInfo.h"
 #include "run/Clock.h"
 #include "run/ConversionRun.h"
 #include "run/LocaleNames.h"
 #include "run/PathText.h"
+#include "run/RunInput.h"
 #include "run/RunMessages.h"
 #include "run/SystemFileSystem.h"
 
@@ -35,20 +37,23 @@ int exitStatusOf(run::RunOutcome outcome)
 
 void printSummary(const run::RunResult& result, std::FILE* out)
 {
-    std::fprintf(out, "%lld contacts converted: %lld to LOG.ADI, %lld to BAD.ADI\n",
-                 static_cast<long long>(result.records), static_cast<long long>(result.logRecords),
+    std::fprintf(out, "%s converted: %lld to LOG.ADI, %lld to BAD.ADI\n",
+                 run::counted(result.records, "contact").c_str(), static_cast<long long>(result.logRecords),
                  static_cast<long long>(result.badRecords));
 }
 
-// Where the field count goes wrong, so the user can find the line instead of hunting for it.
-void printOddLines(const run::RunResult& result, std::FILE* errors)
+// The date and band notes, then where the field count goes wrong, so the user can find the line instead of
+// hunting for it.
+void printNotes(const run::RunResult& result, std::FILE* errors)
 {
+    for (const run::Message& note : result.notes) {
+        ConsoleHost::print(note, errors);
+    }
     for (const auto& line : result.oddLines) {
         std::fprintf(errors, "warning: %s\n", run::oddLineText(line).c_str());
     }
-    const auto more = result.oddLineCount - static_cast<std::int64_t>(result.oddLines.size());
-    if (more > 0) {
-        std::fprintf(errors, "warning: and %lld more lines that do not hold 18 fields\n", static_cast<long long>(more));
+    if (const std::string more = run::moreOddLinesText(result); !more.empty()) {
+        std::fprintf(errors, "warning: %s\n", more.c_str());
     }
 }
 
@@ -63,31 +68,35 @@ std::string folderProblem(const std::string& folder)
                                                                      : folder + ": no such folder";
 }
 
-// Settles "auto" from the log's own dates and bands. False, with the reason printed, when the log leaves no
-// single choice. A log that cannot be opened is left to the run, which reports it as usual.
+// Settles "auto" from the log's own dates and bands, read from the file the conversion will read. False, with
+// the reason printed, when the log leaves no single choice. A log that cannot be opened, or that is ambiguous, is
+// left to the run, which reports it as usual.
 bool chooseFormats(run::FileSystem& files, ConvertOptions& options, std::FILE* errors)
 {
     if (!options.detectLayout && !options.detectBand) {
         return true;
     }
-    const auto survey =
-        surveyLog(files, run::textFromPath(run::pathFromText(options.folder) /
-                                           run::pathFromText(options.logFile.empty() ? "log.asc" : options.logFile)));
+    const run::RunInput input = run::chooseInput(files, options.folder, options.logFile);
+    const auto survey = input.status == run::RunInput::Status::Found ? surveyLog(files, input.path) : std::nullopt;
     if (!survey) {
         return true;
     }
-    const auto settle = [errors](auto detected, auto& choice, auto nameOf, const char* what) {
+    const auto settle = [errors](auto detected, auto& choice, auto nameOf, const char* what, const std::string& typos) {
         if (const auto* text = std::get_if<std::string>(&detected)) {
             std::fprintf(errors, "quillon-convert: %s\n", text->c_str());
             return false;
         }
         choice = std::get<0>(detected);
         std::fprintf(errors, "quillon-convert: %s read as %s\n", what, std::string(nameOf(choice)).c_str());
+        if (!typos.empty()) {
+            std::fprintf(errors, "quillon-convert: %s\n", typos.c_str());
+        }
         return true;
     };
-    return (!options.detectLayout ||
-            settle(detectDateLayout(*survey), options.layout, engine::dateLayoutName, "dates")) &&
-           (!options.detectBand || settle(detectBandFormat(*survey), options.band, engine::bandFormatName, "bands"));
+    return (!options.detectLayout || settle(detectDateLayout(*survey), options.layout, engine::dateLayoutName, "dates",
+                                            typosNote(survey->datesNoLayoutReads(), "date", "layout"))) &&
+           (!options.detectBand || settle(detectBandFormat(*survey), options.band, engine::bandFormatName, "bands",
+                                          typosNote(survey->bandsNoFormatReads(), "band", "format")));
 }
 
 } // namespace
@@ -123,6 +132,8 @@ int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE*
     run::SystemClock clock;
     const run::LocaleNames names = run::LocaleNames::fromLocale();
     run::ConversionRun conversion(host, *files, clock, names);
+    const StopSignals signals;
+    host.setStopAction([&conversion] { conversion.closeFiles(); });
     conversion.start();
     host.finishProgress();
 
@@ -131,8 +142,14 @@ int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE*
         printSummary(result, out);
     }
     std::fflush(out);
-    host.printNotes();
-    printOddLines(result, errors);
+    printNotes(result, errors);
+    if (const int signal = StopSignals::received(); signal != 0) {
+        if (result.outcome == run::RunOutcome::Stopped) {
+            std::fprintf(errors, "quillon-convert: stopped; LOG.ADI and BAD.ADI are as they were\n");
+        }
+        StopSignals::finished();
+        return 128 + signal;
+    }
     return exitStatusOf(result.outcome);
 }
 

@@ -2,25 +2,29 @@
 #include "cli/FormatDetection.h"
 
 #include "engine/LogReader.h"
+#include "run/FormatHints.h"
 #include "run/RunTexts.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace quillon::cli {
 
 namespace {
 
-// What is being chosen, for the messages: "dates", "date layout", "--date".
+// What is being chosen, for the messages: "date", "date layout", "--date".
 struct Subject {
-    const char* values;
+    const char* value;
     const char* choice;
     const char* option;
 };
 
-// Picks the one candidate with no bad value; otherwise says which read everything, or how many each leaves bad.
+// Picks the one candidate that leaves no value bad but the typos, which no candidate reads; otherwise says which
+// read everything alike, or how many each leaves bad.
 template <typename Choice, std::size_t N>
 std::variant<Choice, std::string> detect(const Choice (&candidates)[N], auto badCount, auto nameOf,
-                                         const Subject& subject, std::int64_t total)
+                                         const Subject& subject, std::int64_t total, std::int64_t typos)
 {
     std::vector<std::string> fitting;
     std::vector<std::string> leaving;
@@ -28,7 +32,7 @@ std::variant<Choice, std::string> detect(const Choice (&candidates)[N], auto bad
     for (const Choice candidate : candidates) {
         const std::string name(nameOf(candidate));
         const std::int64_t bad = badCount(candidate);
-        if (bad == 0) {
+        if (bad == typos) {
             fitting.push_back(name);
             found = candidate;
         }
@@ -37,7 +41,8 @@ std::variant<Choice, std::string> detect(const Choice (&candidates)[N], auto bad
     if (fitting.size() == 1) {
         return found;
     }
-    const std::string all = "all " + std::to_string(total) + " " + subject.values + " of log.asc";
+    const std::string all =
+        (total == 1 ? std::string("the ") : std::string("all ")) + run::counted(total, subject.value) + " of log.asc";
     const std::string advice = std::string("; choose one with ") + subject.option;
     if (fitting.empty()) {
         return std::string("no ") + subject.choice + " reads " + all + " (bad: " + run::listedNames(leaving) + ")" +
@@ -58,23 +63,39 @@ std::optional<engine::FormatSurvey> surveyLog(run::FileSystem& files, const std:
     engine::ContactRecord record;
     engine::FormatSurvey survey;
     while (!reader.atEnd() && reader.readRecord(record) == engine::ReadResult::Complete) {
-        survey.add(record);
+        survey.add(record, reader.recordLine());
     }
     return survey;
 }
 
+// A log that changes layout part way fits no one layout; where it changes says more than the counts.
 std::variant<engine::DateLayout, std::string> detectDateLayout(const engine::FormatSurvey& survey)
 {
+    const auto fits = [&](engine::DateLayout l) { return survey.badDates(l) == survey.datesNoLayoutReads(); };
+    if (std::none_of(std::begin(engine::kAllDateLayouts), std::end(engine::kAllDateLayouts), fits)) {
+        if (const auto change = run::layoutSwitch(survey.dateTally())) {
+            return run::layoutSwitchText(*change);
+        }
+    }
     return detect(
         engine::kAllDateLayouts, [&](engine::DateLayout l) { return survey.badDates(l); }, engine::dateLayoutName,
-        {"dates", "date layout", "--date"}, survey.dates());
+        {"date", "date layout", "--date"}, survey.dates(), survey.datesNoLayoutReads());
 }
 
 std::variant<engine::BandFormat, std::string> detectBandFormat(const engine::FormatSurvey& survey)
 {
     return detect(
         engine::kAllBandFormats, [&](engine::BandFormat f) { return survey.badBands(f); }, engine::bandFormatName,
-        {"bands", "band format", "--band"}, survey.bands());
+        {"band", "band format", "--band"}, survey.bands(), survey.bandsNoFormatReads());
+}
+
+std::string typosNote(std::int64_t typos, const char* noun, const char* choice)
+{
+    if (typos == 0) {
+        return {};
+    }
+    return run::counted(typos, noun) + (typos == 1 ? " fits no " : " fit no ") + choice +
+           (typos == 1 ? "; it goes" : "; they go") + " to bad.adi";
 }
 
 } // namespace quillon::cli

@@ -177,6 +177,7 @@ void BandTally::add(BandFormat format, bool known, bool knownInOther)
     ++m_bands;
     m_unknown[static_cast<std::size_t>(format)] += known ? 0 : 1;
     m_unknown[static_cast<std::size_t>(otherFormat(format))] += knownInOther ? 0 : 1;
+    m_unknownInBoth += known || knownInOther ? 0 : 1;
 }
 
 void BandTally::add(std::string_view band)

@@ -26,10 +26,13 @@ public:
     void add(std::string_view band);
     std::int64_t bands() const { return m_bands; }
     std::int64_t unknownIn(BandFormat format) const { return m_unknown[static_cast<std::size_t>(format)]; }
+    // Bands neither format knows: typos, whatever the format.
+    std::int64_t unknownInBoth() const { return m_unknownInBoth; }
 
 private:
     std::int64_t m_bands = 0;
     std::int64_t m_unknown[2] = {};
+    std::int64_t m_unknownInBoth = 0;
 };
 
 // Reads BAND in the given format, writes the BAND fragment and leaves the worked-on value in `band`.

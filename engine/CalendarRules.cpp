@@ -1,6 +1,8 @@
 // Century choice and calendar test for contact dates.
 #include "engine/CalendarRules.h"
 
+#include "engine/AsciiDigits.h"
+
 namespace quillon::engine {
 
 namespace {
@@ -31,6 +33,32 @@ std::string_view centuryOf(int twoDigitYear)
 bool isCalendarDay(int year, int month, int day)
 {
     return month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month);
+}
+
+DayTables::DayTables()
+{
+    for (int month = 0; month < 100; ++month) {
+        for (int day = 0; day < 100; ++day) {
+            m_kinds[month][day] = isCalendarDay(2001, month, day)   ? DayKind::Always
+                                  : isCalendarDay(2000, month, day) ? DayKind::LeapYearsOnly
+                                                                    : DayKind::Never;
+            const bool leapOnly = m_kinds[month][day] == DayKind::LeapYearsOnly;
+            m_inLeapOnlyDay[month] = m_inLeapOnlyDay[month] || leapOnly;
+            m_inLeapOnlyDay[day] = m_inLeapOnlyDay[day] || leapOnly;
+        }
+    }
+    for (int year = 0; year < 100; ++year) {
+        m_leapYear[year] = isCalendarDay(asciiDigitsValue(centuryOf(year)) * 100 + year, 2, 29);
+    }
+}
+
+namespace {
+const DayTables kDayTables;
+} // namespace
+
+const DayTables& dayTables()
+{
+    return kDayTables;
 }
 
 } // namespace quillon::engine

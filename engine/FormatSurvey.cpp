@@ -5,8 +5,9 @@
 
 namespace quillon::engine {
 
-void FormatSurvey::add(const ContactRecord& record)
+void FormatSurvey::add(const ContactRecord& record, std::int64_t line)
 {
+    m_dates.setLine(line);
     if (const std::string_view date = trimmedBlanks(record[Field::Date]); !date.empty()) {
         m_dates.add(date);
     }

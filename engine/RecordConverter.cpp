@@ -2,8 +2,9 @@
 #include "engine/RecordConverter.h"
 
 #include "engine/BandConverter.h"
-#include "engine/DateTimeConverter.h"
+#include "engine/DateConverter.h"
 #include "engine/FieldChecks.h"
+#include "engine/TimeConverter.h"
 
 namespace quillon::engine {
 

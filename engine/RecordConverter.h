@@ -28,9 +28,11 @@ public:
     Destination convert(ContactRecord& record, const FormatSource& formats);
     std::string_view line() const { return m_line.view(); }
 
-    // How the dates and bands converted since the last clearSurvey() read under every layout and format.
+    // How the dates and bands converted since the last clearSurvey() read under every layout and format, and
+    // where. The line is that of the record converted next.
     const FormatSurvey& survey() const { return m_survey; }
     void clearSurvey() { m_survey = {}; }
+    void setSurveyLine(std::int64_t line) { m_survey.setLine(line); }
 
 private:
     void convertFields(ContactRecord& record, DateLayout layout, BandFormat format);

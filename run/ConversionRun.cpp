@@ -1,17 +1,13 @@
-// The opening phase, the record loop and the three ways a run can fail.
+// The opening phase, the record loop and the ways a run can end.
 #include "run/ConversionRun.h"
 
-#include "run/CaseBlindName.h"
 #include "run/FormatHints.h"
-#include "run/PathText.h"
 #include "run/RunMessages.h"
-
-#include <algorithm>
 
 namespace quillon::run {
 
 namespace {
-constexpr std::array<OutputKind, 2> kOutputKinds{OutputKind::Log, OutputKind::Bad};
+constexpr OutputKind kOutputKinds[] = {OutputKind::Log, OutputKind::Bad};
 }
 
 ConversionRun::ConversionRun(RunHost& host, FileSystem& files, const Clock& clock, const LocaleNames& names,
@@ -21,6 +17,7 @@ ConversionRun::ConversionRun(RunHost& host, FileSystem& files, const Clock& cloc
     , m_clock(clock)
     , m_names(names)
     , m_sizes(sizes)
+    , m_log(files, sizes.input, sizes.readerBuffer)
 {
 }
 
@@ -50,92 +47,24 @@ void ConversionRun::closeFiles()
     }
 }
 
-// Nothing is deleted unless log.asc could be opened, and both old outputs are gone before either new one is
-// created.
+// Nothing is written unless log.asc could be opened, and the old outputs are not touched at all before the end.
+// The caption is read again for each file, as the window shows it at that moment. The preambles go to disk at
+// once, so a file that cannot be written is found out while the run is still opening.
 bool ConversionRun::OpenRunFiles()
 {
-    const std::vector<std::string> inputs = inputNames();
-    if (inputs.size() > 1) {
-        std::vector<std::string> paths;
-        for (const std::string& name : inputs) {
-            paths.push_back(pathOf(name));
-        }
-        return openingFailed(ambiguousInputMessage(paths));
+    if (const auto problem = m_log.open(m_host.programFolder(), m_host.logFileName())) {
+        return openingFailed(*problem);
     }
-    m_inputPath = pathOf(inputs.empty() ? std::string(kInputFileName) : inputs.front());
-    m_input = m_files.openForReading(m_inputPath);
-    if (!m_input) {
-        // A log.asc that stands there but cannot be read must not send the user looking for a missing file.
-        return openingFailed(m_files.exists(m_inputPath) ? unreadableInputMessage(m_inputPath)
-                                                         : missingInputMessage(m_inputPath));
-    }
-    m_readAhead.emplace(*m_input, m_sizes.input);
-    m_reader.emplace(*m_readAhead, m_sizes.readerBuffer);
-    for (OutputKind kind : kOutputKinds) {
-        if (!removeOldOutput(kind)) {
-            return openingFailed(cannotWriteMessage(kind, pathOf(fileNameOf(kind))));
-        }
+    m_outputs.emplace(m_files, m_host.programFolder(), m_sizes.outputBuffer);
+    if (!m_outputs->create()) {
+        return outputsFailedOpening();
     }
     for (OutputKind kind : kOutputKinds) {
-        if (!createOutput(kind)) {
-            return openingFailed(cannotWriteMessage(kind, pathOf(fileNameOf(kind))));
+        if (!m_outputs->WritePreamble(kind, m_host.caption(), timestampLine(m_clock, m_names))) {
+            return outputsFailedOpening();
         }
     }
     return true;
-}
-
-// log.asc itself, or else every file whose name is log.asc in another letter case (as DOS wrote it, LOG.ASC):
-// the one found is read, and more than one is ambiguous.
-std::vector<std::string> ConversionRun::inputNames()
-{
-    if (const std::string named = m_host.logFileName(); !named.empty()) {
-        return {named};
-    }
-    if (m_files.exists(pathOf(kInputFileName))) {
-        return {std::string(kInputFileName)};
-    }
-    return caseBlindMatches(m_files.namesIn(m_host.programFolder()), kInputFileName);
-}
-
-// An old output in any letter case goes (LOG.ADI, Bad.Adi), so no stale twin stays beside the new file.
-bool ConversionRun::removeOldOutput(OutputKind kind)
-{
-    const std::string_view name = fileNameOf(kind);
-    std::vector<std::string> old = caseBlindMatches(m_files.namesIn(m_host.programFolder()), name);
-    if (std::find(old.begin(), old.end(), name) == old.end() && m_files.exists(pathOf(name))) {
-        old.emplace_back(name);
-    }
-    // Where letter case does not count (Windows), LOG.ADI and log.adi are one file, gone after its first removal.
-    return std::all_of(old.begin(), old.end(), [this](const std::string& n) {
-        return m_files.remove(pathOf(n)) || !m_files.exists(pathOf(n));
-    });
-}
-
-// The caption is read again for each file, as the window shows it at that moment. The preamble goes to disk
-// at once, so a file that cannot be written is found out while the run is still opening.
-bool ConversionRun::createOutput(OutputKind kind)
-{
-    auto file = m_files.createForWriting(pathOf(fileNameOf(kind)));
-    if (!file) {
-        return false;
-    }
-    auto& writer = output(kind).emplace(std::move(file), m_sizes.outputBuffer);
-    return WritePreamble(writer, kind, m_host.caption()) && writer.flush();
-}
-
-bool ConversionRun::WritePreamble(LineWriter& file, OutputKind kind, const std::string& title)
-{
-    for (const auto& line : preambleLines(kind, title, timestampLine(m_clock, m_names))) {
-        if (!file.writeLine(line)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool ConversionRun::WriteTrailer(LineWriter& file, std::int64_t recordCount)
-{
-    return file.writeLine("") && file.writeLine(endOfRunLine(recordCount));
 }
 
 void ConversionRun::ProcessRecords()
@@ -143,15 +72,8 @@ void ConversionRun::ProcessRecords()
     m_state = State::Reading;
     m_result.records = 0;
     m_converter.clearSurvey();
-    while (!m_reader->atEnd()) {
-        m_host.processPendingEvents();
-        if (m_state != State::Reading) {
-            // The window was closed meanwhile and has closed the files: end quietly, touching nothing.
-            m_result.outcome = RunOutcome::Stopped;
-            m_state = State::Idle;
-            return;
-        }
-        if (!convertRecord()) {
+    while (!m_log.reader().atEnd()) {
+        if (stoppedMeanwhile() || !convertRecord()) {
             return;
         }
     }
@@ -161,16 +83,18 @@ void ConversionRun::ProcessRecords()
 // The counter shows records read, so it is set before the record is converted.
 bool ConversionRun::convertRecord()
 {
-    const engine::ReadResult read = m_reader->readRecord(m_record);
+    const engine::ReadResult read = m_log.reader().readRecord(m_record);
     if (read != engine::ReadResult::Complete) {
         readingFailed(read);
         return false;
     }
     ++m_result.records;
     m_host.setRecordCount(m_result.records);
+    m_converter.setSurveyLine(m_log.reader().recordLine());
     OutputKind kind;
     if (!convertIntoOutput(kind)) {
-        writeFailed(kind);
+        m_outputs->noteWriteFailure(kind);
+        outputsFailed();
         return false;
     }
     ++(kind == OutputKind::Log ? m_result.logRecords : m_result.badRecords);
@@ -181,59 +105,71 @@ bool ConversionRun::convertRecord()
 // Says which file the line went to and whether it could be written.
 bool ConversionRun::convertIntoOutput(OutputKind& kind)
 {
-    LineWriter& log = *output(OutputKind::Log);
+    LineWriter& log = (*m_outputs)[OutputKind::Log];
     const engine::Destination destination = m_converter.convert(m_record, m_host, log.openLine());
     if (destination == engine::Destination::LogFile) {
         kind = OutputKind::Log;
         return log.closeLine();
     }
     kind = OutputKind::Bad;
-    const bool written = output(kind)->writeLine(log.openLineText());
+    const bool written = (*m_outputs)[kind].writeLine(log.openLineText());
     log.dropLine();
     return written;
 }
 
-// Every record line is on disk before either file gets its trailer, so a disk that fills up among the records
-// never leaves a file that claims a normal end.
 void ConversionRun::finishRun()
 {
     noteOddLines();
-    m_input->close();
-    for (OutputKind kind : kOutputKinds) {
-        if (!output(kind)->flush()) {
-            writeFailed(kind);
-            return;
-        }
-    }
-    for (OutputKind kind : kOutputKinds) {
-        auto& writer = *output(kind);
-        if (!WriteTrailer(writer, m_result.records) || !writer.close()) {
-            writeFailed(kind);
-            return;
-        }
+    m_log.close();
+    if (!m_outputs->WriteTrailer(OutputKind::Log, m_result.records) ||
+        !m_outputs->WriteTrailer(OutputKind::Bad, m_result.records) || !putOutputsInPlace()) {
+        outputsFailed();
+        return;
     }
     closeAll();
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::Completed);
-    showFormatHints();
+    noteFormatHints();
+    if (const auto notes = runNotesMessage(m_result)) {
+        m_host.showMessage(*notes);
+    }
 }
 
-// A layout or format that leaves values bad where the other reads them is the likelier mistake than the log.
-void ConversionRun::showFormatHints()
+// Bringing the files to disk can take a while; a user who closes the window meanwhile keeps the old files.
+// False, with the outputs' failure to report, unless it was the window's closing that stopped it.
+bool ConversionRun::putOutputsInPlace()
 {
-    const engine::FormatSurvey survey = m_converter.survey();
+    return m_outputs->close() && !stoppedMeanwhile() && m_outputs->commit();
+}
+
+// Lets the window handle its events; true when it was closed meanwhile, which has thrown the new files away.
+bool ConversionRun::stoppedMeanwhile()
+{
+    m_host.processPendingEvents();
+    if (m_state == State::Reading) {
+        return false;
+    }
+    m_result.outcome = RunOutcome::Stopped;
+    m_state = State::Idle;
+    return true;
+}
+
+// A layout or format that leaves values bad where another reads them is the likelier mistake than the log.
+void ConversionRun::noteFormatHints()
+{
+    const engine::FormatSurvey& survey = m_converter.survey();
     for (const auto& hint :
          {dateLayoutHint(survey, m_host.dateLayout()), bandFormatHint(survey, m_host.bandFormat())}) {
         if (hint) {
-            m_host.showMessage(*hint);
+            m_result.notes.push_back(*hint);
         }
     }
 }
 
 void ConversionRun::noteOddLines()
 {
-    m_result.oddLines = m_reader->oddLines();
-    m_result.oddLineCount = m_reader->oddLineCount();
+    m_result.oddLines = m_log.reader().oddLines();
+    m_result.oddLineCount = m_log.reader().oddLineCount();
 }
 
 // Here the status is blanked before the message is shown.
@@ -246,65 +182,63 @@ bool ConversionRun::openingFailed(const Message& message)
     return false;
 }
 
-// A record cut short keeps "Processing....." on show while its message is up. The outputs are closed first:
-// should that fail, the lost output is the more urgent news.
+// The records before a record cut short are put in place, without trailers, and "Processing....." stays on show
+// while the message is up. A log that could not be read to its end leaves the old outputs as they were.
 void ConversionRun::readingFailed(engine::ReadResult reason)
 {
     noteOddLines();
-    const std::int64_t recordLine = m_reader->recordLine();
-    if (const auto failed = closeAll()) {
-        writeFailed(*failed);
-        return;
-    }
+    const std::int64_t recordLine = m_log.reader().recordLine();
+    m_log.close();
     if (reason == engine::ReadResult::InputExhausted) {
+        if (!putOutputsInPlace()) {
+            outputsFailed();
+            return;
+        }
+        closeAll();
         endRun(RunOutcome::InputEndedInRecord);
         m_host.showMessage(badInputMessage(recordLine, m_result.oddLines));
         m_host.setStatusText(kIdleStatus);
         return;
     }
+    const Message message = unreadableInputMessage(m_log.path(), m_log.failureReason());
+    closeAll();
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::InputUnreadable);
-    m_host.showMessage(unreadableInputMessage(m_inputPath));
+    m_host.showMessage(message);
 }
 
-// A failed write stops the run at once; no trailer is written, so neither file claims a normal end.
-void ConversionRun::writeFailed(OutputKind kind)
+// A failed write stops the run at once and throws the new files away. Nothing is reported when the window was
+// closed meanwhile: that has ended the run already.
+void ConversionRun::outputsFailed()
 {
+    if (m_state != State::Reading) {
+        return;
+    }
+    const Message message =
+        cannotWriteMessage(m_outputs->failedKind(), m_outputs->failedPath(), m_outputs->failureReason());
     closeAll();
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::WriteFailed);
-    m_host.showMessage(cannotWriteMessage(kind, pathOf(fileNameOf(kind))));
+    m_host.showMessage(message);
 }
 
-// Closes whatever is open and returns the first output file whose buffered lines could not be saved.
-std::optional<OutputKind> ConversionRun::closeAll()
+bool ConversionRun::outputsFailedOpening()
 {
-    m_reader.reset();
-    m_readAhead.reset();
-    if (m_input) {
-        m_input->close();
-        m_input.reset();
-    }
-    std::optional<OutputKind> failed;
-    for (OutputKind kind : kOutputKinds) {
-        auto& writer = output(kind);
-        if (writer && !writer->close() && !failed) {
-            failed = kind;
-        }
-        writer.reset();
-    }
-    return failed;
+    return openingFailed(
+        cannotWriteMessage(m_outputs->failedKind(), m_outputs->failedPath(), m_outputs->failureReason()));
+}
+
+// Outputs not yet put in place are thrown away with their writers.
+void ConversionRun::closeAll()
+{
+    m_log.close();
+    m_outputs.reset();
 }
 
 void ConversionRun::endRun(RunOutcome outcome)
 {
     m_result.outcome = outcome;
     m_state = State::Idle;
-}
-
-std::string ConversionRun::pathOf(std::string_view fileName) const
-{
-    return textFromPath(pathFromText(m_host.programFolder()) / fileName);
 }
 
 } // namespace quillon::run

@@ -1,4 +1,5 @@
-// One press of Start: open log.asc, replace log.adi and bad.adi, convert every record, write the trailers.
+// One press of Start: open log.asc, write new log.adi and bad.adi beside the old ones, convert every record, and
+// put the new files in place of the old ones once they are complete.
 #pragma once
 
 #include "engine/ContactRecord.h"
@@ -6,30 +7,17 @@
 #include "engine/RecordConverter.h"
 #include "run/Clock.h"
 #include "run/FileSystem.h"
-#include "run/LineWriter.h"
 #include "run/LocaleNames.h"
-#include "run/ReadAhead.h"
+#include "run/LogInput.h"
 #include "run/RunHost.h"
+#include "run/RunOutputs.h"
+#include "run/RunResult.h"
 #include "run/RunTexts.h"
 
-#include <array>
-#include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace quillon::run {
-
-enum class RunOutcome {
-    None,               // no run yet
-    Completed,          // both trailers written, all files closed
-    OpenFailed,         // log.asc could not be opened, or an output file could not be replaced
-    InputEndedInRecord, // log.asc ended inside a record
-    InputUnreadable,    // log.asc could not be read to its end
-    WriteFailed,        // an output file could not be written or closed
-    Stopped,            // the window was closed during the run
-};
 
 // How much a run reads ahead and buffers before writing. Tests and the fuzz target make them tiny, so that short
 // inputs reach the reading and writing threads.
@@ -37,16 +25,6 @@ struct RunSizes {
     ReadAheadSizes input;
     std::size_t outputBuffer = 1024 * 1024;
     std::size_t readerBuffer = engine::LogReader::kDefaultBufferSize;
-};
-
-struct RunResult {
-    RunOutcome outcome = RunOutcome::None;
-    std::int64_t records = 0;    // complete records read
-    std::int64_t logRecords = 0; // record lines handed to log.adi
-    std::int64_t badRecords = 0; // record lines handed to bad.adi
-    // Lines of log.asc that hold other than 18 fields, the first few of them, and how many in all.
-    std::vector<engine::LogReader::OddLine> oddLines;
-    std::int64_t oddLineCount = 0;
 };
 
 // The two phases of a run and the writers of the preamble and trailer keep their long-standing names
@@ -63,8 +41,8 @@ public:
     // What a press of Start does. A press while a run is going is ignored: it touches no file and shows nothing.
     void start();
 
-    // Closes every file of the run that is open, as the window does when it closes. A run in its record loop
-    // then ends quietly at its next step, without reading or writing anything more.
+    // Closes every file of the run and throws the new outputs away, as the window does when it closes; the old
+    // outputs stay as they were. A run in its record loop then ends quietly at its next step.
     void closeFiles();
 
     bool isRunning() const { return m_state != State::Idle; }
@@ -75,25 +53,20 @@ private:
 
     bool OpenRunFiles();
     void ProcessRecords();
-    bool WritePreamble(LineWriter& file, OutputKind kind, const std::string& title);
-    bool WriteTrailer(LineWriter& file, std::int64_t recordCount);
 
-    std::vector<std::string> inputNames();
-    bool removeOldOutput(OutputKind kind);
-    bool createOutput(OutputKind kind);
     bool convertRecord();
     bool convertIntoOutput(OutputKind& kind);
     void finishRun();
+    bool putOutputsInPlace();
+    bool stoppedMeanwhile();
     void noteOddLines();
-    void showFormatHints();
+    void noteFormatHints();
     bool openingFailed(const Message& message);
+    bool outputsFailedOpening();
     void readingFailed(engine::ReadResult reason);
-    void writeFailed(OutputKind kind);
-    std::optional<OutputKind> closeAll();
+    void outputsFailed();
+    void closeAll();
     void endRun(RunOutcome outcome);
-
-    std::string pathOf(std::string_view fileName) const;
-    std::optional<LineWriter>& output(OutputKind kind) { return m_outputs[static_cast<std::size_t>(kind)]; }
 
     RunHost& m_host;
     FileSystem& m_files;
@@ -103,11 +76,8 @@ private:
 
     State m_state = State::Idle;
     RunResult m_result;
-    std::string m_inputPath;
-    std::unique_ptr<InputFile> m_input;
-    std::optional<ReadAhead> m_readAhead;
-    std::optional<engine::LogReader> m_reader;
-    std::array<std::optional<LineWriter>, 2> m_outputs;
+    LogInput m_log;
+    std::optional<RunOutputs> m_outputs;
     engine::ContactRecord m_record;
     engine::RecordConverter m_converter;
 };

@@ -10,9 +10,18 @@ namespace quillon::run {
 
 namespace {
 
-std::string count(std::int64_t n)
+// "19 of 30 dates are not real dates", "1 of 30 dates is not a real date".
+std::string badOfAll(std::int64_t bad, std::int64_t all, std::string_view noun, std::string_view what)
 {
-    return std::to_string(n);
+    return std::to_string(bad) + " of " + counted(all, noun) + (bad == 1 ? " is not " : " are not ") +
+           std::string(what);
+}
+
+// "reads all 30", or "reads all 30 but the 2 that no layout reads".
+std::string readsAll(std::int64_t all, std::int64_t typos, std::string_view typosReader)
+{
+    const std::string every = all == 1 ? "it" : "all " + std::to_string(all);
+    return typos == 0 ? every : every + " but the " + std::to_string(typos) + " that " + std::string(typosReader);
 }
 
 } // namespace
@@ -20,41 +29,80 @@ std::string count(std::int64_t n)
 std::optional<Message> dateLayoutHint(const engine::FormatSurvey& survey, engine::DateLayout chosen)
 {
     const std::int64_t bad = survey.badDates(chosen);
-    if (bad == 0) {
+    const std::int64_t typos = survey.datesNoLayoutReads();
+    if (bad == typos) {
         return std::nullopt;
     }
     std::vector<std::string> fitting;
     for (const engine::DateLayout layout : engine::kAllDateLayouts) {
-        if (survey.badDates(layout) == 0) {
+        if (survey.badDates(layout) == typos) {
             fitting.emplace_back(engine::dateLayoutName(layout));
         }
     }
     if (fitting.empty()) {
-        return std::nullopt;
+        const auto change = layoutSwitchFrom(survey.dateTally(), chosen);
+        if (!change) {
+            return std::nullopt;
+        }
+        return Message{layoutSwitchText(*change), "Check the date layout", MessageStyle::Information};
     }
-    const std::string dates = count(survey.dates());
-    return Message{count(bad) + " of " + dates + " dates are not real dates as " +
-                       std::string(engine::dateLayoutName(chosen)) + "; " + listedNames(fitting) +
-                       (fitting.size() == 1 ? " reads" : " read") + " all " + dates,
+    const std::string what = bad == 1 ? "a real date as " : "real dates as ";
+    return Message{badOfAll(bad, survey.dates(), "date", what + std::string(engine::dateLayoutName(chosen))) + "; " +
+                       listedNames(fitting) + (fitting.size() == 1 ? " reads " : " read ") +
+                       readsAll(survey.dates(), typos, "no layout reads"),
                    "Check the date layout", MessageStyle::Information};
 }
 
 std::optional<Message> bandFormatHint(const engine::FormatSurvey& survey, engine::BandFormat chosen)
 {
-    const engine::BandFormat other =
-        chosen == engine::BandFormat::Meters ? engine::BandFormat::Mhz : engine::BandFormat::Meters;
+    const engine::BandFormat other = engine::otherFormat(chosen);
+    const std::int64_t typos = survey.bandsNoFormatReads();
     const std::int64_t bad = survey.badBands(chosen);
     const std::int64_t otherBad = survey.badBands(other);
-    if (bad == 0 || otherBad * 2 > bad) {
+    if (bad == typos || otherBad * 2 > bad) {
         return std::nullopt;
     }
-    const std::string bands = count(survey.bands());
-    const std::string otherReading =
-        otherBad == 0 ? " reads all " + bands : " leaves only " + count(otherBad) + " unknown";
-    return Message{count(bad) + " of " + bands + " bands are not in the band list as " +
-                       std::string(engine::bandFormatName(chosen)) + "; " + std::string(engine::bandFormatName(other)) +
-                       otherReading,
-                   "Check the band format", MessageStyle::Information};
+    const std::string otherReading = otherBad == typos ? " reads " + readsAll(survey.bands(), typos, "neither knows")
+                                                       : " leaves only " + std::to_string(otherBad) + " unknown";
+    return Message{
+        badOfAll(bad, survey.bands(), "band", "in the band list as " + std::string(engine::bandFormatName(chosen))) +
+            "; " + std::string(engine::bandFormatName(other)) + otherReading,
+        "Check the band format", MessageStyle::Information};
+}
+
+std::optional<LayoutSwitch> layoutSwitchFrom(const engine::DateTally& tally, engine::DateLayout before)
+{
+    // One date that another layout reads is likelier a slip of the finger than a change of habit.
+    const std::int64_t firstBad = tally.firstBadLine(before);
+    if (firstBad == 0 || tally.badDates(before) - tally.typos() < 2) {
+        return std::nullopt;
+    }
+    std::optional<LayoutSwitch> found;
+    for (const engine::DateLayout after : engine::kAllDateLayouts) {
+        const std::int64_t from = tally.readsAllFromLine(after);
+        if (after != before && from != 0 && from <= firstBad && (!found || from < found->line)) {
+            found = LayoutSwitch{from, before, after};
+        }
+    }
+    return found;
+}
+
+std::optional<LayoutSwitch> layoutSwitch(const engine::DateTally& tally)
+{
+    for (const engine::DateLayout before : engine::kAllDateLayouts) {
+        if (const auto change = layoutSwitchFrom(tally, before)) {
+            return change;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string layoutSwitchText(const LayoutSwitch& change)
+{
+    return "Dates from line " + std::to_string(change.line) + " on read as " +
+           std::string(engine::dateLayoutName(change.after)) + ", not " +
+           std::string(engine::dateLayoutName(change.before)) +
+           ": the contacts from there on may be misdated; convert the two parts separately";
 }
 
 } // namespace quillon::run

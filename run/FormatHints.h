@@ -9,11 +9,27 @@
 
 namespace quillon::run {
 
-// "Check the date layout" when the chosen layout leaves dates that are no real day and another layout reads
-// every date of the log.
+// "Check the date layout" when the chosen layout leaves dates that are no real day, other than the typos that no
+// layout reads, and either another layout reads all of them or the log changes layout at some line.
 std::optional<Message> dateLayoutHint(const engine::FormatSurvey& survey, engine::DateLayout chosen);
 
-// "Check the band format" when the other format leaves at most half as many bands unknown as the chosen one.
+// "Check the band format" when the other format leaves at most half as many bands unknown as the chosen one, and
+// the chosen one leaves some unknown that the other knows.
 std::optional<Message> bandFormatHint(const engine::FormatSurvey& survey, engine::BandFormat chosen);
+
+// Where a log that `before` reads up to some line goes on in another layout, which reads every date from there to
+// the end; the earliest such line. Typos are left out on both sides.
+struct LayoutSwitch {
+    std::int64_t line = 0;
+    engine::DateLayout before{};
+    engine::DateLayout after{};
+};
+std::optional<LayoutSwitch> layoutSwitchFrom(const engine::DateTally& tally, engine::DateLayout before);
+// The same for a log read before any layout is chosen: the first layout, in the usual order, that starts it.
+std::optional<LayoutSwitch> layoutSwitch(const engine::DateTally& tally);
+
+// "Dates from line 21 on read as DD-MM-YY, not MM-DD-YY: the contacts from there on may be misdated; convert the
+// two parts separately"
+std::string layoutSwitchText(const LayoutSwitch& change);
 
 } // namespace quillon::run

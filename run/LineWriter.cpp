@@ -35,7 +35,7 @@ bool LineWriter::closeLine()
     }
     m_buffer += "\r\n";
     if (m_buffer.size() >= m_bufferSize && !m_behind.handOver(m_buffer)) {
-        m_failed = true;
+        fail();
     }
     return !m_failed;
 }
@@ -46,19 +46,34 @@ bool LineWriter::close()
         return true;
     }
     const bool flushed = !m_failed && flush();
-    const bool closed = m_file->close();
+    const bool closed = m_file->close() || fail();
     m_file.reset();
     return flushed && closed;
+}
+
+bool LineWriter::sync()
+{
+    return flush() && (m_file->sync() || fail());
 }
 
 // The rest is written here, once the writing thread is idle, so a short file never starts that thread.
 bool LineWriter::flush()
 {
     if (!m_file || !m_behind.finish() || (!m_buffer.empty() && !m_file->write(m_buffer.view()))) {
-        m_failed = true;
+        fail();
     }
     m_buffer.clear();
     return !m_failed;
+}
+
+// The writing thread has stopped by the time a failure is reported, so the file's reason can be read here.
+bool LineWriter::fail()
+{
+    if (m_file && m_failureReason.empty()) {
+        m_failureReason = m_file->failureReason();
+    }
+    m_failed = true;
+    return false;
 }
 
 } // namespace quillon::run

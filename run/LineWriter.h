@@ -37,13 +37,22 @@ public:
     // Writes what is buffered now and waits until it is written. Returns false if that or any earlier write failed.
     bool flush();
 
+    // Flushes, then returns once every byte is on the disk itself. Returns false if that or any earlier write failed.
+    bool sync();
+
+    // Why the first failed write, sync or close failed, in the system's words; empty while none has.
+    const std::string& failureReason() const { return m_failureReason; }
+
 private:
+    bool fail();
+
     std::unique_ptr<OutputFile> m_file;
     WriteBehind m_behind;
     engine::ByteBuffer m_buffer;
     std::size_t m_bufferSize;
     std::size_t m_lineStart = 0;
     bool m_failed = false;
+    std::string m_failureReason;
 };
 
 } // namespace quillon::run

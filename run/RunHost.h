@@ -16,6 +16,11 @@ struct Message {
     std::string text; // lines separated by LF alone
     std::string title;
     MessageStyle style = MessageStyle::Stop;
+    // The system's own reason for a failure ("No space left on device"), if it gave one.
+    std::string detail = {};
+
+    // A message box shows the reason on a line of its own below the text.
+    std::string boxText() const { return detail.empty() ? text : text + "\n" + detail; }
 };
 
 // Everything is called on the one thread that serves the window. The date layout and band format are asked

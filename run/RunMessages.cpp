@@ -3,6 +3,19 @@
 
 namespace quillon::run {
 
+namespace {
+
+// "line 4 holds 19 fields; ..." as a sentence of its own.
+std::string sentence(std::string text)
+{
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') {
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    }
+    return text + ".";
+}
+
+} // namespace
+
 Message missingInputMessage(const std::string& inputPath)
 {
     return {"The file: " + inputPath + " doesn't exist.", "Missing LOG.ASC", MessageStyle::Stop};
@@ -23,28 +36,59 @@ Message badInputMessage(std::int64_t recordLine, const std::vector<engine::LogRe
                        "The incomplete contact begins on line " +
                        std::to_string(recordLine) + ".";
     if (!oddLines.empty()) {
-        std::string first = oddLineText(oddLines.front());
-        first[0] = 'L';
-        text += "\n" + first + ".";
+        text += "\n" + sentence(oddLineText(oddLines.front()));
     }
     return {text, "Bad LOG.ASC File", MessageStyle::Stop};
 }
 
 std::string oddLineText(const engine::LogReader::OddLine& line)
 {
-    return "line " + std::to_string(line.line) + " holds " + std::to_string(line.fields) +
-           (line.fields == 1 ? " field" : " fields") + "; the contacts after it are shifted";
+    return "line " + std::to_string(line.line) + " holds " + counted(static_cast<std::int64_t>(line.fields), "field") +
+           "; the contacts after it are shifted";
 }
 
-Message unreadableInputMessage(const std::string& inputPath)
+Message unreadableInputMessage(const std::string& inputPath, const std::string& reason)
 {
-    return {"The file: " + inputPath + " could not be read.", "Cannot read LOG.ASC", MessageStyle::Stop};
+    return {"The file: " + inputPath + " could not be read.", "Cannot read LOG.ASC", MessageStyle::Stop, reason};
 }
 
-Message cannotWriteMessage(OutputKind kind, const std::string& path)
+Message cannotWriteMessage(OutputKind kind, const std::string& path, const std::string& reason)
 {
     return {"The file: " + path + " could not be written.", "Cannot write " + std::string(displayNameOf(kind)),
-            MessageStyle::Stop};
+            MessageStyle::Stop, reason};
+}
+
+std::string moreOddLinesText(const RunResult& result)
+{
+    const auto more = result.oddLineCount - static_cast<std::int64_t>(result.oddLines.size());
+    if (more <= 0) {
+        return {};
+    }
+    return "and " + counted(more, "more line") + (more == 1 ? " that does" : " that do") + " not hold 18 fields";
+}
+
+// One note shows as it is; several go under one title, each led by its own.
+std::optional<Message> runNotesMessage(const RunResult& result)
+{
+    std::vector<Message> notes = result.notes;
+    if (!result.oddLines.empty()) {
+        std::string text;
+        for (const auto& line : result.oddLines) {
+            text += (text.empty() ? "" : "\n") + sentence(oddLineText(line));
+        }
+        if (const std::string more = moreOddLinesText(result); !more.empty()) {
+            text += "\n" + sentence(more);
+        }
+        notes.push_back({text, "Check the field counts", MessageStyle::Information});
+    }
+    if (notes.size() <= 1) {
+        return notes.empty() ? std::nullopt : std::optional<Message>(notes.front());
+    }
+    std::string text;
+    for (const Message& note : notes) {
+        text += (text.empty() ? "" : "\n\n") + note.title + ":\n" + note.text;
+    }
+    return Message{text, "Check the conversion", MessageStyle::Information};
 }
 
 } // namespace quillon::run

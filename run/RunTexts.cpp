@@ -33,6 +33,11 @@ std::string listedNames(const std::vector<std::string>& names)
     return text;
 }
 
+std::string counted(std::int64_t count, std::string_view noun)
+{
+    return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
+}
+
 std::string timestampLine(const Clock& clock, const LocaleNames& names)
 {
     const auto [date, time] = clock.now();

@@ -24,10 +24,13 @@ inline constexpr std::string_view kProcessingStatus = "Processing.....";
 // Four spaces leave the status label blank.
 inline constexpr std::string_view kIdleStatus = "    ";
 
-// "File converted on Saturday, Dec 5, 2026 at 20:35:37": the date and the time are read separately.
 // "a", "a and b", "a, b and c".
 std::string listedNames(const std::vector<std::string>& names);
 
+// "1 date", "2 dates": a count with its noun, which takes an "s" for any count but one.
+std::string counted(std::int64_t count, std::string_view noun);
+
+// "File converted on Saturday, Dec 5, 2026 at 20:35:37": the date and the time are read separately.
 std::string timestampLine(const Clock& clock, const LocaleNames& names);
 
 // The preamble lines of one output file, "<EOH>" last, each without its line end.

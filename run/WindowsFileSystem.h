@@ -12,6 +12,14 @@ public:
     bool exists(const std::string& path) override;
     bool remove(const std::string& path) override;
     std::unique_ptr<OutputFile> createForWriting(const std::string& path) override;
+    bool canReplace(const std::string& path) override;
+    bool replace(const std::string& from, const std::string& to) override;
+    bool syncFolder(const std::string&) override { return true; }
+    bool sameFile(const std::string& a, const std::string& b) override;
+    bool removeIfAbandoned(const std::string& path) override;
+
+private:
+    bool failed();
 };
 
 } // namespace quillon::run

@@ -78,6 +78,7 @@ void MainWindow::cbStart_Click()
     m_run.start();
     m_openFolder->setEnabled(forms::ConverterState::openFolderEnabled(m_run.isRunning()));
     showCount();
+    showPaths();
 }
 
 std::string MainWindow::logFileName() const

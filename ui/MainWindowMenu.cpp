@@ -105,7 +105,8 @@ void MainWindow::setLogFileName(const QString& name)
 
 void MainWindow::showPaths()
 {
-    const forms::FileToolTips tips = forms::fileToolTips(toRunText(m_logFolder), toRunText(m_logFileName), '/');
+    const run::RunInput input = run::chooseInput(*m_files, programFolder(), logFileName());
+    const forms::FileToolTips tips = forms::fileToolTips(input, programFolder());
     Label1->setToolTip(QDir::toNativeSeparators(fromRunText(tips.input)));
     Label2->setToolTip(QDir::toNativeSeparators(fromRunText(tips.output)));
 }

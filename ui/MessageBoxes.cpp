@@ -28,7 +28,7 @@ QMessageBox::Icon iconOf(run::MessageStyle style)
 
 void showMessageBox(QWidget* owner, const run::Message& message)
 {
-    QMessageBox box(iconOf(message.style), fromRunText(message.title), fromRunText(message.text), QMessageBox::Ok,
+    QMessageBox box(iconOf(message.style), fromRunText(message.title), fromRunText(message.boxText()), QMessageBox::Ok,
                     owner);
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -1,6 +1,8 @@
 // quillon-convert run as a program in a temporary folder: golden files, exit statuses and messages.
 #include "tests/support/TestFiles.h"
 
+#include <algorithm>
+#include <cctype>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -48,7 +50,20 @@ std::string firstLine(const std::string& text)
     return text.substr(0, text.find('\n'));
 }
 
-// Every folder under tests/data holds log.asc, args and exit, and what the converter must write: log.adi and
+// The case's log: log.asc, or the same name in other letters (LOG.ASC), as a user may have saved it.
+fs::path logOf(const fs::path& caseFolder)
+{
+    for (const auto& entry : fs::directory_iterator(caseFolder)) {
+        std::string name = entry.path().filename().string();
+        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+        if (name == "log.asc") {
+            return entry.path();
+        }
+    }
+    return caseFolder / "log.asc";
+}
+
+// Every folder under tests/data holds its log, args and exit, and what the converter must write: log.adi and
 // bad.adi (none written when the folder has none), and its standard output and error when the folder has them.
 TEST(ConvertCommandTest, GoldenCases)
 {
@@ -58,7 +73,8 @@ TEST(ConvertCommandTest, GoldenCases)
         }
         SCOPED_TRACE(entry.path().filename().string());
         TempFolder folder;
-        fs::copy_file(entry.path() / "log.asc", folder.path() / "log.asc");
+        const fs::path log = logOf(entry.path());
+        fs::copy_file(log, folder.path() / log.filename());
         const Outcome outcome = runConverter(folder, firstLine(readFile(entry.path() / "args")));
         EXPECT_EQ(outcome.exitStatus, std::stoi(readFile(entry.path() / "exit"))) << outcome.err;
         for (const char* file : {"log.adi", "bad.adi"}) {
@@ -89,21 +105,40 @@ TEST(ConvertCommandTest, FailuresGiveAMessageAndAnExitStatus)
         {"no log.asc", [](auto&) {}, "--date YY-MM-DD", 1, "Missing LOG.ASC: The file: <dir>/log.asc doesn't exist.\n"},
         // A log.asc that is there but cannot be read is named as such, at once, and the old outputs stay.
         {"log.asc is a folder", [](auto& f) { fs::create_directory(f.path() / "log.asc"); }, "--date YY-MM-DD", 1,
-         "Cannot read LOG.ASC: The file: <dir>/log.asc could not be read.\n"},
+         "Cannot read LOG.ASC: The file: <dir>/log.asc could not be read. Is a directory\n"},
         {"log.asc is a FIFO", [](auto& f) { mkfifo(f.file("log.asc").c_str(), 0666); }, "--date YY-MM-DD", 1,
-         "Cannot read LOG.ASC: The file: <dir>/log.asc could not be read.\n"},
+         "Cannot read LOG.ASC: The file: <dir>/log.asc could not be read. Not a regular file\n"},
         {"log.asc without read permission",
          [](auto& f) {
              writeFile(f.path() / "log.asc", "");
              fs::permissions(f.path() / "log.asc", fs::perms::none);
          },
-         "--date YY-MM-DD", 1, "Cannot read LOG.ASC: The file: <dir>/log.asc could not be read.\n", true},
+         "--date YY-MM-DD", 1, "Cannot read LOG.ASC: The file: <dir>/log.asc could not be read. Permission denied\n",
+         true},
         {"log.adi is a folder",
          [](auto& f) {
              writeFile(f.path() / "log.asc", "");
              fs::create_directory(f.path() / "log.adi");
          },
-         "--date YY-MM-DD", 1, "Cannot write LOG.ADI: The file: <dir>/log.adi could not be written.\n"},
+         "--date YY-MM-DD", 1, "Cannot write LOG.ADI: The file: <dir>/log.adi could not be written. Is a directory\n"},
+        // A folder the user may not write to: no temporary can be made beside the outputs.
+        {"a read-only folder",
+         [](auto& f) {
+             writeFile(f.path() / "log.asc", "");
+             fs::permissions(f.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                             fs::perm_options::remove);
+         },
+         "--date YY-MM-DD", 1,
+         "Cannot write LOG.ADI: The file: <dir>/log.adi could not be written. Permission denied\n", true},
+        // Two logs that differ only in letter case: neither is read, not even to look at its dates.
+        {"LOG.ASC and Log.asc",
+         [](auto& f) {
+             writeFile(f.path() / "LOG.ASC", "");
+             writeFile(f.path() / "Log.asc", "");
+         },
+         "--date auto", 1,
+         "Ambiguous LOG.ASC: The files: <dir>/LOG.ASC and <dir>/Log.asc all stand for LOG.ASC. Rename or remove all "
+         "but one.\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -112,7 +147,7 @@ TEST(ConvertCommandTest, FailuresGiveAMessageAndAnExitStatus)
         const Outcome outcome = runConverter(folder, c.arguments, c.asOrdinaryUser);
         EXPECT_EQ(outcome.exitStatus, c.exitStatus);
         std::string expected = c.message;
-        if (const auto at = expected.find("<dir>"); at != std::string::npos) {
+        for (auto at = expected.find("<dir>"); at != std::string::npos; at = expected.find("<dir>")) {
             expected.replace(at, 5, fs::canonical(folder.path()).string());
         }
         EXPECT_EQ(outcome.err, expected);
@@ -161,25 +196,89 @@ TEST(ConvertCommandTest, OutputsGoBesideTheLog)
     }
 }
 
-// A disk that fills up among the records, played by a limit on the size of the files the converter writes.
-TEST(ConvertCommandTest, OutputThatCannotBeWrittenExitsWithThree)
+std::vector<std::string> namesIn(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A real disk that fills up: a small memory file system of its own, mounted where only this test sees it (root
+// only, as in CI). The old outputs on it stay whole, and the message says why.
+TEST(ConvertCommandTest, FullDiskKeepsTheOldOutputsAndSaysWhy)
+{
+    if (geteuid() != 0 || std::system("unshare --mount true 2> /dev/null") != 0) {
+        GTEST_SKIP() << "needs root to mount a small file system";
+    }
+    TempFolder folder;
+    writeFile(folder.path() / "big.asc", [] {
+        std::string log;
+        for (int i = 0; i < 1000; ++i) {
+            log += "K1ABC,20,14.025,SSB,59,59,Al,,291,,,,,,,,26-01-02,1200\r\n";
+        }
+        return log;
+    }());
+    const std::string disk = folder.file("disk");
+    fs::create_directory(disk);
+    const std::string command = "unshare --mount sh -c 'mount -t tmpfs -o size=96k tmpfs " + disk + " && cd " + disk +
+                                " && cp ../big.asc log.asc && printf old > log.adi && printf fixed > bad.adi && " +
+                                QUILLON_CONVERT_PATH " --date YY-MM-DD > ../out 2> ../err; echo $? > ../status; " +
+                                "cat log.adi bad.adi > ../kept; ls > ../names'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(readFile(folder.path() / "status"), "3\n");
+    EXPECT_EQ(readFile(folder.path() / "err"), "Cannot write LOG.ADI: The file: " + fs::canonical(disk).string() +
+                                                   "/log.adi could not be written. No space left on device\n");
+    EXPECT_EQ(readFile(folder.path() / "kept"), "oldfixed");
+    EXPECT_EQ(readFile(folder.path() / "names"), "bad.adi\nlog.adi\nlog.asc\n");
+}
+
+// Ctrl+C or a kill in the middle of a long run leaves the old outputs byte for byte and nothing else, with the
+// exit status shells expect. A run killed outright leaves its temporaries, and the next run removes them.
+TEST(ConvertCommandTest, StopSignalKeepsTheOldOutputs)
 {
     TempFolder folder;
-    std::string log;
-    for (int i = 0; i < 100; ++i) {
-        log += "K1ABC,20,14.025,SSB,59,59,Al,,291,,,,,,,,26-01-02,1200\r\n";
+    {
+        std::ofstream out(folder.path() / "log.asc", std::ios::binary);
+        const std::string line = "K1ABC,20,14.025,SSB,59,59,Al,,291,,,,,,,,99-12-31,1200\r\n";
+        for (int i = 0; i < 2'000'000; ++i) {
+            out << line;
+        }
     }
-    writeFile(folder.path() / "log.asc", log);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const rlimit small{4096, old.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails instead
-    const Outcome outcome = runConverter(folder, "--date YY-MM-DD");
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(outcome.exitStatus, 3);
-    EXPECT_EQ(outcome.err.rfind("Cannot write LOG.ADI:", 0), 0U) << outcome.err;
+    const auto started = [&folder] {
+        const auto names = namesIn(folder.path());
+        return std::any_of(names.begin(), names.end(), [](const std::string& n) { return n.starts_with("log.adi.~"); });
+    };
+    for (const auto& [signal, exitStatus] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}, std::pair{SIGKILL, -1}}) {
+        SCOPED_TRACE(signal);
+        writeFile(folder.path() / "log.adi", "old log");
+        writeFile(folder.path() / "bad.adi", "old bad, corrected by hand");
+        const pid_t child = fork();
+        if (child == 0) {
+            (void)!chdir(folder.path().c_str());
+            (void)!freopen("/dev/null", "w", stdout);
+            (void)!freopen("/dev/null", "w", stderr);
+            execl(QUILLON_CONVERT_PATH, "quillon-convert", "--date", "YY-MM-DD", nullptr);
+            _exit(127);
+        }
+        for (int waited = 0; waited < 20000 && !started(); ++waited) {
+            usleep(1000);
+        }
+        ASSERT_TRUE(started());
+        kill(child, signal);
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, exitStatus);
+        EXPECT_EQ(readFile(folder.path() / "log.adi"), "old log");
+        EXPECT_EQ(readFile(folder.path() / "bad.adi"), "old bad, corrected by hand");
+        EXPECT_EQ(namesIn(folder.path()).size(), signal == SIGKILL ? 5U : 3U);
+    }
+    writeFile(folder.path() / "log.asc", "");
+    EXPECT_EQ(runConverter(folder, "--date YY-MM-DD").exitStatus, 0);
+    EXPECT_EQ(namesIn(folder.path()),
+              (std::vector<std::string>{".stderr", ".stdout", "bad.adi", "log.adi", "log.asc"}));
 }
 
 TEST(ConvertCommandTest, HelpAndVersion)

@@ -5,13 +5,13 @@
 // reading and writing threads.
 #include "engine/ProgramInfo.h"
 #include "run/ConversionRun.h"
-#include "run/SystemFileSystem.h"
 #include "tests/run/FakeRunHost.h"
 #include "tests/run/FixedClock.h"
 #include "tests/support/AdifLineCheck.h"
 #include "tests/support/ReadAllRecords.h"
 #include "tests/support/StringSource.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/UnsyncedFileSystem.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -47,18 +47,20 @@ std::vector<std::string> recordLines(const std::string& file, bool completed)
 // One run over log.asc in `folder`, which each run replaces log.adi and bad.adi in.
 void checkRun(const tests::TempFolder& folder, engine::DateLayout layout, engine::BandFormat band, run::RunSizes sizes)
 {
-    const auto files = run::makeSystemFileSystem();
+    tests::UnsyncedFileSystem files;
     tests::FakeRunHost host(folder.path().string());
     host.layout = layout;
     host.band = band;
     tests::FixedClock clock;
     run::LocaleNames names;
-    run::ConversionRun conversion(host, *files, clock, names, sizes);
+    run::ConversionRun conversion(host, files, clock, names, sizes);
     conversion.start();
 
     const auto& result = conversion.result();
     const bool completed = result.outcome == run::RunOutcome::Completed;
     require(completed || result.outcome == run::RunOutcome::InputEndedInRecord, "the run ends normally or short");
+    require(std::distance(std::filesystem::directory_iterator(folder.path()), {}) == 3,
+            "the folder holds log.asc, log.adi and bad.adi, and no temporary");
     const std::string logFile = tests::readFile(folder.path() / "log.adi");
     const auto log = recordLines(logFile, completed);
     const auto bad = recordLines(tests::readFile(folder.path() / "bad.adi"), completed);

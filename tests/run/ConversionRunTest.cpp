@@ -7,8 +7,11 @@
 #include "tests/support/TestFiles.h"
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace quillon::run {
 namespace {
@@ -39,6 +42,15 @@ std::string badRecord()
     return logLine(
         {"", "20", "14.025", "SSB", "59", "57", "Bob", "", "", "", "", "", "", "", "", "", "99-12-31", "1234"});
 }
+
+// What the system says of a folder opened as a file.
+#ifdef _WIN32
+const std::string kFolderAsInput = "Access denied.";
+const std::string kFolderInTheWay = "A folder of that name is in the way.";
+#else
+const std::string kFolderAsInput = "Is a directory";
+const std::string kFolderInTheWay = "Is a directory";
+#endif
 
 const std::string kCleanLine = "<QSO_DATE:8>19991231 <TIME_ON:4>1234 <CALL:6>N0CALL <BAND:3>20M <FREQ:6>14.025 "
                                "<MODE:3>SSB <RST_SENT:2>59 <RST_RCVD:2>57 <NAME:3>Bob <COMMENT:8>nice qso "
@@ -79,7 +91,7 @@ protected:
         ASSERT_EQ(host.messages.size(), 1U);
         EXPECT_EQ(host.messages[0].message.title, title);
         if (!text.empty()) { // empty: checked by the caller
-            EXPECT_EQ(host.messages[0].message.text, text);
+            EXPECT_EQ(host.messages[0].message.boxText(), text);
         }
         EXPECT_EQ(host.messages[0].message.style, MessageStyle::Stop);
         EXPECT_EQ(host.messages[0].statusWhenShown, statusWhenShown);
@@ -120,7 +132,7 @@ TEST_F(ConversionRunTest, ThreeRecordsOneBad)
                             trailer(3));
     EXPECT_EQ(host.counter, 3);
     EXPECT_EQ(host.counterUpdates, 3);
-    EXPECT_EQ(host.eventRounds, 3);
+    EXPECT_EQ(host.eventRounds, 4) << "once before each record, once before the files are put in place";
     EXPECT_EQ(conversion.result().logRecords, 2);
     EXPECT_EQ(conversion.result().badRecords, 1);
     expectIdleAndClosed();
@@ -136,7 +148,7 @@ TEST_F(ConversionRunTest, LayoutThatDoesNotFitIsPointedOutAfterTheRun)
         host.messages.clear();
         conversion.start();
         ASSERT_EQ(host.messages.size(), 1U);
-        EXPECT_EQ(host.messages[0].message.text, "1 of 2 dates are not real dates as MM-DD-YY; DD-MM-YY reads all 2");
+        EXPECT_EQ(host.messages[0].message.text, "1 of 2 dates is not a real date as MM-DD-YY; DD-MM-YY reads all 2");
     }
     host.layout = engine::DateLayout::DdMmYy;
     host.messages.clear();
@@ -149,13 +161,13 @@ TEST_F(ConversionRunTest, LayoutThatDoesNotFitIsPointedOutAfterTheRun)
 TEST_F(ConversionRunTest, MissingOrUnopenableInputLeavesOldOutputsAlone)
 {
     const std::string path = folder.file("log.asc");
-    const std::pair<const char*, std::string> causes[] = {
-        {"missing", "Missing LOG.ASC"},
-        {"a folder", "Cannot read LOG.ASC"},
-        {"a FIFO", "Cannot read LOG.ASC"},
-        {"unopenable", "Cannot read LOG.ASC"},
+    const std::tuple<const char*, std::string, std::string> causes[] = {
+        {"missing", "Missing LOG.ASC", ""},
+        {"a folder", "Cannot read LOG.ASC", kFolderAsInput},
+        {"a FIFO", "Cannot read LOG.ASC", "Not a regular file"},
+        {"unopenable", "Cannot read LOG.ASC", "Permission denied"},
     };
-    for (const auto& [cause, title] : causes) {
+    for (const auto& [cause, title, reason] : causes) {
         SCOPED_TRACE(cause);
         std::filesystem::remove_all(path);
         files.inputUnreadable = cause == std::string("unopenable");
@@ -175,7 +187,8 @@ TEST_F(ConversionRunTest, MissingOrUnopenableInputLeavesOldOutputsAlone)
         host.messages.clear();
         conversion.start();
         expectOneMessage(title,
-                         "The file: " + path + (title == "Missing LOG.ASC" ? " doesn't exist." : " could not be read."),
+                         "The file: " + path +
+                             (title == "Missing LOG.ASC" ? " doesn't exist." : " could not be read.\n" + reason),
                          "    ");
         EXPECT_EQ(logAdi(), "old log");
         EXPECT_EQ(badAdi(), "old bad");
@@ -233,22 +246,6 @@ TEST_F(ConversionRunTest, LogFoundWhateverItsLetterCase)
     EXPECT_EQ(conversion.result().records, 1);
 }
 
-TEST_F(ConversionRunTest, ShortLastRecordStopsWithoutTrailers)
-{
-    std::string shortRecord = cleanRecord();
-    shortRecord.erase(shortRecord.rfind(','));
-    writeInput(cleanRecord() + badRecord() + shortRecord + "\r\n");
-    conversion.start();
-    expectOneMessage("Bad LOG.ASC File", "", "Processing.....");
-    EXPECT_TRUE(host.messages[0].message.text.ends_with("The incomplete contact begins on line 3.\n"
-                                                        "Line 3 holds 17 fields; the contacts after it are shifted."));
-    EXPECT_EQ(logAdi(), kLogPreamble + kCleanLine);
-    EXPECT_TRUE(badAdi().ends_with("<EOR>\r\n"));
-    EXPECT_EQ(host.counter, 2);
-    EXPECT_EQ(conversion.result().outcome, RunOutcome::InputEndedInRecord);
-    expectIdleAndClosed();
-}
-
 // The title line is the caption as the window shows it.
 TEST_F(ConversionRunTest, TwoRunsInARowDifferOnlyInTheTimestampAndCaption)
 {
@@ -273,9 +270,23 @@ TEST_F(ConversionRunTest, TwoRunsInARowDifferOnlyInTheTimestampAndCaption)
     EXPECT_EQ(host.counterUpdates, 4);
 }
 
-// Each case breaks one output file at one step of the opening; a second press with the cause removed must then
-// give a normal run.
-TEST_F(ConversionRunTest, OutputThatCannotBeReplacedIsNamedInTheMessage)
+// The folder holds the log, the old outputs (or what stands in their place) and nothing else: no temporary is
+// left behind, whatever the run came to.
+std::vector<std::string> namesIn(const tests::TempFolder& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+const std::vector<std::string> kLogAndOutputs = {"bad.adi", "log.adi", "log.asc"};
+
+// Each case breaks one output at the opening: nothing is written, the old files stay, and a second press with
+// the cause removed gives a normal run.
+TEST_F(ConversionRunTest, OutputThatCannotBeWrittenAtTheOpeningIsNamedWithItsReason)
 {
     using Breaker = std::function<void(const tests::TempFolder&, tests::FaultyFileSystem&)>;
     const auto folderNamed = [](const char* name) -> Breaker {
@@ -288,16 +299,15 @@ TEST_F(ConversionRunTest, OutputThatCannotBeReplacedIsNamedInTheMessage)
         const char* name;
         Breaker breakIt;
         std::string file;
-        bool oldLogKept;
-        bool oldBadKept;
+        std::string reason;
     };
     const Case cases[] = {
-        {"log.adi is a folder", folderNamed("log.adi"), "log.adi", false, true},
-        {"bad.adi is a folder", folderNamed("bad.adi"), "bad.adi", false, false},
-        {"log.adi cannot be removed", [](auto&, auto& f) { f.failRemove.insert("log.adi"); }, "log.adi", true, true},
-        {"bad.adi cannot be created", [](auto&, auto& f) { f.failCreate.insert("bad.adi"); }, "bad.adi", false, false},
-        {"log.adi preamble hits a full disk", [](auto&, auto& f) { f.writeLimit["log.adi"] = 40; }, "log.adi", false,
-         false},
+        {"log.adi is a folder", folderNamed("log.adi"), "log.adi", kFolderInTheWay},
+        {"bad.adi is a folder", folderNamed("bad.adi"), "bad.adi", kFolderInTheWay},
+        {"bad.adi cannot be created", [](auto&, auto& f) { f.failCreate.insert("bad.adi"); }, "bad.adi",
+         "Permission denied"},
+        {"log.adi preamble hits a full disk", [](auto&, auto& f) { f.writeLimit["log.adi"] = 40; }, "log.adi",
+         "No space left on device"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -312,11 +322,15 @@ TEST_F(ConversionRunTest, OutputThatCannotBeReplacedIsNamedInTheMessage)
 
         conversion.start();
         const std::string shownName = c.file == "log.adi" ? "LOG.ADI" : "BAD.ADI";
-        expectOneMessage("Cannot write " + shownName, "The file: " + dir.file(c.file) + " could not be written.",
-                         "    ");
+        expectOneMessage("Cannot write " + shownName,
+                         "The file: " + dir.file(c.file) + " could not be written.\n" + c.reason, "    ");
         EXPECT_EQ(conversion.result().outcome, RunOutcome::OpenFailed);
-        EXPECT_EQ(readFile(dir.file("log.adi")) == "old log", c.oldLogKept);
-        EXPECT_EQ(readFile(dir.file("bad.adi")) == "old bad", c.oldBadKept);
+        for (const auto& [name, old] : {std::pair{"log.adi", "old log"}, std::pair{"bad.adi", "old bad"}}) {
+            if (std::filesystem::is_regular_file(dir.file(name))) {
+                EXPECT_EQ(readFile(dir.file(name)), old);
+            }
+        }
+        EXPECT_EQ(namesIn(dir), kLogAndOutputs);
         expectIdleAndClosed();
 
         std::filesystem::remove_all(dir.file(c.file));
@@ -327,7 +341,8 @@ TEST_F(ConversionRunTest, OutputThatCannotBeReplacedIsNamedInTheMessage)
     }
 }
 
-TEST_F(ConversionRunTest, FullDiskOrFailedCloseStopsTheRunWithoutANormalEnd)
+// A run that cannot finish leaves the old outputs byte for byte and no temporary, and says why.
+TEST_F(ConversionRunTest, RunThatCannotFinishKeepsTheOldOutputs)
 {
     // Enough lines for log.adi to pass its writer's buffer twice, so writes fail on the writing thread too.
     const int records = 2 * static_cast<int>((2 << 20) / kCleanLine.size());
@@ -337,14 +352,22 @@ TEST_F(ConversionRunTest, FullDiskOrFailedCloseStopsTheRunWithoutANormalEnd)
         const char* name;
         std::function<void(tests::FaultyFileSystem&)> breakIt;
         const char* title;
-        const char* file;
+        std::string text; // <dir> stands for the folder
+        RunOutcome outcome;
     };
     const Case cases[] = {
         {"disk full among the records", [](auto& f) { f.writeLimit["log.adi"] = 100000; }, "Cannot write LOG.ADI",
-         "log.adi"},
+         "The file: <dir>log.adi could not be written.\nNo space left on device", RunOutcome::WriteFailed},
         {"disk full in the trailer", [&](auto& f) { f.writeLimit["log.adi"] = fullLog - 5; }, "Cannot write LOG.ADI",
-         "log.adi"},
-        {"bad.adi fails to close", [](auto& f) { f.failClose.insert("bad.adi"); }, "Cannot write BAD.ADI", "bad.adi"},
+         "The file: <dir>log.adi could not be written.\nNo space left on device", RunOutcome::WriteFailed},
+        {"bad.adi fails to reach the disk", [](auto& f) { f.failSync.insert("bad.adi"); }, "Cannot write BAD.ADI",
+         "The file: <dir>bad.adi could not be written.\nInput/output error", RunOutcome::WriteFailed},
+        {"log.adi fails to close", [](auto& f) { f.failClose.insert("log.adi"); }, "Cannot write LOG.ADI",
+         "The file: <dir>log.adi could not be written.\nInput/output error", RunOutcome::WriteFailed},
+        {"bad.adi cannot be put in place", [](auto& f) { f.failReplace.insert("bad.adi"); }, "Cannot write BAD.ADI",
+         "The file: <dir>bad.adi could not be written.\nDevice or resource busy", RunOutcome::WriteFailed},
+        {"log.asc cannot be read to its end", [](auto& f) { f.inputReadLimit = 5000; }, "Cannot read LOG.ASC",
+         "The file: <dir>log.asc could not be read.\nInput/output error", RunOutcome::InputUnreadable},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -352,26 +375,60 @@ TEST_F(ConversionRunTest, FullDiskOrFailedCloseStopsTheRunWithoutANormalEnd)
         c.breakIt(files);
         host.messages.clear();
         writeInput(input);
+        writeFile(folder.file("log.adi"), "old log");
+        writeFile(folder.file("bad.adi"), "old bad, corrected by hand");
         conversion.start();
-        expectOneMessage(c.title, "The file: " + folder.file(c.file) + " could not be written.", "    ");
-        EXPECT_EQ(conversion.result().outcome, RunOutcome::WriteFailed);
-        if (c.file == std::string("log.adi")) {
-            EXPECT_EQ(logAdi().find("Normal end of run"), std::string::npos);
-            EXPECT_TRUE(logAdi().ends_with("\r\n")) << "the file ends on a whole line";
-        }
+        std::string text = c.text;
+        text.replace(text.find("<dir>"), 5, folder.file(""));
+        expectOneMessage(c.title, text, "    ");
+        EXPECT_EQ(conversion.result().outcome, c.outcome);
+        EXPECT_EQ(logAdi(), "old log");
+        EXPECT_EQ(badAdi(), "old bad, corrected by hand");
+        EXPECT_EQ(namesIn(folder), kLogAndOutputs);
         expectIdleAndClosed();
     }
 }
 
-TEST_F(ConversionRunTest, InputThatCannotBeReadToItsEndIsReported)
+// The records before a record cut short are kept, without trailers, in place of the old files.
+TEST_F(ConversionRunTest, ShortLastRecordStopsWithoutTrailers)
 {
-    writeInput(repeated(cleanRecord(), 10));
-    files.inputReadLimit = cleanRecord().size() * 3 + 20;
+    std::string shortRecord = cleanRecord();
+    shortRecord.erase(shortRecord.rfind(','));
+    writeFile(folder.file("LOG.ADI"), "old log");
+    writeInput(cleanRecord() + badRecord() + shortRecord + "\r\n");
     conversion.start();
-    expectOneMessage("Cannot read LOG.ASC", "The file: " + folder.file("log.asc") + " could not be read.", "    ");
-    EXPECT_EQ(conversion.result().outcome, RunOutcome::InputUnreadable);
-    EXPECT_EQ(logAdi(), kLogPreamble + repeated(kCleanLine, 3));
+    expectOneMessage("Bad LOG.ASC File", "", "Processing.....");
+    EXPECT_TRUE(host.messages[0].message.text.ends_with("The incomplete contact begins on line 3.\n"
+                                                        "Line 3 holds 17 fields; the contacts after it are shifted."));
+    EXPECT_EQ(logAdi(), kLogPreamble + kCleanLine);
+    EXPECT_TRUE(badAdi().ends_with("<EOR>\r\n"));
+    EXPECT_EQ(namesIn(folder), kLogAndOutputs);
+    EXPECT_EQ(host.counter, 2);
+    EXPECT_EQ(conversion.result().outcome, RunOutcome::InputEndedInRecord);
     expectIdleAndClosed();
+}
+
+// After a normal end, whatever the user should look at comes in one box: the layout note and the shifted lines.
+// (The shift puts QTH where the third contact's DATE belongs: a typo to every layout.)
+TEST_F(ConversionRunTest, NotesAfterARunComeInOneBox)
+{
+    std::string longLine = cleanRecord("31-12-99");
+    longLine.insert(longLine.size() - 2, ",extra");
+    std::string shortLine = cleanRecord("01-02-99");
+    shortLine.erase(shortLine.rfind(','));
+    writeInput(cleanRecord("31-12-99") + longLine + shortLine + "\r\n" + cleanRecord("01-02-99"));
+    host.layout = engine::DateLayout::MmDdYy;
+    conversion.start();
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_EQ(host.messages[0].message.title, "Check the conversion");
+    EXPECT_EQ(host.messages[0].message.style, MessageStyle::Information);
+    EXPECT_EQ(
+        host.messages[0].message.text,
+        "Check the date layout:\n3 of 4 dates are not real dates as MM-DD-YY; DD-MM-YY reads all 4 but the 1 that "
+        "no layout reads\n\n"
+        "Check the field counts:\nLine 2 holds 19 fields; the contacts after it are shifted.\n"
+        "Line 3 holds 17 fields; the contacts after it are shifted.");
+    EXPECT_EQ(conversion.result().records, 4);
 }
 
 TEST_F(ConversionRunTest, SecondStartDuringARunIsIgnored)
@@ -389,22 +446,49 @@ TEST_F(ConversionRunTest, SecondStartDuringARunIsIgnored)
     expectIdleAndClosed();
 }
 
-TEST_F(ConversionRunTest, ClosingTheWindowDuringARunEndsItQuietly)
+// Closed among the records or while the finished files go to disk: the old files stay, and nothing more is shown.
+TEST_F(ConversionRunTest, ClosingTheWindowDuringARunKeepsTheOldOutputs)
 {
-    writeInput(repeated(cleanRecord(), 5));
-    host.onEvents = [this](std::int64_t count) {
-        if (count == 2) {
-            conversion.closeFiles();
-        }
-    };
+    for (const std::int64_t closedAt : {2, 5}) {
+        SCOPED_TRACE(closedAt);
+        writeInput(repeated(cleanRecord(), 5));
+        writeFile(folder.file("log.adi"), "old log");
+        writeFile(folder.file("bad.adi"), "old bad");
+        host.statuses.clear();
+        host.onEvents = [this, closedAt](std::int64_t count) {
+            if (count == closedAt) {
+                conversion.closeFiles();
+            }
+        };
+        conversion.start();
+        EXPECT_EQ(files.openFiles, 0);
+        EXPECT_EQ(logAdi(), "old log");
+        EXPECT_EQ(badAdi(), "old bad");
+        EXPECT_EQ(namesIn(folder), kLogAndOutputs);
+        EXPECT_TRUE(host.messages.empty());
+        EXPECT_EQ(host.statuses, std::vector<std::string>{"Processing....."}) << "no window call after the close";
+        EXPECT_EQ(conversion.result().outcome, RunOutcome::Stopped);
+        EXPECT_FALSE(conversion.isRunning());
+    }
+}
+
+// A killed run's temporaries go with the next run in the folder; those of a run still writing stay.
+TEST_F(ConversionRunTest, TemporariesOfAKilledRunAreRemovedByTheNext)
+{
+    writeInput(cleanRecord());
+    for (const char* name : {"log.adi.~quillon-0badf00d", "bad.adi.~quillon-0badf00d"}) {
+        writeFile(folder.file(name), "half a file");
+        std::filesystem::last_write_time(folder.file(name),
+                                         std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    }
+    auto other = run::makeSystemFileSystem();
+    const auto stillWriting = other->createForWriting(folder.file("log.adi.~quillon-5711a11e"));
+    ASSERT_NE(stillWriting, nullptr);
+    writeFile(folder.file("log.adi.~quillon"), "not one of ours");
     conversion.start();
-    EXPECT_EQ(files.openFiles, 0);
-    EXPECT_EQ(logAdi(), kLogPreamble + repeated(kCleanLine, 2)) << "what was converted is kept, no trailer";
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(host.counterUpdates, 2);
-    EXPECT_EQ(host.statuses, std::vector<std::string>{"Processing....."}) << "no window call after the close";
-    EXPECT_EQ(conversion.result().outcome, RunOutcome::Stopped);
-    EXPECT_FALSE(conversion.isRunning());
+    EXPECT_EQ(conversion.result().outcome, RunOutcome::Completed);
+    EXPECT_EQ(namesIn(folder), (std::vector<std::string>{"bad.adi", "log.adi", "log.adi.~quillon",
+                                                         "log.adi.~quillon-5711a11e", "log.asc"}));
 }
 
 } // namespace

@@ -16,10 +16,11 @@ using engine::Field;
 engine::FormatSurvey surveyOf(const std::vector<std::string>& values, Field field)
 {
     engine::FormatSurvey survey;
+    std::int64_t line = 0;
     for (const std::string& value : values) {
         engine::ContactRecord record;
         record[field].assign(value);
-        survey.add(record);
+        survey.add(record, ++line);
     }
     return survey;
 }
@@ -43,17 +44,31 @@ TEST(FormatHintsTest, NoteOnlyWhereAnotherLayoutOrFormatReadsMore)
         {"several others fit",
          {"05-06-13"},
          DateLayout::YyDdMm,
-         "1 of 1 dates are not real dates as YY-DD-MM; YY-MM-DD, MM-DD-YY and DD-MM-YY read all 1"},
-        {"a typo no layout reads", {"31-12-99", "99-99-99"}, DateLayout::YyMmDd, ""},
+         "1 of 1 date is not a real date as YY-DD-MM; YY-MM-DD, MM-DD-YY and DD-MM-YY read it"},
+        {"a typo no layout reads", {"99-12-31", "99-99-99"}, DateLayout::YyMmDd, ""},
+        {"typos beside the layout that fits",
+         {"25-12-99", "31-01-00", "1x-0y-0z"},
+         DateLayout::MmDdYy,
+         "3 of 3 dates are not real dates as MM-DD-YY; DD-MM-YY reads all 3 but the 1 that no layout reads"},
+        {"month first, then day first from line 3",
+         {"12-25-99", "11-30-99", "05-06-00", "25-12-00", "31-01-01"},
+         DateLayout::MmDdYy,
+         "Dates from line 3 on read as DD-MM-YY, not MM-DD-YY: the contacts from there on may be misdated; convert "
+         "the two parts separately"},
+        {"layouts mixed with no one line to switch at", {"12-25-99", "25-12-99", "12-26-99"}, DateLayout::MmDdYy, ""},
         {"the chosen one fits among several", {"01-02-03"}, DateLayout::MmDdYy, ""},
         {"no dates", {"", " "}, DateLayout::YyMmDd, ""},
         {"a meters log read as MHz", meters, BandFormat::Mhz,
          "4 of 4 bands are not in the band list as MHz; meters reads all 4"},
         {"the format that fits", meters, BandFormat::Meters, ""},
         {"a MHz log with a typo read as meters", mhz, BandFormat::Meters,
-         "4 of 4 bands are not in the band list as meters; MHz leaves only 1 unknown"},
+         "4 of 4 bands are not in the band list as meters; MHz reads all 4 but the 1 that neither knows"},
         {"the other not better by half", {"60", "7", "14", "20"}, BandFormat::Meters, ""},
         {"a typo in the right format", mhz, BandFormat::Mhz, ""},
+        {"a typo in a meters log read as MHz",
+         {"20", "40m", "xyz"},
+         BandFormat::Mhz,
+         "3 of 3 bands are not in the band list as MHz; meters reads all 3 but the 1 that neither knows"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -67,6 +82,18 @@ TEST(FormatHintsTest, NoteOnlyWhereAnotherLayoutOrFormatReadsMore)
             EXPECT_EQ(hint->style, MessageStyle::Information);
         }
     }
+}
+
+// Before a layout is chosen, the first layout that starts a switched log names it.
+TEST(FormatHintsTest, SwitchFoundBeforeAnyLayoutIsChosen)
+{
+    const auto survey = surveyOf({"99-12-25", "99-11-30", "12-25-99", "01-31-01"}, Field::Date);
+    const auto change = layoutSwitch(survey.dateTally());
+    ASSERT_TRUE(change.has_value());
+    EXPECT_EQ(change->line, 3);
+    EXPECT_EQ(change->before, DateLayout::YyMmDd);
+    EXPECT_EQ(change->after, DateLayout::MmDdYy);
+    EXPECT_FALSE(layoutSwitch(surveyOf({"99-12-25", "12-25-99", "99-11-30"}, Field::Date).dateTally()));
 }
 
 } // namespace

@@ -24,6 +24,7 @@ public:
         content += bytes;
         return true;
     }
+    bool sync() override { return true; }
     bool close() override { return true; }
 
     std::string content;

@@ -64,8 +64,8 @@ share=$work/prefix/share
 example=$share/doc/Quillon/examples/log.asc
 
 # What a desktop needs: the entry that opens a log, its type, an icon at any size, the manual pages.
-grep -qx 'Exec=quillon %f' "$share/applications/quillon.desktop" || fail "the desktop entry cannot open a file"
-grep -qx 'MimeType=text/x-quillon-contact-log;' "$share/applications/quillon.desktop" || fail "no log type"
+grep -qx 'Exec=quillon %f' "$share/applications/org.norva.quillon.desktop" || fail "the desktop entry cannot open a file"
+grep -qx 'MimeType=text/x-quillon-contact-log;' "$share/applications/org.norva.quillon.desktop" || fail "no log type"
 grep -q 'type="text/x-quillon-contact-log"' "$share/mime/packages/quillon.xml" || fail "the log type is not defined"
 for icon in scalable/apps/quillon.svg 16x16/apps/quillon.png 256x256/apps/quillon.png; do
     [[ -s $share/icons/hicolor/$icon ]] || fail "no icon $icon"

@@ -120,16 +120,13 @@ bool isDateOption(std::string_view control)
     return std::ranges::any_of(kDateOptions, [control](const DateOption& option) { return option.control == control; });
 }
 
-FileToolTips fileToolTips(std::string_view folder, std::string_view logName, char separator)
+FileToolTips fileToolTips(const run::RunInput& input, const std::string& folder)
 {
-    const auto path = [&](std::string_view name) {
-        std::string joined(folder);
-        if (!joined.empty() && joined.back() != '/' && joined.back() != separator) {
-            joined += separator;
-        }
-        return joined + std::string(name);
-    };
-    return {path(logName.empty() ? "log.asc" : logName), path("log.adi") + '\n' + path("bad.adi")};
+    std::string inputs;
+    for (const std::string& candidate : input.candidates.empty() ? std::vector{input.path} : input.candidates) {
+        inputs += (inputs.empty() ? "" : "\n") + candidate;
+    }
+    return {inputs, run::pathIn(folder, "log.adi") + '\n' + run::pathIn(folder, "bad.adi")};
 }
 
 } // namespace quillon::forms

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/DateLayout.h"
+#include "run/RunInput.h"
 #include "ui/forms/FormTable.h"
 
 #include <functional>
@@ -78,12 +79,12 @@ engine::BandFormat chosenBandFormat(const OptionTest& selected);
 // Whether the control is one of the date options, whose choice enables Start.
 bool isDateOption(std::string_view control);
 
-// The tool tips of "Input File:" and "Output File:": the full paths of the log read and of the two outputs.
-// `separator` is the platform's between folder and name.
+// The tool tips of "Input File:" and "Output File:", one full path to a line: the log a run would read now (every
+// candidate when several names stand for log.asc), and the two outputs in `folder`.
 struct FileToolTips {
     std::string input;
     std::string output;
 };
-FileToolTips fileToolTips(std::string_view folder, std::string_view logName, char separator);
+FileToolTips fileToolTips(const run::RunInput& input, const std::string& folder);
 
 } // namespace quillon::forms

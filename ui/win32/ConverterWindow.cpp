@@ -69,6 +69,7 @@ void ConverterWindow::cbStart_Click()
     const bool enabled = forms::ConverterState::openFolderEnabled(m_run.isRunning());
     EnableMenuItem(m_menu, menuId(forms::MenuCommand::OpenFolder), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     showCount();
+    showPaths();
 }
 
 // Help, About: while the box is up, the window and a run paused in its event processing wait for it.

@@ -127,7 +127,8 @@ void ConverterWindow::layOut(int dpi)
 
 void ConverterWindow::showPaths()
 {
-    const forms::FileToolTips tips = forms::fileToolTips(m_logFolder, m_logFile, '\\');
+    const forms::FileToolTips tips =
+        forms::fileToolTips(run::chooseInput(*m_files, m_logFolder, m_logFile), m_logFolder);
     const std::pair<const char*, const std::string*> labels[] = {{"Label1", &tips.input}, {"Label2", &tips.output}};
     for (const auto& [label, text] : labels) {
         std::wstring wide = run::wideText(*text);

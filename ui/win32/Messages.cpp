@@ -24,7 +24,7 @@ UINT messageBoxStyle(run::MessageStyle style)
 void showMessageBox(HWND owner, const run::Message& message)
 {
     const run::Message shown = forms::titled(message);
-    MessageBoxW(owner, run::wideText(shown.text).c_str(), run::wideText(shown.title).c_str(),
+    MessageBoxW(owner, run::wideText(shown.boxText()).c_str(), run::wideText(shown.title).c_str(),
                 messageBoxStyle(shown.style));
 }
 

@@ -67,12 +67,14 @@ TEST(Forms, OptionsGiveTheirLayoutAndFormat)
     EXPECT_FALSE(isDateOption("bandMHZ"));
 }
 
-TEST(Forms, ToolTipsNameTheFullPaths)
+TEST(Forms, ToolTipsNameTheLogReadAndTheOutputs)
 {
-    const FileToolTips tips = fileToolTips("C:\\Logs", "", '\\');
-    EXPECT_EQ(tips.input, "C:\\Logs\\log.asc");
-    EXPECT_EQ(tips.output, "C:\\Logs\\log.adi\nC:\\Logs\\bad.adi");
-    EXPECT_EQ(fileToolTips("/", "1998.asc", '/').input, "/1998.asc");
+    using quillon::run::RunInput;
+    const FileToolTips found = fileToolTips({RunInput::Status::Found, "/logs/LOG.ASC", {}}, "/logs");
+    EXPECT_EQ(found.input, "/logs/LOG.ASC");
+    EXPECT_EQ(found.output, quillon::run::pathIn("/logs", "log.adi") + "\n" + quillon::run::pathIn("/logs", "bad.adi"));
+    const RunInput ambiguous{RunInput::Status::Ambiguous, "/logs/log.asc", {"/logs/LOG.ASC", "/logs/Log.asc"}};
+    EXPECT_EQ(fileToolTips(ambiguous, "/logs").input, "/logs/LOG.ASC\n/logs/Log.asc");
 }
 
 // A box of 5820 by 3975 twips on a screen of 800 by 600 pixels stands at 3090, 2512.5: the half is not rounded.

@@ -1,0 +1,101 @@
+// The TIME_ON conversion: four shapes of clock time, after a zero fill of short ones.
+#include "engine/TimeConverter.h"
+
+#include "engine/AsciiDigits.h"
+#include "engine/DatePieces.h"
+#include "engine/TextRules.h"
+
+#include <cstddef>
+#include <string_view>
+
+namespace quillon::engine {
+
+namespace {
+
+constexpr std::string_view kMissingTime = "<TIME_ON:5>*BAD* (Missing) ";
+
+// The longest time shape, HH:MM:SS.
+constexpr std::size_t kLongestTime = 8;
+
+// The zero fill: a time of one to three characters gets zeros on the left up to four; a longer one is kept.
+std::string_view zeroFill(std::string_view time, char (&buffer)[kLongestTime])
+{
+    std::size_t length = 0;
+    for (std::size_t zeros = time.size() < 4 ? 4 - time.size() : 0; zeros > 0; --zeros) {
+        buffer[length++] = '0';
+    }
+    for (const char c : time) {
+        buffer[length++] = c;
+    }
+    return {buffer, length};
+}
+
+// Takes the clock digits out of HHMM, HH?MM, HHMMSS or HH?MM?SS and checks them: hours 00-23, minutes and
+// seconds 00-59. The separator may be any character but a digit, since a digit there is a typo (12345) that
+// dropping it would turn into another time. Returns the number of digits taken, 4 or 6, or 0 for any other text.
+std::size_t readClock(std::string_view time, char (&digits)[6])
+{
+    std::size_t minutes = 2;
+    std::size_t seconds = 0; // 0: none
+    switch (time.size()) {
+    case 4:
+        break;
+    case 5:
+        minutes = 3;
+        break;
+    case 6:
+        seconds = 4;
+        break;
+    case 8:
+        minutes = 3;
+        seconds = 6;
+        break;
+    default:
+        return 0;
+    }
+    if (minutes == 3 && (isAsciiDigit(time[2]) || (seconds == 6 && isAsciiDigit(time[5])))) {
+        return 0;
+    }
+    const auto within = [](int value, int largest) { return value >= 0 && value <= largest; };
+    if (!within(twoDigitsAt(time, 0), 23) || !within(twoDigitsAt(time, minutes), 59) ||
+        (seconds != 0 && !within(twoDigitsAt(time, seconds), 59))) {
+        return 0;
+    }
+    std::size_t count = 0;
+    const auto take = [&](std::size_t at) {
+        digits[count++] = time[at];
+        digits[count++] = time[at + 1];
+    };
+    take(0);
+    take(minutes);
+    if (seconds != 0) {
+        take(seconds);
+    }
+    return count;
+}
+
+} // namespace
+
+void convertTime(FieldText& time, AdifFragment& fragment)
+{
+    if (isBlank(time)) {
+        fragment.assign(kMissingTime);
+        return;
+    }
+    trimInPlace(time);
+    if (time.size() <= kLongestTime) {
+        char buffer[kLongestTime];
+        const std::string_view filled = zeroFill(time, buffer);
+        char digits[6];
+        const std::size_t count = readClock(filled, digits);
+        if (count != 0) {
+            time.assign(filled);
+            makeFragment(fragment, "TIME_ON", std::string_view(digits, count));
+            return;
+        }
+    }
+    // Like a bad date, a bad time keeps the trimmed text the user wrote, without the zero fill.
+    makeMarkedFragment(fragment, "TIME_ON", time);
+}
+
+} // namespace quillon::engine

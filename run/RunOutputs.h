@@ -1,0 +1,70 @@
+// The two output files of a run, written under temporary names beside log.adi and bad.adi and put in their place
+// only when the run ends with something worth keeping, so a run that does not finish leaves the old files as they
+// were.
+#pragma once
+
+#include "run/FileSystem.h"
+#include "run/LineWriter.h"
+#include "run/RunTexts.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace quillon::run {
+
+class RunOutputs
+{
+public:
+    RunOutputs(FileSystem& files, std::string folder, std::size_t bufferSize);
+    // Whatever was not committed is discarded.
+    ~RunOutputs();
+    RunOutputs(const RunOutputs&) = delete;
+    RunOutputs& operator=(const RunOutputs&) = delete;
+
+    // Removes the temporaries of earlier runs that were killed, then creates both files. On failure nothing of
+    // this run is left; failedKind() and failureReason() say which file and why.
+    bool create();
+    LineWriter& operator[](OutputKind kind) { return *m_writers[index(kind)]; }
+    // The preamble (whose first line is `title`) goes to the disk at once; the trailer follows the record lines.
+    // Both keep their long-standing names.
+    bool WritePreamble(OutputKind kind, const std::string& title, const std::string& timestamp);
+    bool WriteTrailer(OutputKind kind, std::int64_t recordCount);
+    // A record line could not be written to the file: takes the writer's reason for the report.
+    bool noteWriteFailure(OutputKind kind);
+
+    // Brings both files to the disk itself and closes them; the old outputs are still in place.
+    bool close();
+    // Puts the closed files in place of the old ones, bad.adi first, then removes old outputs whose names differ
+    // only in letter case (LOG.ADI), so no stale twin stays beside the new file.
+    bool commit();
+    // Closes and removes both temporaries.
+    void discard();
+
+    // The file that failed, its path (an old twin's, or the final one) and the system's reason.
+    OutputKind failedKind() const { return m_failedKind; }
+    const std::string& failedPath() const { return m_failedPath; }
+    const std::string& failureReason() const { return m_failureReason; }
+    // The final path of an output, as messages name it.
+    std::string finalPath(OutputKind kind) const;
+
+private:
+    static std::size_t index(OutputKind kind) { return static_cast<std::size_t>(kind); }
+    void removeAbandoned();
+    bool canReplaceOld(OutputKind kind);
+    bool createOne(OutputKind kind);
+    bool removeTwins(OutputKind kind);
+    bool fail(OutputKind kind, const std::string& reason, const std::string& path = {});
+
+    FileSystem& m_files;
+    std::string m_folder;
+    std::size_t m_bufferSize;
+    std::array<std::optional<LineWriter>, 2> m_writers;
+    std::array<std::string, 2> m_temporaries; // paths, empty once committed or removed
+    OutputKind m_failedKind = OutputKind::Log;
+    std::string m_failedPath;
+    std::string m_failureReason;
+};
+
+} // namespace quillon::run
