@@ -209,5 +209,4 @@ bool LogReader::refill()
     return true;
 }
 
-
 } // namespace quillon::engine
