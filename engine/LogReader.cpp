@@ -199,7 +199,7 @@ bool LogReader::refill()
     }
     m_pos = 0;
     m_end = 0;
-    const long count = readSource(m_buffer.data(), m_buffer.size());
+    const long count = m_source.read(m_buffer.data(), m_buffer.size());
     if (count <= 0) {
         m_sourceDone = true;
         m_failed = count < 0;
@@ -207,36 +207,6 @@ bool LogReader::refill()
     }
     m_end = static_cast<std::size_t>(count);
     return true;
-}
-
-// The input as the source gives it, less a UTF-8 byte-order mark at its very start, which editors on Windows put
-// there and which would otherwise end up in the first contact's CALL. Its first three bytes are read whole
-// before anything is handed on, however small the reads, so a mark split across reads is still found.
-long LogReader::readSource(char* into, std::size_t room)
-{
-    if (!m_headRead) {
-        m_headRead = true;
-        while (m_headSize < sizeof m_head) {
-            const long count = m_source.read(m_head + m_headSize, sizeof m_head - m_headSize);
-            if (count < 0) {
-                return count;
-            }
-            if (count == 0) {
-                break;
-            }
-            m_headSize += static_cast<std::size_t>(count);
-        }
-        if (m_headSize == sizeof m_head && std::string_view(m_head, 3) == "\xEF\xBB\xBF") {
-            m_headTaken = m_headSize;
-        }
-    }
-    if (m_headTaken < m_headSize) {
-        const std::size_t count = std::min(room, m_headSize - m_headTaken);
-        std::copy_n(m_head + m_headTaken, count, into);
-        m_headTaken += count;
-        return static_cast<long>(count);
-    }
-    return m_source.read(into, room);
 }
 
 } // namespace quillon::engine

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/ByteBuffer.h"
+#include "engine/ByteOrderMarkSkip.h"
 #include "engine/ByteSource.h"
 #include "engine/ContactRecord.h"
 
@@ -63,10 +64,9 @@ private:
     void consumeLineEnd();
     int peek();
     bool refill();
-    long readSource(char* into, std::size_t room);
     void endLine(std::int64_t line);
 
-    ByteSource& m_source;
+    ByteOrderMarkSkip m_source;
     ByteBuffer m_buffer; // its size is the room for input; the bytes read are [0, m_end)
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
@@ -78,11 +78,6 @@ private:
     std::size_t m_fieldsOnLine = 0; // fields read field by field on the current line
     std::vector<OddLine> m_oddLines;
     std::int64_t m_oddLineCount = 0;
-    // The first bytes of the input, held back until it is known whether they are a UTF-8 byte-order mark.
-    char m_head[3] = {};
-    std::size_t m_headSize = 0;
-    std::size_t m_headTaken = 0;
-    bool m_headRead = false;
 };
 
 } // namespace quillon::engine

@@ -129,7 +129,7 @@ void ConversionRun::finishRun()
     closeAll();
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::Completed);
-    noteFormatHints();
+    m_result.notes = formatHints(m_converter.survey(), m_host.dateLayout(), m_host.bandFormat());
     if (const auto notes = runNotesMessage(m_result)) {
         m_host.showMessage(*notes);
     }
@@ -152,18 +152,6 @@ bool ConversionRun::stoppedMeanwhile()
     m_result.outcome = RunOutcome::Stopped;
     m_state = State::Idle;
     return true;
-}
-
-// A layout or format that leaves values bad where another reads them is the likelier mistake than the log.
-void ConversionRun::noteFormatHints()
-{
-    const engine::FormatSurvey& survey = m_converter.survey();
-    for (const auto& hint :
-         {dateLayoutHint(survey, m_host.dateLayout()), bandFormatHint(survey, m_host.bandFormat())}) {
-        if (hint) {
-            m_result.notes.push_back(*hint);
-        }
-    }
 }
 
 void ConversionRun::noteOddLines()

@@ -2,20 +2,15 @@
 // put the new files in place of the old ones once they are complete.
 #pragma once
 
-#include "engine/ContactRecord.h"
 #include "engine/LogReader.h"
 #include "engine/RecordConverter.h"
 #include "run/Clock.h"
-#include "run/FileSystem.h"
 #include "run/LocaleNames.h"
 #include "run/LogInput.h"
-#include "run/RunHost.h"
 #include "run/RunOutputs.h"
 #include "run/RunResult.h"
-#include "run/RunTexts.h"
 
 #include <optional>
-#include <string>
 
 namespace quillon::run {
 
@@ -60,7 +55,6 @@ private:
     bool putOutputsInPlace();
     bool stoppedMeanwhile();
     void noteOddLines();
-    void noteFormatHints();
     bool openingFailed(const Message& message);
     bool outputsFailedOpening();
     void readingFailed(engine::ReadResult reason);

@@ -70,6 +70,18 @@ std::optional<Message> bandFormatHint(const engine::FormatSurvey& survey, engine
         "Check the band format", MessageStyle::Information};
 }
 
+std::vector<Message> formatHints(const engine::FormatSurvey& survey, engine::DateLayout layout,
+                                 engine::BandFormat format)
+{
+    std::vector<Message> hints;
+    for (auto& hint : {dateLayoutHint(survey, layout), bandFormatHint(survey, format)}) {
+        if (hint) {
+            hints.push_back(*hint);
+        }
+    }
+    return hints;
+}
+
 std::optional<LayoutSwitch> layoutSwitchFrom(const engine::DateTally& tally, engine::DateLayout before)
 {
     // One date that another layout reads is likelier a slip of the finger than a change of habit.

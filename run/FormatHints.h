@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quillon::run {
 
@@ -16,6 +17,11 @@ std::optional<Message> dateLayoutHint(const engine::FormatSurvey& survey, engine
 // "Check the band format" when the other format leaves at most half as many bands unknown as the chosen one, and
 // the chosen one leaves some unknown that the other knows.
 std::optional<Message> bandFormatHint(const engine::FormatSurvey& survey, engine::BandFormat chosen);
+
+// Both notes, where they have something to say. A layout or format that leaves values bad where another reads
+// them is the likelier mistake than the log.
+std::vector<Message> formatHints(const engine::FormatSurvey& survey, engine::DateLayout layout,
+                                 engine::BandFormat format);
 
 // Where a log that `before` reads up to some line goes on in another layout, which reads every date from there to
 // the end; the earliest such line. Typos are left out on both sides.
