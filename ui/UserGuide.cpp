@@ -1,6 +1,9 @@
 // The user guide's window: the document in a fixed-pitch font, as it was laid out.
 #include "ui/UserGuide.h"
 
+#include "ui/FormWidgets.h"
+#include "ui/forms/ConverterForm.h"
+
 #include <QFile>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
@@ -12,7 +15,7 @@ UserGuide::UserGuide(QWidget* owner)
     : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("UserGuide"));
-    setWindowTitle(QStringLiteral("Quillon User Guide"));
+    setWindowTitle(qtText(forms::kUserGuideTitle));
     auto* view = new QPlainTextEdit(this);
     view->setObjectName(QStringLiteral("guideText"));
     view->setReadOnly(true);

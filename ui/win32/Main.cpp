@@ -1,5 +1,6 @@
 // quillon.exe: the converter window for Windows. It reads log.asc in its log folder and writes log.adi and bad.adi
 // there; `quillon.exe FOLDER` or `quillon.exe LOG` names another.
+#include "engine/ProgramInfo.h"
 #include "run/WideText.h"
 #include "ui/forms/LogFolder.h"
 #include "ui/forms/WindowArguments.h"
@@ -34,7 +35,7 @@ int answerInBox(const forms::WindowArguments& arguments, int status)
         style |= MB_ICONHAND;
         break;
     }
-    MessageBoxW(nullptr, run::wideText(text).c_str(), L"Quillon", style);
+    MessageBoxW(nullptr, run::wideText(text).c_str(), run::wideText(engine::kApplicationTitle).c_str(), style);
     return status;
 }
 
