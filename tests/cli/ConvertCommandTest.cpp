@@ -259,7 +259,7 @@ TEST(ConvertCommandTest, StopSignalKeepsTheOldOutputs)
         if (child == 0) {
             (void)!chdir(folder.path().c_str());
             (void)!freopen("/dev/null", "w", stdout);
-            (void)!freopen("/dev/null", "w", stderr);
+            (void)!freopen(".stderr", "w", stderr);
             execl(QUILLON_CONVERT_PATH, "quillon-convert", "--date", "YY-MM-DD", nullptr);
             _exit(127);
         }
@@ -273,7 +273,11 @@ TEST(ConvertCommandTest, StopSignalKeepsTheOldOutputs)
         EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, exitStatus);
         EXPECT_EQ(readFile(folder.path() / "log.adi"), "old log");
         EXPECT_EQ(readFile(folder.path() / "bad.adi"), "old bad, corrected by hand");
-        EXPECT_EQ(namesIn(folder.path()).size(), signal == SIGKILL ? 5U : 3U);
+        EXPECT_EQ(namesIn(folder.path()).size(), signal == SIGKILL ? 6U : 4U);
+        if (signal != SIGKILL) {
+            EXPECT_EQ(readFile(folder.path() / ".stderr"),
+                      "quillon-convert: stopped; LOG.ADI and BAD.ADI are as they were\n");
+        }
     }
     writeFile(folder.path() / "log.asc", "");
     EXPECT_EQ(runConverter(folder, "--date YY-MM-DD").exitStatus, 0);

@@ -128,8 +128,8 @@ private slots:
         QCOMPARE(m_messages.size(), std::size_t{0});
     }
 
-    // A folder chosen in the dialog is where the next run works, where the tool tips point, and is remembered for
-    // the next start; a cancelled dialog changes nothing.
+    // A folder chosen in the dialog is where the next run works, where the tool tips point (to the log as it is
+    // named there), and is remembered for the next start; a cancelled dialog changes nothing.
     void openFolderChosenAndRemembered()
     {
         const TempFolder other;
@@ -149,10 +149,11 @@ private slots:
         QCOMPARE(child<QLabel>("Label2")->toolTip(),
                  otherPath + QStringLiteral("/log.adi\n") + otherPath + QStringLiteral("/bad.adi"));
 
-        writeFile(other.path() / "log.asc", ambiguousLog(2));
+        writeFile(other.path() / "LOG.ASC", ambiguousLog(2));
         click("dateOption1");
         click("cbStart");
         QCOMPARE(recordLines(other.path()).size(), std::size_t{2});
+        QCOMPARE(child<QLabel>("Label1")->toolTip(), otherPath + QStringLiteral("/LOG.ASC")); // the file read
 
         QCOMPARE(quillon::ui::rememberedLogFolder(), otherPath);
     }
