@@ -5,6 +5,7 @@
 #include "engine/DatePieces.h"
 #include "engine/TextRules.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 
@@ -89,8 +90,10 @@ void convertTime(FieldText& time, AdifFragment& fragment)
         char digits[6];
         const std::size_t count = readClock(filled, digits);
         if (count != 0) {
-            time.assign(filled);
-            makeFragment(fragment, "TIME_ON", std::string_view(digits, count));
+            // The bounds are what readClock() keeps to anyway; said here, they let the compiler see that the copies
+            // stay inside the two buffers.
+            time.assign(filled.substr(0, kLongestTime));
+            makeFragment(fragment, "TIME_ON", std::string_view(digits, std::min(count, sizeof digits)));
             return;
         }
     }

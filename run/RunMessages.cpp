@@ -36,7 +36,7 @@ Message badInputMessage(std::int64_t recordLine, const std::vector<engine::LogRe
                        "The incomplete contact begins on line " +
                        std::to_string(recordLine) + ".";
     if (!oddLines.empty()) {
-        text += "\n" + sentence(oddLineText(oddLines.front()));
+        text.append("\n").append(sentence(oddLineText(oddLines.front())));
     }
     return {text, "Bad LOG.ASC File", MessageStyle::Stop};
 }
@@ -74,10 +74,10 @@ std::optional<Message> runNotesMessage(const RunResult& result)
     if (!result.oddLines.empty()) {
         std::string text;
         for (const auto& line : result.oddLines) {
-            text += (text.empty() ? "" : "\n") + sentence(oddLineText(line));
+            text.append(text.empty() ? "" : "\n").append(sentence(oddLineText(line)));
         }
         if (const std::string more = moreOddLinesText(result); !more.empty()) {
-            text += "\n" + sentence(more);
+            text.append("\n").append(sentence(more));
         }
         notes.push_back({text, "Check the field counts", MessageStyle::Information});
     }
@@ -86,7 +86,7 @@ std::optional<Message> runNotesMessage(const RunResult& result)
     }
     std::string text;
     for (const Message& note : notes) {
-        text += (text.empty() ? "" : "\n\n") + note.title + ":\n" + note.text;
+        text.append(text.empty() ? "" : "\n\n").append(note.title).append(":\n").append(note.text);
     }
     return Message{text, "Check the conversion", MessageStyle::Information};
 }
