@@ -29,15 +29,8 @@ fail() {
     cat "$work/quillon.log" >&2 2>/dev/null || true
     exit 1
 }
-# Runs the command given until it succeeds, for up to 30 s: on a loaded machine a window can take seconds to come.
-waitFor() {
-    local i
-    for ((i = 0; i < 300; i++)); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
+# shellcheck source=../support/wait-for.sh
+source "$(dirname "$0")/../support/wait-for.sh"
 
 chmod 755 "$work"
 home=$work/home

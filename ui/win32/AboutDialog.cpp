@@ -139,11 +139,7 @@ void AboutDialog::Form_Load()
 void AboutDialog::layOut(int dpi)
 {
     m_controls.layOut(dpi);
-    const forms::PixelRect inner = forms::pixelRect(forms::kAboutClientArea, dpi);
-    RECT outer{0, 0, inner.width, inner.height};
-    AdjustWindowRectExForDpi(&outer, kStyle, FALSE, WS_EX_DLGMODALFRAME, static_cast<UINT>(dpi));
-    SetWindowPos(m_dialog, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    sizeToInnerArea(m_dialog, forms::kAboutClientArea, kStyle, false, WS_EX_DLGMODALFRAME, dpi);
 }
 
 // The halving is done in twips, unrounded; only the position that results becomes whole pixels.

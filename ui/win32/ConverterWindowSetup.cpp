@@ -108,11 +108,7 @@ void ConverterWindow::buildControls()
 void ConverterWindow::layOut(int dpi)
 {
     m_controls.layOut(dpi);
-    const forms::PixelRect inner = forms::pixelRect(forms::kConverterClientArea, dpi);
-    RECT outer{0, 0, inner.width, inner.height};
-    AdjustWindowRectExForDpi(&outer, kStyle, TRUE, WS_EX_CONTROLPARENT, static_cast<UINT>(dpi));
-    SetWindowPos(m_window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    sizeToInnerArea(m_window, forms::kConverterClientArea, kStyle, true, WS_EX_CONTROLPARENT, dpi);
     const int sizes[2] = {GetSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi)),
                           GetSystemMetricsForDpi(SM_CXICON, static_cast<UINT>(dpi))};
     for (int i = 0; i < 2; ++i) {

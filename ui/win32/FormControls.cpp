@@ -72,6 +72,16 @@ std::vector<const forms::ControlRow*> creationOrder(forms::FormTable table)
     return order;
 }
 
+void sizeToInnerArea(HWND window, const forms::TwipsRect& inner, DWORD style, bool hasMenu, DWORD extendedStyle,
+                     int dpi)
+{
+    const forms::PixelRect area = forms::pixelRect(inner, dpi);
+    RECT outer{0, 0, area.width, area.height};
+    AdjustWindowRectExForDpi(&outer, style, hasMenu ? TRUE : FALSE, extendedStyle, static_cast<UINT>(dpi));
+    SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 HFONT makeFont(const forms::FontSpec& spec, int dpi)
 {
     const int height = -static_cast<int>(std::lround(spec.points * dpi / 72.0));

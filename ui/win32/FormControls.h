@@ -17,6 +17,11 @@ std::vector<const forms::ControlRow*> creationOrder(forms::FormTable table);
 // A font of the row's face, size and style at `dpi`; the caller deletes it.
 HFONT makeFont(const forms::FontSpec& spec, int dpi);
 
+// Sizes a top-level window so that its inner area is `inner` at `dpi`, with its frame, caption and (if it has
+// one) menu bar around it; its position stays.
+void sizeToInnerArea(HWND window, const forms::TwipsRect& inner, DWORD style, bool hasMenu, DWORD extendedStyle,
+                     int dpi);
+
 // The controls of one form, all children of the form's window, with their fonts.
 class FormControls
 {

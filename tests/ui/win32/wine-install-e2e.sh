@@ -30,15 +30,8 @@ fail() {
     [[ -n $shots ]] && import -window root "$shots/failure.png" 2>/dev/null || true
     exit 1
 }
-# Runs the command given until it succeeds, for up to 30 s.
-waitFor() {
-    local i
-    for ((i = 0; i < 300; i++)); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
+# shellcheck source=../../support/wait-for.sh
+source "$(dirname "$0")/../../support/wait-for.sh"
 windowNamed() { xdotool search --name "$1" 2>/dev/null | head -1; }
 hasWindow() { [[ -n $(windowNamed "$1") ]]; }
 noWindow() { [[ -z $(windowNamed "$1") ]]; }
