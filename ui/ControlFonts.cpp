@@ -25,14 +25,14 @@ void installFontSubstitutes()
                                QStringList{QStringLiteral("Comic Neue"), QStringLiteral("Comic Relief")} + sansSerifs);
 }
 
-QFont controlFont(const forms::FontSpec& spec)
+QFont controlFont(const forms::FontSpec& wanted)
 {
-    const std::string_view face = forms::faceName(spec.face);
+    const std::string_view face = forms::faceName(wanted.face);
     QFont font(QString::fromLatin1(face.data(), static_cast<qsizetype>(face.size())));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(static_cast<int>(std::lround(spec.points * kPixelsPerPoint)));
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
-    font.setItalic(spec.italic);
+    font.setPixelSize(static_cast<int>(std::lround(wanted.points * kPixelsPerPoint)));
+    font.setWeight(wanted.bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(wanted.italic);
     return font;
 }
 

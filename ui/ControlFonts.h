@@ -12,6 +12,6 @@ void installFontSubstitutes();
 
 // A font of the given face, size in points and style. The size becomes pixels at 96 dots per inch, the same
 // scale as the layout, so text keeps its place in its box whatever the screen reports.
-QFont controlFont(const forms::FontSpec& spec);
+QFont controlFont(const forms::FontSpec& wanted);
 
 } // namespace quillon::ui

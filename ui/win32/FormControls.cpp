@@ -82,12 +82,12 @@ void sizeToInnerArea(HWND window, const forms::TwipsRect& inner, DWORD style, bo
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HFONT makeFont(const forms::FontSpec& spec, int dpi)
+HFONT makeFont(const forms::FontSpec& wanted, int dpi)
 {
-    const int height = -static_cast<int>(std::lround(spec.points * dpi / 72.0));
-    return CreateFontW(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic, FALSE, FALSE, DEFAULT_CHARSET,
+    const int height = -static_cast<int>(std::lround(wanted.points * dpi / 72.0));
+    return CreateFontW(height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, wanted.italic, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                       run::wideText(forms::faceName(spec.face)).c_str());
+                       run::wideText(forms::faceName(wanted.face)).c_str());
 }
 
 FormControls::~FormControls()
