@@ -15,7 +15,7 @@ namespace quillon::ui::win32 {
 std::vector<const forms::ControlRow*> creationOrder(forms::FormTable table);
 
 // A font of the row's face, size and style at `dpi`; the caller deletes it.
-HFONT makeFont(const forms::FontSpec& spec, int dpi);
+HFONT makeFont(const forms::FontSpec& wanted, int dpi);
 
 // Sizes a top-level window so that its inner area is `inner` at `dpi`, with its frame, caption and (if it has
 // one) menu bar around it; its position stays.
