@@ -23,7 +23,6 @@ public:
     // Finds the log (log.asc in any letter case, or the one named) and opens it; otherwise returns the message that
     // says why it cannot be read.
     std::optional<Message> open(const std::string& folder, const std::string& namedLog);
-    bool isOpen() const { return m_reader.has_value(); }
     engine::LogReader& reader() { return *m_reader; }
     const std::string& path() const { return m_path; }
 

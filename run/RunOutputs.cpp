@@ -149,16 +149,17 @@ bool RunOutputs::commit()
     if (!m_files.syncFolder(m_folder)) {
         return fail(OutputKind::Log, m_files.failureReason());
     }
-    return removeTwins(OutputKind::Log) && removeTwins(OutputKind::Bad);
+    const std::vector<std::string> names = m_files.namesIn(m_folder);
+    return removeTwins(OutputKind::Log, names) && removeTwins(OutputKind::Bad, names);
 }
 
 // Where letter case does not count (Windows, a memory stick), LOG.ADI may be the new file itself, which the
 // rename left under the old file's name: it then only takes the lower-case name, by way of a name of its own,
 // since some systems take a rename to the same name in other letters for no change at all.
-bool RunOutputs::removeTwins(OutputKind kind)
+bool RunOutputs::removeTwins(OutputKind kind, const std::vector<std::string>& names)
 {
     const std::string name(fileNameOf(kind));
-    for (const std::string& twin : caseBlindMatches(m_files.namesIn(m_folder), name)) {
+    for (const std::string& twin : caseBlindMatches(names, name)) {
         const std::string path = pathIn(m_folder, twin);
         if (twin == name) {
             continue;

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quillon::run {
 
@@ -46,15 +47,14 @@ public:
     OutputKind failedKind() const { return m_failedKind; }
     const std::string& failedPath() const { return m_failedPath; }
     const std::string& failureReason() const { return m_failureReason; }
-    // The final path of an output, as messages name it.
-    std::string finalPath(OutputKind kind) const;
 
 private:
+    std::string finalPath(OutputKind kind) const;
     static std::size_t index(OutputKind kind) { return static_cast<std::size_t>(kind); }
     void removeAbandoned();
     bool canReplaceOld(OutputKind kind);
     bool createOne(OutputKind kind);
-    bool removeTwins(OutputKind kind);
+    bool removeTwins(OutputKind kind, const std::vector<std::string>& names);
     bool fail(OutputKind kind, const std::string& reason, const std::string& path = {});
 
     FileSystem& m_files;
