@@ -249,7 +249,11 @@ TEST(ConvertCommandTest, StopSignalKeepsTheOldOutputs)
     }
     const auto started = [&folder] {
         const auto names = namesIn(folder.path());
-        return std::any_of(names.begin(), names.end(), [](const std::string& n) { return n.starts_with("log.adi.~"); });
+        const auto temporary = [&names](const char* output) {
+            return std::any_of(names.begin(), names.end(),
+                               [output](const std::string& n) { return n.starts_with(output); });
+        };
+        return temporary("log.adi.~") && temporary("bad.adi.~");
     };
     for (const auto& [signal, exitStatus] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}, std::pair{SIGKILL, -1}}) {
         SCOPED_TRACE(signal);
