@@ -1,8 +1,10 @@
-// Feeds arbitrary bytes as log.asc through a whole run, with every date layout and band format, and checks that
-// nothing is lost or malformed: every complete record read gives one whole line in exactly one output file. The
-// reader is also checked against itself: splitting whole lines at once must give what reading field by field
-// gives, also through the reading thread. Half the runs use tiny blocks and buffers, so that short inputs reach the
-// reading and writing threads.
+// Feeds arbitrary bytes as log.asc through a whole run and checks that nothing is lost or malformed: every
+// complete record read gives one whole line in exactly one output file. The reader is also checked against
+// itself: splitting whole lines at once must give what reading field by field gives, also through the reading
+// thread. Each input gets one run, so that the fuzzer gets through hundreds of inputs a second; its date layout,
+// band format and sizes follow from the input's bytes, so a saved input replays the same run. Half the runs use
+// tiny blocks and buffers, so that short inputs reach the reading and writing threads; the other half read a short
+// log as the product does, in one block and without a thread, from blocks small enough to be cheap to allocate.
 #include "engine/ProgramInfo.h"
 #include "run/ConversionRun.h"
 #include "tests/run/FakeRunHost.h"
@@ -15,6 +17,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 
 namespace {
@@ -44,7 +47,7 @@ std::vector<std::string> recordLines(const std::string& file, bool completed)
     return records;
 }
 
-// One run over log.asc in `folder`, which each run replaces log.adi and bad.adi in.
+// One run over log.asc in `folder`, replacing the outputs of an earlier run there.
 void checkRun(const tests::TempFolder& folder, engine::DateLayout layout, engine::BandFormat band, run::RunSizes sizes)
 {
     tests::UnsyncedFileSystem files;
@@ -89,17 +92,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tests::StringSource whole(input, 1 << 16);
     tests::StringSource fewBytes(input, 3);
     tests::StringSource ahead(input, 3);
-    run::ReadAhead readAhead(ahead, {13, 2});
+    run::ReadAhead readAhead(ahead, {61, 2});
     const tests::ReadOutcome wholeLines = tests::readAllRecords(whole, 1 << 16);
     require(wholeLines == tests::readAllRecords(fewBytes, 7), "whole lines split as fields read one by one");
     require(wholeLines == tests::readAllRecords(readAhead, 100), "reading ahead on a thread changes nothing");
-    const run::RunSizes tiny{{16, 2}, 64, 32};
     const tests::TempFolder folder;
     tests::writeFile(folder.path() / "log.asc", input);
-    for (int layout = 0; layout < 4; ++layout) {
-        for (auto band : {engine::BandFormat::Meters, engine::BandFormat::Mhz}) {
-            checkRun(folder, static_cast<engine::DateLayout>(layout), band, layout % 2 == 0 ? run::RunSizes{} : tiny);
-        }
-    }
+    tests::writeFile(folder.path() / "log.adi", "an earlier run's log.adi");
+    tests::writeFile(folder.path() / "bad.adi", "an earlier run's bad.adi");
+    const std::size_t pick = std::hash<std::string>{}(input);
+    const auto layout = static_cast<engine::DateLayout>(pick % 4);
+    const auto band = (pick / 4) % 2 == 0 ? engine::BandFormat::Meters : engine::BandFormat::Mhz;
+    const run::RunSizes oneBlock{{16 * 1024, 2}, 128 * 1024, 16 * 1024};
+    const run::RunSizes tiny{{61, 2}, 509, 32};
+    checkRun(folder, layout, band, (pick / 8) % 2 == 0 ? oneBlock : tiny);
     return 0;
 }
