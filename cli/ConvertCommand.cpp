@@ -81,6 +81,7 @@ bool chooseFormats(run::FileSystem& files, ConvertOptions& options, std::FILE* e
     if (!survey) {
         return true;
     }
+    const std::string logName = input.path.substr(input.path.find_last_of("/\\") + 1);
     const auto settle = [errors](auto detected, auto& choice, auto nameOf, const char* what, const std::string& typos) {
         if (const auto* text = std::get_if<std::string>(&detected)) {
             std::fprintf(errors, "quillon-convert: %s\n", text->c_str());
@@ -93,10 +94,10 @@ bool chooseFormats(run::FileSystem& files, ConvertOptions& options, std::FILE* e
         }
         return true;
     };
-    return (!options.detectLayout || settle(detectDateLayout(*survey), options.layout, engine::dateLayoutName, "dates",
-                                            typosNote(survey->datesNoLayoutReads(), "date", "layout"))) &&
-           (!options.detectBand || settle(detectBandFormat(*survey), options.band, engine::bandFormatName, "bands",
-                                          typosNote(survey->bandsNoFormatReads(), "band", "format")));
+    return (!options.detectLayout || settle(detectDateLayout(*survey, logName), options.layout, engine::dateLayoutName,
+                                            "dates", typosNote(survey->datesNoLayoutReads(), "date", "layout"))) &&
+           (!options.detectBand || settle(detectBandFormat(*survey, logName), options.band, engine::bandFormatName,
+                                          "bands", typosNote(survey->bandsNoFormatReads(), "band", "format")));
 }
 
 } // namespace

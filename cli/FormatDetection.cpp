@@ -24,7 +24,8 @@ struct Subject {
 // read everything alike, or how many each leaves bad.
 template <typename Choice, std::size_t N>
 std::variant<Choice, std::string> detect(const Choice (&candidates)[N], auto badCount, auto nameOf,
-                                         const Subject& subject, std::int64_t total, std::int64_t typos)
+                                         const Subject& subject, std::int64_t total, std::int64_t typos,
+                                         std::string_view logName)
 {
     std::vector<std::string> fitting;
     std::vector<std::string> leaving;
@@ -41,8 +42,8 @@ std::variant<Choice, std::string> detect(const Choice (&candidates)[N], auto bad
     if (fitting.size() == 1) {
         return found;
     }
-    const std::string all =
-        (total == 1 ? std::string("the ") : std::string("all ")) + run::counted(total, subject.value) + " of log.asc";
+    const std::string all = (total == 1 ? std::string("the ") : std::string("all ")) +
+                            run::counted(total, subject.value) + " of " + std::string(logName);
     const std::string advice = std::string("; choose one with ") + subject.option;
     if (fitting.empty()) {
         return std::string("no ") + subject.choice + " reads " + all + " (bad: " + run::listedNames(leaving) + ")" +
@@ -69,7 +70,8 @@ std::optional<engine::FormatSurvey> surveyLog(run::FileSystem& files, const std:
 }
 
 // A log that changes layout part way fits no one layout; where it changes says more than the counts.
-std::variant<engine::DateLayout, std::string> detectDateLayout(const engine::FormatSurvey& survey)
+std::variant<engine::DateLayout, std::string> detectDateLayout(const engine::FormatSurvey& survey,
+                                                               std::string_view logName)
 {
     const auto fits = [&](engine::DateLayout l) { return survey.badDates(l) == survey.datesNoLayoutReads(); };
     if (std::none_of(std::begin(engine::kAllDateLayouts), std::end(engine::kAllDateLayouts), fits)) {
@@ -79,14 +81,15 @@ std::variant<engine::DateLayout, std::string> detectDateLayout(const engine::For
     }
     return detect(
         engine::kAllDateLayouts, [&](engine::DateLayout l) { return survey.badDates(l); }, engine::dateLayoutName,
-        {"date", "date layout", "--date"}, survey.dates(), survey.datesNoLayoutReads());
+        {"date", "date layout", "--date"}, survey.dates(), survey.datesNoLayoutReads(), logName);
 }
 
-std::variant<engine::BandFormat, std::string> detectBandFormat(const engine::FormatSurvey& survey)
+std::variant<engine::BandFormat, std::string> detectBandFormat(const engine::FormatSurvey& survey,
+                                                               std::string_view logName)
 {
     return detect(
         engine::kAllBandFormats, [&](engine::BandFormat f) { return survey.badBands(f); }, engine::bandFormatName,
-        {"band", "band format", "--band"}, survey.bands(), survey.bandsNoFormatReads());
+        {"band", "band format", "--band"}, survey.bands(), survey.bandsNoFormatReads(), logName);
 }
 
 std::string typosNote(std::int64_t typos, const char* noun, const char* choice)

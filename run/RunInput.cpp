@@ -5,6 +5,8 @@
 #include "run/PathText.h"
 #include "run/RunTexts.h"
 
+#include <algorithm>
+
 namespace quillon::run {
 
 RunInput chooseInput(FileSystem& files, const std::string& folder, const std::string& namedLog)
@@ -13,10 +15,13 @@ RunInput chooseInput(FileSystem& files, const std::string& folder, const std::st
         return {RunInput::Status::Found, pathIn(folder, namedLog), {}};
     }
     const std::string usual = pathIn(folder, kInputFileName);
-    if (files.exists(usual)) {
+    const std::vector<std::string> names = caseBlindMatches(files.namesIn(folder), kInputFileName);
+    // Where letter case does not count (Windows, a FAT memory stick) LOG.ASC answers to log.asc too; it is then
+    // named as the folder lists it, in the messages and the tool tip.
+    const bool listedAsUsual = std::find(names.begin(), names.end(), kInputFileName) != names.end();
+    if (files.exists(usual) && (listedAsUsual || names.size() != 1)) {
         return {RunInput::Status::Found, usual, {}};
     }
-    const std::vector<std::string> names = caseBlindMatches(files.namesIn(folder), kInputFileName);
     if (names.empty()) {
         return {RunInput::Status::Missing, usual, {}};
     }
