@@ -25,6 +25,8 @@ cleanUp() {
     rm -rf "$work"
 }
 trap cleanUp EXIT
+# A command that fails outside a check ends the test too; say which, so that no failure is silent.
+trap 'echo "FAIL: line $LINENO: \"$BASH_COMMAND\" ended with status $?" >&2' ERR
 fail() {
     echo "FAIL: $*" >&2
     [[ -n $shots ]] && import -window root "$shots/failure.png" 2>/dev/null || true
@@ -35,6 +37,10 @@ source "$(dirname "$0")/../../support/wait-for.sh"
 windowNamed() { xdotool search --name "$1" 2>/dev/null | head -1; }
 hasWindow() { [[ -n $(windowNamed "$1") ]]; }
 noWindow() { [[ -z $(windowNamed "$1") ]]; }
+# Gives a window the keyboard and waits until it has it: without a window manager a closed message box leaves the
+# focus in between for a moment, and a key sent then is lost.
+hasFocus() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
+focusOn() { xdotool windowfocus "$1" && waitFor hasFocus "$1"; }
 # Clicks at x, y of the window's own pixels, frame and caption included. (--sync is left out: moving the pointer
 # to where it already is would wait for a motion that never comes.)
 clickAt() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
@@ -101,13 +107,17 @@ clickAt "$window" 49 33
 sleep 0.3
 clickAt "$window" 68 70
 waitFor hasWindow 'About Quillon' || fail "no About box"
-[[ -n $shots ]] && import -window "$(windowNamed 'About Quillon')" "$shots/about.png"
+about=$(windowNamed 'About Quillon')
+[[ -n $shots ]] && import -window "$about" "$shots/about.png"
 # Alt+S presses System Info; Wine has no MSINFO32.EXE in the registry, so the box says so in a message of its own.
+focusOn "$about" || fail "the About box did not get the keyboard"
 xdotool key alt+s
 waitFor hasWindow '^Quillon$' || fail "System Info showed no message"
 [[ -n $shots ]] && import -window root "$shots/system-info-message.png"
+focusOn "$(windowNamed '^Quillon$')" || fail "the System Info message did not get the keyboard"
 xdotool key Return
 waitFor noWindow '^Quillon$' || fail "Enter did not close the System Info message"
+focusOn "$about" || fail "the About box did not get the keyboard back"
 xdotool key Escape
 waitFor noWindow 'About Quillon' || fail "Esc did not close the About box"
 
@@ -115,11 +125,12 @@ waitFor noWindow 'About Quillon' || fail "Esc did not close the About box"
 other=$work/other
 mkdir -p "$other"
 "$genlog" 500 11 >"$other/log.asc"
-xdotool windowfocus "$window"
+focusOn "$window" || fail "the window did not get the keyboard"
 xdotool key ctrl+o
 waitFor hasWindow 'Open Folder' || fail "no folder dialog"
 sleep 0.5
 [[ -n $shots ]] && import -window root "$shots/folder-dialog.png"
+focusOn "$(windowNamed 'Open Folder')" || fail "the folder dialog did not get the keyboard"
 xdotool type --delay 10 "$(winepath -w "$other")"
 xdotool key Return
 waitFor noWindow 'Open Folder' || fail "the folder dialog did not take the typed folder"
@@ -130,7 +141,7 @@ wine reg query 'HKCU\Software\Quillon' /v LogFolder 2>/dev/null | grep -qF "$(wi
     fail "the chosen folder was not kept"
 
 # File > Exit (Ctrl+Q) ends the program.
-xdotool windowfocus "$window"
+focusOn "$window" || fail "the window did not get the keyboard back"
 xdotool key ctrl+q
 waitFor noWindow 'Quillon by ZELK' || fail "File > Exit did not close the window"
 
