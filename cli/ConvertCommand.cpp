@@ -81,7 +81,7 @@ bool chooseFormats(run::FileSystem& files, ConvertOptions& options, std::FILE* e
     if (!survey) {
         return true;
     }
-    const std::string logName = input.path.substr(input.path.find_last_of("/\\") + 1);
+    const std::string logName = run::textFromPath(run::pathFromText(input.path).filename());
     const auto settle = [errors](auto detected, auto& choice, auto nameOf, const char* what, const std::string& typos) {
         if (const auto* text = std::get_if<std::string>(&detected)) {
             std::fprintf(errors, "quillon-convert: %s\n", text->c_str());

@@ -5,6 +5,7 @@
 // band format and sizes follow from the input's bytes, so a saved input replays the same run. Half the runs use
 // tiny blocks and buffers, so that short inputs reach the reading and writing threads; the other half read a short
 // log as the product does, in one block and without a thread, from blocks small enough to be cheap to allocate.
+#include "engine/DateLayout.h"
 #include "engine/ProgramInfo.h"
 #include "run/ConversionRun.h"
 #include "tests/run/FakeRunHost.h"
@@ -19,6 +20,7 @@
 #include <cstdlib>
 #include <functional>
 #include <iostream>
+#include <iterator>
 
 namespace {
 
@@ -100,11 +102,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tests::writeFile(folder.path() / "log.asc", input);
     tests::writeFile(folder.path() / "log.adi", "an earlier run's log.adi");
     tests::writeFile(folder.path() / "bad.adi", "an earlier run's bad.adi");
-    const std::size_t pick = std::hash<std::string>{}(input);
-    const auto layout = static_cast<engine::DateLayout>(pick % 4);
-    const auto band = (pick / 4) % 2 == 0 ? engine::BandFormat::Meters : engine::BandFormat::Mhz;
+    std::size_t pick = std::hash<std::string>{}(input);
+    const auto take = [&pick](std::size_t choices) {
+        const std::size_t choice = pick % choices;
+        pick /= choices;
+        return choice;
+    };
+    const auto layout = engine::kAllDateLayouts[take(std::size(engine::kAllDateLayouts))];
+    const auto band = engine::kAllBandFormats[take(std::size(engine::kAllBandFormats))];
     const run::RunSizes oneBlock{{16 * 1024, 2}, 128 * 1024, 16 * 1024};
     const run::RunSizes tiny{{61, 2}, 509, 32};
-    checkRun(folder, layout, band, (pick / 8) % 2 == 0 ? oneBlock : tiny);
+    checkRun(folder, layout, band, take(2) == 0 ? oneBlock : tiny);
     return 0;
 }
