@@ -1,6 +1,6 @@
 // quillon-window-bench: one run through the converter window, timed, with a 10 ms timer measuring how long
 // the window's own events wait meanwhile.
-#include "ui/MainWindow.h"
+#include "ui/qt/MainWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -84,11 +84,11 @@ int main(int argc, char** argv)
         return 2;
     }
     int status = 0;
-    quillon::ui::MainWindow window(QString::fromLocal8Bit(argv[1]),
-                                   [&status](QWidget*, const quillon::run::Message& message) {
-                                       std::fprintf(stderr, "%s: %s\n", message.title.c_str(), message.text.c_str());
-                                       status = 1;
-                                   });
+    quillon::ui::MainWindow window([&status](QWidget*, const quillon::run::Message& message) {
+        std::fprintf(stderr, "%s: %s\n", message.title.c_str(), message.text.c_str());
+        status = 1;
+    });
+    window.session().setLogFolder(argv[1]);
     window.show();
     window.findChild<QRadioButton*>(QStringLiteral("dateOption1"))->click();
     TickWatch watch(&window);

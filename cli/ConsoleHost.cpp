@@ -42,7 +42,7 @@ std::string ConsoleHost::caption() const
     return engine::mainCaption();
 }
 
-std::string ConsoleHost::programFolder() const
+std::string ConsoleHost::logFolder() const
 {
     return m_folder;
 }

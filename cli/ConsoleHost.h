@@ -17,10 +17,16 @@ public:
     // With `showProgress`, a live "Records processed" line is kept on `errors`.
     ConsoleHost(const ConvertOptions& options, std::FILE* errors, bool showProgress);
 
+    // The choices settled from the log itself, for --date auto and --band auto.
+    void setFormats(engine::DateLayout layout, engine::BandFormat band)
+    {
+        m_options.layout = layout;
+        m_options.band = band;
+    }
     engine::DateLayout dateLayout() const override { return m_options.layout; }
     engine::BandFormat bandFormat() const override { return m_options.band; }
     std::string caption() const override;
-    std::string programFolder() const override;
+    std::string logFolder() const override;
     std::string logFileName() const override { return m_options.logFile; }
     void setStatusText(std::string_view) override {}
     void setRecordCount(std::int64_t count) override;

@@ -6,13 +6,10 @@
 #include "cli/FormatDetection.h"
 #include "cli/StopSignals.h"
 #include "engine/ProgramInfo.h"
-#include "run/Clock.h"
-#include "run/ConversionRun.h"
-#include "run/LocaleNames.h"
 #include "run/PathText.h"
 #include "run/RunInput.h"
 #include "run/RunMessages.h"
-#include "run/SystemFileSystem.h"
+#include "run/SystemRun.h"
 
 #include <filesystem>
 
@@ -124,15 +121,14 @@ int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE*
         std::fprintf(errors, "quillon-convert: %s\n", problem.c_str());
         return kExitUsage;
     }
-    const auto files = run::makeSystemFileSystem();
     ConvertOptions options = command.options;
-    if (!chooseFormats(*files, options, errors)) {
+    ConsoleHost host(options, errors, errorsIsTerminal);
+    run::SystemRun wiring(host);
+    if (!chooseFormats(wiring.files(), options, errors)) {
         return kExitUsage;
     }
-    ConsoleHost host(options, errors, errorsIsTerminal);
-    run::SystemClock clock;
-    const run::LocaleNames names = run::LocaleNames::fromLocale();
-    run::ConversionRun conversion(host, *files, clock, names);
+    host.setFormats(options.layout, options.band);
+    run::ConversionRun& conversion = wiring.conversion();
     const StopSignals signals;
     host.setStopAction([&conversion] { conversion.closeFiles(); });
     conversion.start();

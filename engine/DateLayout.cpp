@@ -1,27 +1,27 @@
 // Names of the date layouts as the user sees them.
 #include "engine/DateLayout.h"
 
-#include <array>
-
 namespace quillon::engine {
 
-namespace {
-constexpr std::array<std::string_view, 4> kLayoutNames{"YY-MM-DD", "MM-DD-YY", "YY-DD-MM", "DD-MM-YY"};
-}
+// The table is in the order of DateLayout, which the lookups by index rely on.
+static_assert([] {
+    for (std::size_t i = 0; i < std::size(kDateLayoutTable); ++i) {
+        if (kDateLayoutTable[i].layout != static_cast<DateLayout>(i) ||
+            kAllDateLayouts[i] != kDateLayoutTable[i].layout) {
+            return false;
+        }
+    }
+    return std::size(kAllDateLayouts) == std::size(kDateLayoutTable);
+}());
 
 std::optional<DateLayout> dateLayoutFromName(std::string_view name)
 {
-    for (std::size_t i = 0; i < kLayoutNames.size(); ++i) {
-        if (kLayoutNames[i] == name) {
-            return static_cast<DateLayout>(i);
+    for (const DateLayoutFacts& facts : kDateLayoutTable) {
+        if (facts.name == name) {
+            return facts.layout;
         }
     }
     return std::nullopt;
-}
-
-std::string_view dateLayoutName(DateLayout layout)
-{
-    return kLayoutNames[static_cast<std::size_t>(layout)];
 }
 
 std::string_view bandFormatName(BandFormat format)

@@ -19,18 +19,9 @@ struct DatePieces {
     int values[3] = {-1, -1, -1};
 };
 
-// Which piece (0, 1 or 2) holds the year, the month and the day.
-struct PieceOrder {
-    std::size_t year;
-    std::size_t month;
-    std::size_t day;
-};
-
 constexpr PieceOrder pieceOrderOf(DateLayout layout)
 {
-    // In the order of DateLayout: YY-MM-DD, MM-DD-YY, YY-DD-MM, DD-MM-YY.
-    constexpr PieceOrder kPieceOrders[] = {{0, 1, 2}, {2, 0, 1}, {0, 2, 1}, {2, 1, 0}};
-    return kPieceOrders[static_cast<std::size_t>(layout)];
+    return factsOf(layout).order;
 }
 
 // The two digits at `at` as a number, or -1 when they are not both digits.

@@ -10,7 +10,7 @@ std::string versionText()
 
 std::string mainCaption()
 {
-    return "Quillon by ZELK Version " + versionText();
+    return std::string(kApplicationTitle) + " by " + std::string(kAuthorCall) + " Version " + versionText();
 }
 
 } // namespace quillon::engine

@@ -52,10 +52,10 @@ void ConversionRun::closeFiles()
 // once, so a file that cannot be written is found out while the run is still opening.
 bool ConversionRun::OpenRunFiles()
 {
-    if (const auto problem = m_log.open(m_host.programFolder(), m_host.logFileName())) {
+    if (const auto problem = m_log.open(m_host.logFolder(), m_host.logFileName())) {
         return openingFailed(*problem);
     }
-    m_outputs.emplace(m_files, m_host.programFolder(), m_sizes.outputBuffer);
+    m_outputs.emplace(m_files, m_host.logFolder(), m_sizes.outputBuffer);
     if (!m_outputs->create()) {
         return outputsFailedOpening();
     }

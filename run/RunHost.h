@@ -30,8 +30,8 @@ class RunHost : public engine::FormatSource
 public:
     // The window's caption as it shows it now; it heads both output files.
     virtual std::string caption() const = 0;
-    // The folder that holds log.asc and receives log.adi and bad.adi.
-    virtual std::string programFolder() const = 0;
+    // The log folder: it holds log.asc and receives log.adi and bad.adi.
+    virtual std::string logFolder() const = 0;
     // The name of the log in that folder when the user named one; empty for log.asc, in any letter case.
     virtual std::string logFileName() const { return {}; }
 

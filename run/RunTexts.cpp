@@ -51,7 +51,7 @@ std::vector<std::string> preambleLines(OutputKind kind, std::string_view title, 
 {
     std::vector<std::string> lines{
         std::string(title),
-        "Converter by Ambrel, ZELK",
+        "Converter by " + std::string(engine::kAuthorName) + ", " + std::string(engine::kAuthorCall),
         "Email: " + std::string(engine::kAuthorEmail),
         std::string(timestamp),
     };

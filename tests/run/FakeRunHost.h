@@ -25,7 +25,7 @@ public:
     engine::DateLayout dateLayout() const override { return layout; }
     engine::BandFormat bandFormat() const override { return band; }
     std::string caption() const override { return captionText; }
-    std::string programFolder() const override { return folder; }
+    std::string logFolder() const override { return folder; }
     std::string logFileName() const override { return logName; }
     void setStatusText(std::string_view text) override
     {

@@ -1,167 +1,113 @@
-// Registry and shell stand-ins on Linux: PATH for the system-information program, xdg-mime for the browser,
-// detached processes with argument lists (never a shell), and QTemporaryFile for the temporary document.
+// The About box's services on Linux, with PATH, fork and exec.
 #include "ui/platform/LinuxPlatform.h"
 
-#include "ui/TextConversion.h"
-#include "ui/forms/ConverterState.h"
-#include "ui/platform/SystemInfoLauncher.h"
+#include "engine/ProgramInfo.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryFile>
-
-#include <cstring>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace quillon::ui::platform {
 
-namespace {
-
-constexpr RegistryKey kSysInfoKey = 1;
-constexpr long kStarted = 42;
-
-QString systemInfoProgram()
+std::unique_ptr<PlatformServices> makeNativePlatform(void*)
 {
-    for (const QString& name : LinuxPlatform::systemInfoPrograms()) {
-        const QString path = QStandardPaths::findExecutable(name);
-        if (!path.isEmpty()) {
-            return path;
+    return std::make_unique<LinuxPlatform>();
+}
+
+const std::vector<std::string_view>& LinuxPlatform::systemInfoPrograms()
+{
+    static const std::vector<std::string_view> programs{"hardinfo", "kinfocenter", "gnome-system-monitor",
+                                                        "xfce4-taskmanager"};
+    return programs;
+}
+
+std::optional<run::Message> LinuxPlatform::startSystemInfo()
+{
+    for (const std::string_view name : systemInfoPrograms()) {
+        if (const std::string program = findOnPath(name); !program.empty() && startDetached(program, {})) {
+            return std::nullopt;
+        }
+    }
+    return run::Message{"System Information Is Unavailable At This Time", std::string(engine::kApplicationTitle),
+                        run::MessageStyle::Plain};
+}
+
+std::optional<run::Message> LinuxPlatform::openWebPage(const std::string& address)
+{
+    const std::string opener = findOnPath("xdg-open");
+    if (opener.empty()) {
+        return run::Message{"Could not find associated Browser", "Browser Not Found", run::MessageStyle::Exclamation};
+    }
+    if (!startDetached(opener, {address})) {
+        return run::Message{"Web Page not Opened", "URL Failed", run::MessageStyle::Exclamation};
+    }
+    return std::nullopt;
+}
+
+std::string findOnPath(std::string_view name)
+{
+    const char* path = std::getenv("PATH");
+    std::string_view rest = path == nullptr ? std::string_view() : std::string_view(path);
+    while (!rest.empty()) {
+        const std::size_t colon = rest.find(':');
+        const std::string_view folder = rest.substr(0, colon);
+        rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
+        if (folder.empty()) {
+            continue; // an empty entry would mean the working folder, which is no place to look for programs
+        }
+        const std::string candidate = std::string(folder) + "/" + std::string(name);
+        struct stat info {
+        };
+        if (::stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(candidate.c_str(), X_OK) == 0) {
+            return candidate;
         }
     }
     return {};
 }
 
-// The desktop entry that the desktop opens HTML documents with, e.g. "firefox-esr.desktop".
-QString defaultHtmlEntry()
+// Two forks: the first child starts a new session, forks the program and ends at once, so the program is
+// adopted by init. A pipe that closes on exec tells whether the exec worked. Between fork and exec only calls
+// that are safe in a forked child of a threaded program are made.
+bool startDetached(const std::string& program, const std::vector<std::string>& arguments)
 {
-    QProcess query;
-    query.start(QStringLiteral("xdg-mime"),
-                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/html")});
-    if (!query.waitForFinished(3000) || query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0) {
-        return {};
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
     }
-    return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
-}
-
-// The program that a desktop entry starts: the first word of its Exec line, found on PATH.
-QString programOfEntry(const QString& entry)
-{
-    const QString file = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry);
-    if (entry.isEmpty() || file.isEmpty()) {
-        return {};
+    argv.push_back(nullptr);
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0) {
+        return false;
     }
-    QSettings desktop(file, QSettings::IniFormat);
-    const QString exec = desktop.value(QStringLiteral("Desktop Entry/Exec")).toString();
-    const QStringList words = QProcess::splitCommand(exec);
-    return words.isEmpty() ? QString() : QStandardPaths::findExecutable(words.first());
-}
-
-} // namespace
-
-LinuxPlatform::LinuxPlatform(MessagePresenter presenter)
-    : m_presenter(std::move(presenter))
-{
-}
-
-QStringList LinuxPlatform::systemInfoPrograms()
-{
-    return {QStringLiteral("hardinfo"), QStringLiteral("kinfocenter"), QStringLiteral("gnome-system-monitor"),
-            QStringLiteral("xfce4-taskmanager")};
-}
-
-// Only the first place exists here, and only while a system-information program is installed. Keys open for
-// reading only, as an ordinary user may.
-long LinuxPlatform::openKey(std::uint32_t root, const std::string& keyName, std::uint32_t access, RegistryKey& key)
-{
-    key = 0;
-    if ((access & ~kKeyRead) != 0) {
-        return kRegistryAccessDenied;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::setsid();
+        if (::fork() == 0) {
+            ::execv(argv[0], argv.data());
+            const int failure = errno;
+            [[maybe_unused]] const auto written = ::write(report[1], &failure, sizeof failure);
+            ::_exit(127);
+        }
+        ::_exit(0);
     }
-    if (root != kHkeyLocalMachine || keyName != kSysInfoPathKey || systemInfoProgram().isEmpty()) {
-        return kRegistryNotFound;
+    ::close(report[1]);
+    bool started = false;
+    if (child > 0) {
+        int status = 0;
+        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        int failure = 0;
+        ssize_t got = 0;
+        while ((got = ::read(report[0], &failure, sizeof failure)) < 0 && errno == EINTR) {
+        }
+        started = got == 0;
     }
-    key = kSysInfoKey;
-    return kRegistrySuccess;
-}
-
-long LinuxPlatform::queryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type, unsigned char* data,
-                               std::uint32_t& length)
-{
-    if (key != kSysInfoKey || QString::fromStdString(valueName).compare(QStringLiteral("PATH"), Qt::CaseInsensitive)) {
-        return kRegistryNotFound;
-    }
-    const std::string path = toRunText(systemInfoProgram());
-    if (path.size() + 1 > length) {
-        return kRegistryMoreData;
-    }
-    std::memcpy(data, path.c_str(), path.size() + 1); // text values are stored with their zero byte
-    length = static_cast<std::uint32_t>(path.size() + 1);
-    type = kRegSz;
-    return kRegistrySuccess;
-}
-
-void LinuxPlatform::closeKey(RegistryKey)
-{
-}
-
-long LinuxPlatform::findExecutable(const std::string& documentPath, std::string& program)
-{
-    if (!QFileInfo::exists(fromRunText(documentPath))) {
-        return kShellFileNotFound;
-    }
-    const QString found = programOfEntry(defaultHtmlEntry());
-    if (found.isEmpty()) {
-        return kShellNoAssociation;
-    }
-    program = toRunText(found);
-    return kStarted;
-}
-
-long LinuxPlatform::openWith(const std::string& program, const std::string& argument)
-{
-    return QProcess::startDetached(fromRunText(program), {fromRunText(argument)}) ? kStarted : kShellFileNotFound;
-}
-
-bool LinuxPlatform::startProgram(const std::string& path)
-{
-    return !path.empty() && QProcess::startDetached(fromRunText(path), {});
-}
-
-bool LinuxPlatform::fileExists(const std::string& path)
-{
-    const QFileInfo info(fromRunText(path));
-    return info.isFile() && !info.isHidden();
-}
-
-// QTemporaryFile creates the file exclusively under a fresh name, so nobody can have put a link there first.
-std::string LinuxPlatform::createTemporaryDocument(std::string_view suffix, std::string_view content)
-{
-    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/quillon-XXXXXX") + fromRunText(suffix));
-    file.setAutoRemove(false);
-    if (!file.open()) {
-        return {};
-    }
-    const auto size = static_cast<qint64>(content.size());
-    const bool written = file.write(content.data(), size) == size && file.flush();
-    file.close();
-    if (!written) {
-        file.remove();
-        return {};
-    }
-    return toRunText(file.fileName());
-}
-
-void LinuxPlatform::deleteFile(const std::string& path)
-{
-    QFile::remove(fromRunText(path));
-}
-
-void LinuxPlatform::showMessage(const run::Message& message)
-{
-    m_presenter(nullptr, forms::titled(message));
+    ::close(report[0]);
+    return started;
 }
 
 } // namespace quillon::ui::platform

@@ -1,36 +1,30 @@
-// The About box's platform on Linux: stand-ins for the registry and the shell that keep the lookups, their order
-// and their outcomes, with programs found on PATH and through the desktop's default applications.
+// The About box's services on Linux: the first system-information program found on PATH, and the web page handed
+// to the desktop's opener, xdg-open. Plain POSIX, no toolkit.
 #pragma once
 
-#include "ui/MessageBoxes.h"
 #include "ui/platform/PlatformServices.h"
 
-#include <QStringList>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace quillon::ui::platform {
 
 class LinuxPlatform : public PlatformServices
 {
 public:
-    explicit LinuxPlatform(MessagePresenter presenter = showMessageBox);
-
     // The system-information programs looked for, in this order.
-    static QStringList systemInfoPrograms();
+    static const std::vector<std::string_view>& systemInfoPrograms();
 
-    long openKey(std::uint32_t root, const std::string& keyName, std::uint32_t access, RegistryKey& key) override;
-    long queryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type, unsigned char* data,
-                    std::uint32_t& length) override;
-    void closeKey(RegistryKey key) override;
-    long findExecutable(const std::string& documentPath, std::string& program) override;
-    long openWith(const std::string& program, const std::string& argument) override;
-    bool startProgram(const std::string& path) override;
-    bool fileExists(const std::string& path) override;
-    std::string createTemporaryDocument(std::string_view suffix, std::string_view content) override;
-    void deleteFile(const std::string& path) override;
-    void showMessage(const run::Message& message) override;
-
-private:
-    MessagePresenter m_presenter;
+    std::optional<run::Message> startSystemInfo() override;
+    std::optional<run::Message> openWebPage(const std::string& address) override;
 };
+
+// The program of that name in the first folder of PATH that holds one we may run; empty when none does.
+std::string findOnPath(std::string_view name);
+
+// Starts `program` with `arguments` and returns without waiting for it, never through a shell. The program runs
+// in a session of its own and is nobody's child here, so it leaves no zombie; false when it could not be started.
+bool startDetached(const std::string& program, const std::vector<std::string>& arguments);
 
 } // namespace quillon::ui::platform

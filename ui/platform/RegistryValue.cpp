@@ -23,7 +23,7 @@ std::string numberText(const std::string& bytes)
 class KeyCloser
 {
 public:
-    KeyCloser(PlatformServices& platform, const RegistryKey& key)
+    KeyCloser(RegistryAndShell& platform, const RegistryKey& key)
         : m_platform(platform)
         , m_key(key)
     {
@@ -33,13 +33,13 @@ public:
     KeyCloser& operator=(const KeyCloser&) = delete;
 
 private:
-    PlatformServices& m_platform;
+    RegistryAndShell& m_platform;
     const RegistryKey& m_key;
 };
 
 } // namespace
 
-bool GetKeyValue(PlatformServices& platform, std::uint32_t KeyRoot, const std::string& KeyName,
+bool GetKeyValue(RegistryAndShell& platform, std::uint32_t KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal)
 {
     RegistryKey key = 0;

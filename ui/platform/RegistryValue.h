@@ -1,7 +1,7 @@
 // Reads one registry value as text, as the About box's system-information lookup needs it.
 #pragma once
 
-#include "ui/platform/PlatformServices.h"
+#include "ui/platform/RegistryAndShell.h"
 
 #include <stdexcept>
 #include <string>
@@ -22,7 +22,7 @@ public:
 // the value read, whatever its type: text (1) is taken as it is, a 32-bit number (4) becomes its decimal text, any
 // other type leaves `KeyVal` as the caller passed it. False, with `KeyVal` empty, when either step fails. The key
 // is closed on every path. Throws RegistryValueError for a value of zero bytes.
-bool GetKeyValue(PlatformServices& platform, std::uint32_t KeyRoot, const std::string& KeyName,
+bool GetKeyValue(RegistryAndShell& platform, std::uint32_t KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal);
 
 } // namespace quillon::ui::platform

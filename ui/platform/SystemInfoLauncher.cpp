@@ -9,7 +9,7 @@ namespace quillon::ui::platform {
 namespace {
 
 // Returns false when neither place gives a program that exists to be started.
-bool findSysInfo(PlatformServices& platform, std::string& path)
+bool findSysInfo(RegistryAndShell& platform, std::string& path)
 {
     if (GetKeyValue(platform, kHkeyLocalMachine, kSysInfoPathKey, "PATH", path)) {
         return true; // taken as it is: not tested for existence, and the second place is not tried
@@ -23,18 +23,18 @@ bool findSysInfo(PlatformServices& platform, std::string& path)
 
 } // namespace
 
-void StartSysInfo(PlatformServices& platform)
+std::optional<run::Message> StartSysInfo(RegistryAndShell& platform)
 {
     try {
         std::string path;
         if (findSysInfo(platform, path) && platform.startProgram(path)) {
-            return;
+            return std::nullopt;
         }
     } catch (const RegistryValueError&) {
         // falls through to the message, which does not say what failed
     }
-    platform.showMessage({"System Information Is Unavailable At This Time", std::string(engine::kApplicationTitle),
-                          run::MessageStyle::Plain});
+    return run::Message{"System Information Is Unavailable At This Time", std::string(engine::kApplicationTitle),
+                        run::MessageStyle::Plain};
 }
 
 } // namespace quillon::ui::platform

@@ -1,8 +1,10 @@
-// Opens the maker's web page in the browser that the platform associates with HTML documents.
+// Opens a web page in the browser that Windows associates with HTML documents.
 #pragma once
 
-#include "ui/platform/PlatformServices.h"
+#include "run/RunHost.h"
+#include "ui/platform/RegistryAndShell.h"
 
+#include <optional>
 #include <string>
 
 namespace quillon::ui::platform {
@@ -11,7 +13,7 @@ namespace quillon::ui::platform {
 inline constexpr std::string_view kTemporaryDocument = "\"<HTML> <\\HTML>\"\r\n";
 
 // Creates the temporary document, asks which program opens it, starts that program with `webAddress` and
-// deletes the document again, whatever the outcome. Failures end in a message.
-void Label2_Click(PlatformServices& platform, const std::string& webAddress);
+// deletes the document again, whatever the outcome. A failure ends in a message, returned for the About box to show.
+std::optional<run::Message> openWebPageThroughShell(RegistryAndShell& platform, const std::string& webAddress);
 
 } // namespace quillon::ui::platform

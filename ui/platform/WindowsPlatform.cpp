@@ -1,8 +1,10 @@
-// Registry reads, the HTML association, program starts and the temporary document with the Win32 wide calls.
+// The About box's services on Windows: registry reads, the HTML association, program starts and the temporary
+// document with the Win32 wide calls.
 #include "ui/platform/WindowsPlatform.h"
 
 #include "run/WideText.h"
-#include "ui/forms/ConverterState.h"
+#include "ui/platform/SystemInfoLauncher.h"
+#include "ui/platform/WebLink.h"
 
 #include <cstring>
 #include <random>
@@ -60,10 +62,24 @@ std::wstring temporaryName(std::wstring_view suffix)
 
 } // namespace
 
-WindowsPlatform::WindowsPlatform(MessageCallback showMessage, void* ownerWindow)
-    : m_showMessage(std::move(showMessage))
-    , m_ownerWindow(ownerWindow)
+std::unique_ptr<PlatformServices> makeNativePlatform(void* ownerWindow)
 {
+    return std::make_unique<WindowsPlatform>(ownerWindow);
+}
+
+WindowsPlatform::WindowsPlatform(void* ownerWindow)
+    : m_ownerWindow(ownerWindow)
+{
+}
+
+std::optional<run::Message> WindowsPlatform::startSystemInfo()
+{
+    return StartSysInfo(*this);
+}
+
+std::optional<run::Message> WindowsPlatform::openWebPage(const std::string& address)
+{
+    return openWebPageThroughShell(*this, address);
 }
 
 long WindowsPlatform::openKey(std::uint32_t root, const std::string& keyName, std::uint32_t access, RegistryKey& key)
@@ -185,11 +201,6 @@ std::string WindowsPlatform::createTemporaryDocument(std::string_view suffix, st
 void WindowsPlatform::deleteFile(const std::string& path)
 {
     DeleteFileW(run::wideText(path).c_str());
-}
-
-void WindowsPlatform::showMessage(const run::Message& message)
-{
-    m_showMessage(forms::titled(message));
 }
 
 } // namespace quillon::ui::platform

@@ -1,21 +1,22 @@
-// The About box's platform on Windows: the registry through advapi32, the HTML association and program starts
-// through shell32 and CreateProcessW, every text crossing as UTF-16; message boxes go to a callback. No Qt.
+// The About box's services on Windows, in the classic steps: the system-information program found in the registry
+// through advapi32, the web page opened by the browser associated with HTML documents through shell32, programs
+// started with CreateProcessW, every text crossing as UTF-16. No toolkit.
 #pragma once
 
 #include "ui/platform/PlatformServices.h"
-
-#include <functional>
+#include "ui/platform/RegistryAndShell.h"
 
 namespace quillon::ui::platform {
 
-class WindowsPlatform : public PlatformServices
+class WindowsPlatform : public PlatformServices, public RegistryAndShell
 {
 public:
-    // Gets every message with its title filled in.
-    using MessageCallback = std::function<void(const run::Message& message)>;
-
     // `ownerWindow` is the window handle (HWND) that the browser's start belongs to, or null.
-    explicit WindowsPlatform(MessageCallback showMessage, void* ownerWindow = nullptr);
+    explicit WindowsPlatform(void* ownerWindow = nullptr);
+
+    // StartSysInfo and openWebPageThroughShell over the calls below.
+    std::optional<run::Message> startSystemInfo() override;
+    std::optional<run::Message> openWebPage(const std::string& address) override;
 
     long openKey(std::uint32_t root, const std::string& keyName, std::uint32_t access, RegistryKey& key) override;
     long queryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type, unsigned char* data,
@@ -27,10 +28,8 @@ public:
     bool fileExists(const std::string& path) override;
     std::string createTemporaryDocument(std::string_view suffix, std::string_view content) override;
     void deleteFile(const std::string& path) override;
-    void showMessage(const run::Message& message) override;
 
 private:
-    MessageCallback m_showMessage;
     void* m_ownerWindow;
 };
 

@@ -3,9 +3,7 @@
 
 #include "engine/ProgramInfo.h"
 #include "run/WideText.h"
-#include "ui/forms/AboutForm.h"
-#include "ui/platform/SystemInfoLauncher.h"
-#include "ui/platform/WebLink.h"
+#include "ui/shared/forms/AboutForm.h"
 #include "ui/win32/Messages.h"
 #include "ui/win32/Resources.h"
 
@@ -71,8 +69,7 @@ INT_PTR AboutDialog::handle(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_INITDIALOG:
         g_showing = m_dialog;
-        m_platform = std::make_unique<platform::WindowsPlatform>(
-            [this](const run::Message& shown) { showMessageBox(m_dialog, shown); }, m_dialog);
+        m_platform = platform::makeNativePlatform(m_dialog);
         m_controls.create(m_dialog, forms::aboutControls(), static_cast<int>(GetDpiForWindow(m_dialog)), kFirstId);
         SendMessageW(m_controls.control("cmdOK"), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
         SendMessageW(m_dialog, DM_SETDEFID, static_cast<WPARAM>(m_controls.idOf("cmdOK")), 0);
@@ -194,12 +191,19 @@ void AboutDialog::cmdOK_Click()
 
 void AboutDialog::cmdSysInfo_Click()
 {
-    platform::StartSysInfo(*m_platform);
+    showFailure(m_platform->startSystemInfo());
 }
 
 void AboutDialog::Label2_Click()
 {
-    platform::Label2_Click(*m_platform, std::string(engine::kWebAddress));
+    showFailure(m_platform->openWebPage(std::string(engine::kWebAddress)));
+}
+
+void AboutDialog::showFailure(const std::optional<run::Message>& failure)
+{
+    if (failure) {
+        showMessageBox(m_dialog, *failure);
+    }
 }
 
 } // namespace quillon::ui::win32

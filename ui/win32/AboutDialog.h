@@ -1,10 +1,11 @@
-// The About box as a Win32 dialog over the registry and shell layer of Windows.
+// The About box as a Win32 dialog over the platform services of Windows.
 #pragma once
 
-#include "ui/platform/WindowsPlatform.h"
+#include "ui/platform/PlatformServices.h"
 #include "ui/win32/FormControls.h"
 
 #include <memory>
+#include <optional>
 #include <windows.h>
 
 namespace quillon::ui::win32 {
@@ -35,7 +36,9 @@ private:
 
     HWND m_dialog = nullptr;
     FormControls m_controls;
-    std::unique_ptr<platform::WindowsPlatform> m_platform;
+    void showFailure(const std::optional<run::Message>& failure);
+
+    std::unique_ptr<platform::PlatformServices> m_platform;
 };
 
 } // namespace quillon::ui::win32

@@ -1,47 +1,45 @@
 // The converter window as a native Win32 window: the two option groups, Start, the counter and the status text,
-// the File and Help menus, and the services it gives a conversion run.
+// the File and Help menus, over the converter session that holds the window's logic.
 #pragma once
 
-#include "run/ConversionRun.h"
-#include "run/LocaleNames.h"
-#include "run/RunHost.h"
-#include "run/SystemFileSystem.h"
-#include "ui/forms/ConverterForm.h"
-#include "ui/forms/ConverterState.h"
+#include "ui/shared/ConverterSession.h"
+#include "ui/shared/ConverterView.h"
+#include "ui/shared/forms/ConverterForm.h"
 #include "ui/win32/FormControls.h"
+#include "ui/win32/Places.h"
 
-#include <memory>
 #include <string>
 #include <windows.h>
 
 namespace quillon::ui::win32 {
 
-// The window holds no conversion logic: the run reads the option buttons for every record and writes the
-// counter and the status text through the RunHost services. The controls come from the converter form's rows;
-// they and their event handlers keep their historical names (cbStart, cbStart_Click, Form_Load).
-class ConverterWindow : public run::RunHost
+// The controls come from the converter form's rows and keep their names (cbStart, Text1); each event is forwarded
+// to the session's handler of the same name.
+class ConverterWindow : public ConverterView
 {
 public:
-    // `logFolder` holds log.asc and receives log.adi and bad.adi; `logFile` names another log there, or is empty.
-    ConverterWindow(std::string logFolder, std::string logFile);
+    ConverterWindow();
     ConverterWindow(const ConverterWindow&) = delete;
     ConverterWindow& operator=(const ConverterWindow&) = delete;
     ~ConverterWindow() override;
 
+    ConverterSession& session() { return m_session; }
     // Creates and shows the window; false when Windows refuses.
     bool open(int showCommand);
     // Handles the window's events until it has closed; returns the exit status.
     int runMessageLoop();
 
-    engine::DateLayout dateLayout() const override { return m_dateLayout; }
-    engine::BandFormat bandFormat() const override { return m_bandFormat; }
-    std::string caption() const override;
-    std::string programFolder() const override { return m_logFolder; }
-    std::string logFileName() const override { return m_logFile; }
-    void setStatusText(std::string_view text) override;
-    void setRecordCount(std::int64_t count) override;
-    void processPendingEvents() override;
+    void setCaption(const std::string& text) override;
+    void setControlText(std::string_view control, const std::string& text) override;
+    void setToolTip(std::string_view control, const std::string& text) override;
+    void enableControl(std::string_view control, bool enabled) override;
+    void enableMenuItem(forms::MenuCommand command, bool enabled) override;
+    bool isOptionSelected(std::string_view control) const override;
+    void selectOption(std::string_view control) override;
+    std::string askForFolder(const std::string& start) override;
     void showMessage(const run::Message& message) override;
+    void processEvents() override;
+    void closeAboutBox() override;
 
 private:
     // Menu commands have ids from 1000 on, the controls from 100 on.
@@ -52,16 +50,8 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool dispatchTo(MSG& message);
 
-    void Form_Load();
-    void Form_Unload();
-    void dateOption_Click();
-    void cbStart_Click();
     void About_Click();
-    void openFolder();
     void command(int id, int notification);
-    void readOptions();
-    void showCount();
-    void showPaths();
 
     // ConverterWindowSetup.cpp: the window class, menus, accelerators, controls, tool tips and DPI.
     void buildMenu();
@@ -75,16 +65,9 @@ private:
     HWND m_toolTips = nullptr;
     HICON m_icons[2] = {};
     FormControls m_controls;
-    std::string m_logFolder;
-    std::string m_logFile;
-    forms::ConverterState m_state;
-    engine::DateLayout m_dateLayout = engine::DateLayout::YyMmDd;
-    engine::BandFormat m_bandFormat = engine::BandFormat::Meters;
-
-    std::unique_ptr<run::FileSystem> m_files = run::makeSystemFileSystem();
-    run::SystemClock m_clock;
-    run::LocaleNames m_names;
-    run::ConversionRun m_run;
+    WindowsFolderPlaces m_places;
+    RegistrySettings m_settings;
+    ConverterSession m_session;
 };
 
 } // namespace quillon::ui::win32

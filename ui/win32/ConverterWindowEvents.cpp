@@ -1,18 +1,11 @@
-// The Win32 converter window's events: its window procedure, its message loop, and the stops a run makes for
-// them.
+// The Win32 converter window's events: its window procedure, its message loop, and the events handled from inside
+// a run.
 #include "ui/win32/ConverterWindow.h"
 
 namespace quillon::ui::win32 {
 
-void ConverterWindow::processPendingEvents()
+void ConverterWindow::processEvents()
 {
-    const forms::ConverterState::Stop stop = m_state.stop();
-    if (stop.redrawCounter) {
-        showCount();
-    }
-    if (!stop.handleEvents) {
-        return;
-    }
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
@@ -73,7 +66,7 @@ LRESULT ConverterWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_CLOSE:
-        Form_Unload();
+        m_session.Form_Unload();
         DestroyWindow(m_window);
         return 0;
     case WM_DESTROY:

@@ -1,7 +1,7 @@
 // Making the Win32 converter window: its class and icon, its menus and accelerators, its controls from the
 // converter form at the window's DPI, and the tool tips of the file labels.
 #include "run/WideText.h"
-#include "ui/forms/ConverterForm.h"
+#include "ui/shared/forms/ConverterForm.h"
 #include "ui/win32/ConverterWindow.h"
 #include "ui/win32/Resources.h"
 
@@ -56,7 +56,7 @@ bool ConverterWindow::open(int showCommand)
         return false;
     }
     buildControls();
-    Form_Load();
+    m_session.Form_Load();
     ShowWindow(m_window, showCommand);
     UpdateWindow(m_window);
     SetFocus(m_controls.control(forms::focusOrder(forms::converterControls()).front()));
@@ -118,22 +118,6 @@ void ConverterWindow::layOut(int dpi)
         if (old != nullptr) {
             DestroyIcon(old);
         }
-    }
-}
-
-void ConverterWindow::showPaths()
-{
-    const forms::FileToolTips tips =
-        forms::fileToolTips(run::chooseInput(*m_files, m_logFolder, m_logFile), m_logFolder);
-    const std::pair<const char*, const std::string*> labels[] = {{"Label1", &tips.input}, {"Label2", &tips.output}};
-    for (const auto& [label, text] : labels) {
-        std::wstring wide = run::wideText(*text);
-        TOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
-        tool.hwnd = m_window;
-        tool.uId = reinterpret_cast<UINT_PTR>(m_controls.control(label));
-        tool.lpszText = wide.data();
-        SendMessageW(m_toolTips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 

@@ -2,7 +2,7 @@
 #include "ui/win32/FolderDialog.h"
 
 #include "run/WideText.h"
-#include "ui/forms/ConverterForm.h"
+#include "ui/shared/forms/ConverterForm.h"
 
 #include <shobjidl.h>
 

@@ -1,7 +1,7 @@
 // Win32 controls made from the rows of a form, at the pixels their twips come to at the window's DPI.
 #pragma once
 
-#include "ui/forms/FormTable.h"
+#include "ui/shared/forms/FormTable.h"
 
 #include <string_view>
 #include <vector>

@@ -2,8 +2,7 @@
 // there; `quillon.exe FOLDER` or `quillon.exe LOG` names another.
 #include "engine/ProgramInfo.h"
 #include "run/WideText.h"
-#include "ui/forms/LogFolder.h"
-#include "ui/forms/WindowArguments.h"
+#include "ui/shared/WindowArguments.h"
 #include "ui/win32/ConverterWindow.h"
 #include "ui/win32/Places.h"
 
@@ -59,12 +58,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    const std::string folder =
-        forms::chooseLogFolder(parsed.folder, ui::win32::programFolder(), ui::win32::WindowsFolderPlaces());
     int status = 1;
     {
         // A run may still be on the stack when the window closes, so the window lives until the loop ends.
-        ui::win32::ConverterWindow window(folder, parsed.logFile);
+        ui::win32::ConverterWindow window;
+        window.session().useArguments(parsed, ui::win32::programFolder());
         if (window.open(showCommand)) {
             status = window.runMessageLoop();
         }

@@ -2,7 +2,7 @@
 #include "ui/win32/Messages.h"
 
 #include "run/WideText.h"
-#include "ui/forms/ConverterState.h"
+#include "ui/shared/ConverterState.h"
 
 namespace quillon::ui::win32 {
 

@@ -54,43 +54,44 @@ DWORD attributesOf(const std::string& path)
 
 } // namespace
 
-std::string rememberedLogFolder()
+std::string RegistrySettings::text(std::string_view name) const
 {
+    const std::wstring valueName = run::wideText(name);
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
         return {};
     }
     DWORD type = 0;
     DWORD size = 0;
-    std::wstring folder;
-    if (RegQueryValueExW(key, kLogFolderValue, nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ) {
-        folder.resize(size / sizeof(wchar_t));
-        RegQueryValueExW(key, kLogFolderValue, nullptr, &type, reinterpret_cast<BYTE*>(folder.data()), &size);
-        folder.resize(size / sizeof(wchar_t));
-        while (!folder.empty() && folder.back() == L'\0') {
-            folder.pop_back();
+    std::wstring value;
+    if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ) {
+        value.resize(size / sizeof(wchar_t));
+        RegQueryValueExW(key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &size);
+        value.resize(size / sizeof(wchar_t));
+        while (!value.empty() && value.back() == L'\0') {
+            value.pop_back();
         }
     }
     RegCloseKey(key);
-    return run::utf8Text(folder);
+    return run::utf8Text(value);
 }
 
-void rememberLogFolder(const std::string& folder)
+void RegistrySettings::setText(std::string_view name, const std::string& text)
 {
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
         ERROR_SUCCESS) {
         return;
     }
-    const std::wstring value = run::wideText(folder);
-    RegSetValueExW(key, kLogFolderValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+    const std::wstring value = run::wideText(text);
+    RegSetValueExW(key, run::wideText(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
 }
 
 std::string WindowsFolderPlaces::remembered() const
 {
-    return rememberedLogFolder();
+    return RegistrySettings().text(kLogFolderSetting);
 }
 
 bool WindowsFolderPlaces::isFolder(const std::string& path) const

@@ -2,19 +2,23 @@
 // under HKCU\Software\Quillon, and the paths named on the command line.
 #pragma once
 
-#include "ui/forms/LogFolder.h"
-#include "ui/forms/WindowArguments.h"
+#include "ui/shared/LogFolder.h"
+#include "ui/shared/Settings.h"
+#include "ui/shared/WindowArguments.h"
 
 #include <string>
 
 namespace quillon::ui::win32 {
 
-// The registry key and value the chosen folder is kept in, under HKEY_CURRENT_USER.
+// The registry key the window's settings are kept under, in HKEY_CURRENT_USER, a text value each.
 inline constexpr const wchar_t* kSettingsKey = L"Software\\Quillon";
-inline constexpr const wchar_t* kLogFolderValue = L"LogFolder";
 
-std::string rememberedLogFolder();
-void rememberLogFolder(const std::string& folder);
+class RegistrySettings : public Settings
+{
+public:
+    std::string text(std::string_view name) const override;
+    void setText(std::string_view name, const std::string& text) override;
+};
 
 // A folder under Program Files is an installed program's, whatever the user's rights there: Windows lets an
 // administrator write to it, and Wine anybody.

@@ -2,7 +2,7 @@
 #include "ui/win32/UserGuideWindow.h"
 
 #include "run/WideText.h"
-#include "ui/forms/ConverterForm.h"
+#include "ui/shared/forms/ConverterForm.h"
 #include "ui/win32/Resources.h"
 
 namespace quillon::ui::win32 {

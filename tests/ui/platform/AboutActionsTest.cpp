@@ -1,6 +1,6 @@
 // The About box's actions against a scripted platform: the registry read, the system-information launcher and the
 // web link, with every outcome.
-#include "tests/ui/platform/FakePlatform.h"
+#include "tests/ui/platform/FakeRegistryAndShell.h"
 #include "tests/ui/platform/RegistryCases.h"
 #include "ui/platform/RegistryValue.h"
 #include "ui/platform/SystemInfoLauncher.h"
@@ -12,15 +12,15 @@
 namespace quillon::ui::platform {
 namespace {
 
-using tests::FakePlatform;
-using Value = FakePlatform::Value;
+using tests::FakeRegistryAndShell;
+using Value = FakeRegistryAndShell::Value;
 
 // The key is closed on every path, and asked for reading only.
 TEST(AboutActionsTest, GetKeyValue)
 {
     for (const auto& c : tests::registryCases()) {
         SCOPED_TRACE(c.name);
-        FakePlatform platform;
+        FakeRegistryAndShell platform;
         platform.registry["KEY"]["OTHER"] = Value{};
         if (c.type != 0) {
             platform.registry["KEY"]["VALUE"] = Value{c.type, c.stored};
@@ -31,7 +31,7 @@ TEST(AboutActionsTest, GetKeyValue)
         EXPECT_EQ(platform.closes, 1);
         EXPECT_EQ(platform.accessAsked, std::vector<std::uint32_t>{kKeyRead});
     }
-    FakePlatform platform;
+    FakeRegistryAndShell platform;
     std::string keyVal = "before";
     EXPECT_FALSE(GetKeyValue(platform, kHkeyLocalMachine, "KEY", "VALUE", keyVal));
     EXPECT_EQ(keyVal, "");
@@ -62,7 +62,7 @@ TEST(AboutActionsTest, StartSysInfo)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        FakePlatform platform;
+        FakeRegistryAndShell platform;
         if (c.firstPlace) {
             platform.registry[kSysInfoPathKey]["PATH"] = *c.firstPlace;
         }
@@ -72,7 +72,7 @@ TEST(AboutActionsTest, StartSysInfo)
         if (c.program != nullptr) {
             platform.programs.insert(c.program);
         }
-        StartSysInfo(platform);
+        platform.record(StartSysInfo(platform));
         EXPECT_EQ(platform.started, c.started);
         EXPECT_EQ(platform.keysAsked.size(), c.firstPlace ? 1U : 2U);
         EXPECT_EQ(platform.shown, c.message ? "Quillon: System Information Is Unavailable At This Time [0]\n" : "");
@@ -98,11 +98,11 @@ TEST(AboutActionsTest, WebLink)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        FakePlatform platform;
+        FakeRegistryAndShell platform;
         platform.browser = c.browser;
         platform.browserStart = c.browserStart;
         platform.temporaryDocumentFails = c.documentFails;
-        Label2_Click(platform, "https://example.org/");
+        platform.record(openWebPageThroughShell(platform, "https://example.org/"));
         EXPECT_TRUE(platform.documents.empty());
         EXPECT_EQ(platform.shown, c.shown);
         if (c.shown.empty()) {

@@ -35,11 +35,6 @@ private:
     HKEY m_key = nullptr;
 };
 
-WindowsPlatform makePlatform(std::vector<run::Message>& shown)
-{
-    return WindowsPlatform([&shown](const run::Message& message) { shown.push_back(message); });
-}
-
 // Text is stored as UTF-16 and read as UTF-8, the 1024-byte room measured on the UTF-8 bytes.
 TEST(WindowsPlatformTest, GetKeyValue)
 {
@@ -52,29 +47,26 @@ TEST(WindowsPlatformTest, GetKeyValue)
         } else if (c.type != 0) {
             key.set(L"VALUE", c.type, wide.data(), wide.size() * sizeof(wchar_t));
         }
-        std::vector<run::Message> shown;
-        WindowsPlatform platform = makePlatform(shown);
+        WindowsPlatform platform;
         std::string keyVal = "before";
         EXPECT_EQ(GetKeyValue(platform, TestKey::kRoot, "Software\\QuillonTest", "VALUE", keyVal), c.result);
         EXPECT_EQ(keyVal, c.keyVal);
     }
     TestKey key;
     key.set(L"EMPTY", REG_SZ, L"", 0);
-    std::vector<run::Message> shown;
-    WindowsPlatform platform = makePlatform(shown);
+    WindowsPlatform platform;
     std::string keyVal;
     EXPECT_FALSE(GetKeyValue(platform, TestKey::kRoot, "Software\\QuillonTest\\Missing", "VALUE", keyVal));
     EXPECT_THROW(GetKeyValue(platform, TestKey::kRoot, "Software\\QuillonTest", "EMPTY", keyVal), RegistryValueError);
 }
 
-TEST(WindowsPlatformTest, FilesProgramsAndMessages)
+TEST(WindowsPlatformTest, FilesAndPrograms)
 {
     tests::TempFolder folder;
     tests::writeFile(folder.path() / "plain.exe", "");
     tests::writeFile(folder.path() / "hidden.exe", "");
     SetFileAttributesW((folder.path() / "hidden.exe").c_str(), FILE_ATTRIBUTE_HIDDEN);
-    std::vector<run::Message> shown;
-    WindowsPlatform platform = makePlatform(shown);
+    WindowsPlatform platform;
     EXPECT_TRUE(platform.fileExists(folder.file("plain.exe")));
     EXPECT_FALSE(platform.fileExists(folder.file("hidden.exe")));
     EXPECT_FALSE(platform.fileExists(folder.path().string()));
@@ -86,16 +78,11 @@ TEST(WindowsPlatformTest, FilesProgramsAndMessages)
     EXPECT_FALSE(platform.startProgram(folder.file("missing.exe")));
     EXPECT_FALSE(platform.startProgram(""));
     EXPECT_LE(platform.openWith(folder.file("missing.exe"), "https://example.org/"), kShellSuccessAbove);
-
-    platform.showMessage({"System Information Is Unavailable At This Time", "", run::MessageStyle::Plain});
-    ASSERT_EQ(shown.size(), 1U);
-    EXPECT_EQ(shown[0].title, "Quillon");
 }
 
 TEST(WindowsPlatformTest, TemporaryDocumentIsWrittenExactlyAndDeleted)
 {
-    std::vector<run::Message> shown;
-    WindowsPlatform platform = makePlatform(shown);
+    WindowsPlatform platform;
     const std::string document = platform.createTemporaryDocument(".HTM", kTemporaryDocument);
     ASSERT_FALSE(document.empty());
     EXPECT_TRUE(document.ends_with(".HTM"));

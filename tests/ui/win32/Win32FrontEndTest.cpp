@@ -1,7 +1,7 @@
 // The Win32 front end's own logic under Windows (or Wine): the order its controls are made in, the styles of its
 // message boxes, the folder it keeps in the registry, and how it looks at the paths it is given.
 #include "run/WideText.h"
-#include "ui/forms/ConverterForm.h"
+#include "ui/shared/forms/ConverterForm.h"
 #include "ui/win32/FormControls.h"
 #include "ui/win32/Messages.h"
 #include "ui/win32/Places.h"
@@ -14,6 +14,7 @@
 #include <shlobj.h>
 
 using namespace quillon::ui::win32;
+using quillon::ui::kLogFolderSetting;
 
 namespace {
 
@@ -66,10 +67,12 @@ TEST(Win32FrontEnd, MessageStylesAreTheClassicIcons)
 TEST(Win32FrontEnd, ChosenFolderIsKeptUnderTheUsersKey)
 {
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-    EXPECT_EQ(rememberedLogFolder(), "");
+    RegistrySettings settings;
+    EXPECT_EQ(settings.text(kLogFolderSetting), "");
     const std::string folder = "C:\\Logs\\Z\xc3\xbcrich \xe6\x97\xa5\xe6\x9c\xac";
-    rememberLogFolder(folder);
-    EXPECT_EQ(rememberedLogFolder(), folder);
+    settings.setText(kLogFolderSetting, folder);
+    EXPECT_EQ(settings.text(kLogFolderSetting), folder);
+    EXPECT_EQ(WindowsFolderPlaces().remembered(), folder);
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
 }
 

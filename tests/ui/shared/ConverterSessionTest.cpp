@@ -1,0 +1,315 @@
+// The converter window's logic with a fake view: the Start rule, the options the run reads, a second Start, a
+// layout changed and the window closed mid-run, File > Open Folder, the counter's pacing and the messages.
+#include "ui/shared/ConverterSession.h"
+
+#include "tests/support/TestFiles.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+namespace quillon::ui {
+namespace {
+
+using tests::TempFolder;
+
+class FakeView : public ConverterView
+{
+public:
+    std::string caption;
+    std::map<std::string, std::string, std::less<>> texts;
+    std::map<std::string, std::string, std::less<>> toolTips;
+    std::map<std::string, bool, std::less<>> enabled;
+    std::map<forms::MenuCommand, bool> menuEnabled;
+    std::set<std::string, std::less<>> selected;
+    std::vector<std::string> folderAnswers; // taken in turn by askForFolder
+    std::vector<std::string> foldersAsked;
+    std::vector<run::Message> messages;
+    std::vector<std::string> counterShown; // every text the counter was given, in turn
+    int eventRounds = 0;
+    int aboutCloses = 0;
+    std::function<void(int round)> duringEvents; // what the user does in a round of events
+
+    void setCaption(const std::string& text) override { caption = text; }
+    void setControlText(std::string_view control, const std::string& text) override
+    {
+        texts[std::string(control)] = text;
+        if (control == "Text1") {
+            counterShown.push_back(text);
+        }
+    }
+    void setToolTip(std::string_view control, const std::string& text) override
+    {
+        toolTips[std::string(control)] = text;
+    }
+    void enableControl(std::string_view control, bool on) override { enabled[std::string(control)] = on; }
+    void enableMenuItem(forms::MenuCommand command, bool on) override { menuEnabled[command] = on; }
+    bool isOptionSelected(std::string_view control) const override { return selected.contains(control); }
+    void selectOption(std::string_view control) override
+    {
+        std::erase_if(selected, [control](const std::string& other) {
+            return forms::isDateOption(other) == forms::isDateOption(control);
+        });
+        selected.insert(std::string(control));
+    }
+    std::string askForFolder(const std::string& start) override
+    {
+        foldersAsked.push_back(start);
+        std::string answer = folderAnswers.front();
+        folderAnswers.erase(folderAnswers.begin());
+        return answer;
+    }
+    void showMessage(const run::Message& message) override { messages.push_back(message); }
+    void processEvents() override
+    {
+        if (duringEvents) {
+            duringEvents(++eventRounds);
+        }
+    }
+    void closeAboutBox() override { ++aboutCloses; }
+};
+
+class FakePlaces : public forms::FolderPlaces
+{
+public:
+    std::string remembered() const override { return {}; }
+    bool isFolder(const std::string&) const override { return true; }
+    bool mayWrite(const std::string&) const override { return true; }
+    std::string documentsFolder() const override { return {}; }
+    void makeFolder(const std::string&) const override {}
+    // Drops the trailing slash a dialog may give.
+    std::string clean(const std::string& path) const override
+    {
+        return path.ends_with('/') ? path.substr(0, path.size() - 1) : path;
+    }
+};
+
+class FakeSettings : public Settings
+{
+public:
+    std::map<std::string, std::string, std::less<>> values;
+    std::string text(std::string_view key) const override
+    {
+        const auto found = values.find(key);
+        return found == values.end() ? std::string() : found->second;
+    }
+    void setText(std::string_view key, const std::string& value) override { values[std::string(key)] = value; }
+};
+
+// Records of band 20 and the ambiguous date 01-02-03, whose meaning depends on the chosen layout.
+std::string ambiguousLog(int records)
+{
+    std::string log;
+    for (int i = 0; i < records; ++i) {
+        log += "N0CALL,20,14.025,SSB,59,57,Bob,nice qso,291,y,n,ma,NA-123,Hampden,5,Springfield,01-02-03,1234\r\n";
+    }
+    return log;
+}
+
+// The dates of the record lines of log.adi, then of bad.adi.
+std::vector<std::string> recordDates(const std::filesystem::path& folder)
+{
+    std::vector<std::string> dates;
+    for (const char* name : {"log.adi", "bad.adi"}) {
+        for (const auto& line : tests::crlfLines(tests::readFile(folder / name))) {
+            if (line.starts_with("<QSO_DATE:8>")) {
+                dates.push_back(line.substr(12, 8) + (line.find("*BAD*") == std::string::npos ? "" : " bad"));
+            }
+        }
+    }
+    return dates;
+}
+
+class ConverterSessionTest : public testing::Test
+{
+protected:
+    // No pacing unless a test asks for it: every record stops for events, so scripted actions land at a known
+    // record.
+    void open(forms::Pacing pacing = {{}, {}})
+    {
+        m_session = std::make_unique<ConverterSession>(m_view, m_places, m_settings, pacing);
+        m_session->Form_Load();
+        m_session->setLogFolder(m_folder.path().string());
+    }
+    void choose(std::string_view option)
+    {
+        m_view.selectOption(option);
+        m_session->option_Click(option);
+    }
+
+    TempFolder m_folder;
+    FakeView m_view;
+    FakePlaces m_places;
+    FakeSettings m_settings;
+    std::unique_ptr<ConverterSession> m_session;
+};
+
+TEST_F(ConverterSessionTest, LoadsWaitingForADateLayout)
+{
+    open();
+    EXPECT_EQ(m_view.caption, "Quillon by ZELK Version 1.0.5");
+    EXPECT_EQ(m_session->caption(), m_view.caption);
+    EXPECT_FALSE(m_view.enabled.at("cbStart"));
+    EXPECT_EQ(m_view.texts.at("lblStatus"), "    ");
+    EXPECT_EQ(m_view.selected, (std::set<std::string, std::less<>>{"bandMETERS"}));
+    EXPECT_EQ(m_view.toolTips.at("Label1"), m_folder.file("log.asc"));
+
+    // Start cannot be pressed yet; should the press come anyway, it writes nothing.
+    tests::writeFile(m_folder.path() / "log.asc", ambiguousLog(1));
+    m_session->cbStart_Click();
+    EXPECT_FALSE(std::filesystem::exists(m_folder.path() / "log.adi"));
+    choose("bandMHZ");
+    choose("bandMETERS");
+    EXPECT_FALSE(m_view.enabled.at("cbStart"));
+    choose("dateOption3");
+    EXPECT_TRUE(m_view.enabled.at("cbStart"));
+}
+
+// The run reads the options as the buttons show them when Start is pressed.
+TEST_F(ConverterSessionTest, RunReadsTheChosenOptions)
+{
+    struct Case {
+        std::vector<std::string_view> chosen;
+        std::string date;
+    };
+    const Case cases[] = {
+        {{"dateOption1"}, "20010203"},
+        {{"dateOption2"}, "20030102"},
+        {{"dateOption3"}, "20010302"},
+        {{"dateOption4", "bandMHZ"}, "20030201 bad"},
+        {{"bandMHZ", "bandMETERS", "dateOption2", "dateOption1"}, "20010203"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.date);
+        open();
+        tests::writeFile(m_folder.path() / "log.asc", ambiguousLog(1));
+        for (const std::string_view option : c.chosen) {
+            choose(option);
+        }
+        m_session->cbStart_Click();
+        EXPECT_EQ(recordDates(m_folder.path()), std::vector<std::string>{c.date});
+    }
+}
+
+// Mid-run, a new layout applies from the next record, a second Start is turned away and no other folder can be
+// chosen; afterwards the counter shows the final count and the folder can be changed again.
+TEST_F(ConverterSessionTest, UserActsDuringARun)
+{
+    open();
+    tests::writeFile(m_folder.path() / "log.asc", ambiguousLog(4));
+    choose("dateOption1");
+    std::string statusDuring;
+    bool openFolderDuring = true;
+    // Events are handled before each record is read: the third round comes after two records.
+    m_view.duringEvents = [&](int round) {
+        if (round == 3) {
+            choose("dateOption4");
+            m_session->cbStart_Click();
+            m_session->openFolder_Click(); // the menu is greyed; should it be reached anyway, nothing happens
+            statusDuring = m_view.texts.at("lblStatus");
+            openFolderDuring = m_view.menuEnabled.at(forms::MenuCommand::OpenFolder);
+        }
+    };
+    m_session->cbStart_Click();
+    EXPECT_EQ(statusDuring, "Processing.....");
+    EXPECT_FALSE(openFolderDuring);
+    EXPECT_TRUE(m_view.foldersAsked.empty());
+    EXPECT_TRUE(m_view.menuEnabled.at(forms::MenuCommand::OpenFolder));
+    EXPECT_EQ(m_view.texts.at("Text1"), "4");
+    EXPECT_EQ(m_view.texts.at("lblStatus"), "    ");
+    EXPECT_EQ(recordDates(m_folder.path()), (std::vector<std::string>{"20010203", "20010203", "20030201", "20030201"}));
+    EXPECT_TRUE(m_view.messages.empty());
+}
+
+// Closing the window mid-run closes the About box and stops the run quietly; the old outputs stay.
+TEST_F(ConverterSessionTest, ClosingMidRunKeepsTheOldOutputs)
+{
+    open();
+    tests::writeFile(m_folder.path() / "log.asc", ambiguousLog(4));
+    tests::writeFile(m_folder.path() / "log.adi", "old");
+    choose("dateOption1");
+    m_view.duringEvents = [this](int round) {
+        if (round == 3) {
+            m_session->Form_Unload();
+        }
+    };
+    m_session->cbStart_Click();
+    EXPECT_EQ(m_view.aboutCloses, 1);
+    EXPECT_FALSE(m_session->isRunning());
+    EXPECT_EQ(m_session->lastRun().outcome, run::RunOutcome::Stopped);
+    EXPECT_EQ(tests::readFile(m_folder.path() / "log.adi"), "old");
+    EXPECT_TRUE(m_view.messages.empty());
+    EXPECT_EQ(m_view.texts.at("Text1"), "2");
+}
+
+// A cancelled dialog changes nothing; a chosen folder is cleaned, becomes where the next run works and where the
+// tool tips point, and is remembered for the next start.
+TEST_F(ConverterSessionTest, OpenFolderChoosesAndRemembers)
+{
+    open();
+    const TempFolder other;
+    m_view.folderAnswers = {"", other.path().string() + "/"};
+    m_session->openFolder_Click();
+    EXPECT_EQ(m_session->logFolder(), m_folder.path().string());
+    EXPECT_TRUE(m_settings.values.empty());
+    m_session->openFolder_Click();
+    EXPECT_EQ(m_view.foldersAsked, std::vector<std::string>(2, m_folder.path().string()));
+    EXPECT_EQ(m_session->logFolder(), other.path().string());
+    EXPECT_EQ(m_settings.text(kLogFolderSetting), other.path().string());
+    EXPECT_EQ(m_view.toolTips.at("Label1"), other.file("log.asc"));
+    EXPECT_EQ(m_view.toolTips.at("Label2"), other.file("log.adi") + "\n" + other.file("bad.adi"));
+
+    tests::writeFile(other.path() / "LOG.ASC", ambiguousLog(2));
+    choose("dateOption1");
+    m_session->cbStart_Click();
+    EXPECT_EQ(recordDates(other.path()).size(), 2U);
+    EXPECT_EQ(m_view.toolTips.at("Label1"), other.file("LOG.ASC")); // the file read
+}
+
+// The command line names a folder, or a log in a folder; the session reads that log.
+TEST_F(ConverterSessionTest, ArgumentsNameTheFolderAndTheLog)
+{
+    open();
+    forms::WindowArguments arguments;
+    arguments.folder = m_folder.path().string() + "/";
+    arguments.logFile = "contest98.asc";
+    m_session->useArguments(arguments, "/nowhere");
+    EXPECT_EQ(m_session->logFolder(), m_folder.path().string());
+    EXPECT_EQ(m_session->logFileName(), "contest98.asc");
+    EXPECT_EQ(m_view.toolTips.at("Label1"), m_folder.file("contest98.asc"));
+}
+
+// However few redraws the pacing allows, the counter ends on the exact count and the status is blank again; a
+// log without records leaves the counter as it was.
+TEST_F(ConverterSessionTest, CounterIsPacedAndEndsExact)
+{
+    open({std::chrono::hours(1), std::chrono::hours(1)});
+    tests::writeFile(m_folder.path() / "log.asc", ambiguousLog(2000));
+    choose("dateOption1");
+    m_view.duringEvents = [](int) {};
+    m_session->cbStart_Click();
+    EXPECT_EQ(m_view.eventRounds, 1);
+    EXPECT_EQ(m_view.counterShown, std::vector<std::string>{"2000"});
+    EXPECT_EQ(m_view.texts.at("lblStatus"), "    ");
+    tests::writeFile(m_folder.path() / "log.asc", "");
+    m_session->cbStart_Click();
+    EXPECT_EQ(m_view.texts.at("Text1"), "2000");
+    EXPECT_TRUE(m_view.messages.empty());
+}
+
+// A message comes after the counter is brought up to date, with the application title when it has none.
+TEST_F(ConverterSessionTest, MessagesFollowTheCounterAndHaveATitle)
+{
+    open();
+    m_session->setRecordCount(5);
+    m_session->showMessage({"Hello", "", run::MessageStyle::Exclamation});
+    m_session->showMessage({"Hello", "Missing LOG.ASC", run::MessageStyle::Stop});
+    EXPECT_EQ(m_view.texts.at("Text1"), "5");
+    ASSERT_EQ(m_view.messages.size(), 2U);
+    EXPECT_EQ(m_view.messages[0].title, "Quillon");
+    EXPECT_EQ(m_view.messages[1].title, "Missing LOG.ASC");
+}
+
+} // namespace
+} // namespace quillon::ui

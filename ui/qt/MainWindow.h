@@ -1,0 +1,82 @@
+// The converter window in Qt: the two option groups, Start, the counter and the status text, the File and Help
+// menus, over the converter session that holds the window's logic.
+#pragma once
+
+#include "ui/qt/LogFolder.h"
+#include "ui/qt/MessageBoxes.h"
+#include "ui/shared/ConverterSession.h"
+#include "ui/shared/ConverterView.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace quillon::ui {
+
+class AboutBox;
+class UserGuide;
+
+// The controls come from the converter form's rows and keep their names (cbStart, Text1); each event is forwarded
+// to the session's handler of the same name.
+class MainWindow : public QMainWindow, public ConverterView
+{
+    Q_OBJECT
+
+public:
+    // `presenter` shows the messages of the run and of the About box.
+    explicit MainWindow(MessagePresenter presenter = showMessageBox, forms::Pacing pacing = {},
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    ConverterSession& session() { return m_session; }
+    // What File, Open Folder asks with; the folder dialog unless a test puts a stub in its place.
+    void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
+
+    void setCaption(const std::string& text) override;
+    void setControlText(std::string_view control, const std::string& text) override;
+    void setToolTip(std::string_view control, const std::string& text) override;
+    void enableControl(std::string_view control, bool enabled) override;
+    void enableMenuItem(forms::MenuCommand command, bool enabled) override;
+    bool isOptionSelected(std::string_view control) const override;
+    void selectOption(std::string_view control) override;
+    std::string askForFolder(const std::string& start) override;
+    void showMessage(const run::Message& message) override;
+    void processEvents() override;
+    void closeAboutBox() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void About_Click();
+    void showUserGuide();
+
+    void buildMenu();
+    void buildControls();
+    void setFocusOrder();
+    void connectHandlers();
+    QWidget* control(std::string_view name) const;
+
+    // Every control and menu item by its name in the form.
+    std::map<std::string, QWidget*, std::less<>> m_controls;
+    std::map<forms::MenuCommand, QAction*> m_menuItems;
+    QPointer<AboutBox> m_about;   // while Help, About shows it
+    UserGuide* m_guide = nullptr; // made when first asked for, then shown again
+    FolderChooser m_chooseFolder = askForFolderInDialog;
+    MessagePresenter m_presenter;
+    QtFolderPlaces m_places;
+    QtSettings m_settings;
+    ConverterSession m_session;
+};
+
+} // namespace quillon::ui

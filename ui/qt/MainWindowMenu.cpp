@@ -1,0 +1,76 @@
+// The converter window's menus and what their commands do: File, Open Folder and Exit; Help, User Guide and About.
+#include "ui/platform/PlatformServices.h"
+#include "ui/qt/AboutBox.h"
+#include "ui/qt/FormWidgets.h"
+#include "ui/qt/MainWindow.h"
+#include "ui/qt/TextConversion.h"
+#include "ui/qt/UserGuide.h"
+#include "ui/shared/forms/ConverterForm.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace quillon::ui {
+
+namespace {
+
+QKeySequence keysOf(forms::Shortcut shortcut)
+{
+    return QKeySequence(qtText(forms::shortcutText(shortcut)));
+}
+
+} // namespace
+
+void MainWindow::buildMenu()
+{
+    for (const forms::Menu& menu : forms::converterMenus()) {
+        QMenu* shown = menuBar()->addMenu(qtText(menu.text));
+        shown->setObjectName(qtText(menu.name));
+        for (const forms::MenuItem& item : menu.items) {
+            QAction* action = shown->addAction(qtText(item.text));
+            action->setObjectName(qtText(item.name));
+            action->setShortcut(keysOf(item.shortcut));
+            m_menuItems[item.command] = action;
+            switch (item.command) {
+            case forms::MenuCommand::OpenFolder:
+                connect(action, &QAction::triggered, this, [this] { m_session.openFolder_Click(); });
+                break;
+            case forms::MenuCommand::Exit: // closes the window as its close box does
+                connect(action, &QAction::triggered, this, &QWidget::close);
+                break;
+            case forms::MenuCommand::UserGuide:
+                connect(action, &QAction::triggered, this, &MainWindow::showUserGuide);
+                break;
+            case forms::MenuCommand::About:
+                connect(action, &QAction::triggered, this, &MainWindow::About_Click);
+                break;
+            }
+        }
+    }
+}
+
+// Help, About.
+// The box is made afresh for every showing and destroyed when it closes; while it is up, the window and a run
+// paused in its event processing wait for it.
+void MainWindow::About_Click()
+{
+    const auto platform = platform::makeNativePlatform();
+    AboutBox box(*platform, m_presenter, this);
+    m_about = &box;
+    box.exec();
+}
+
+// Help, User Guide: one window for the guide, raised again when it is already open.
+void MainWindow::showUserGuide()
+{
+    if (m_guide == nullptr) {
+        m_guide = new UserGuide(this);
+    }
+    m_guide->show();
+    m_guide->raise();
+    m_guide->activateWindow();
+}
+
+} // namespace quillon::ui

@@ -1,0 +1,145 @@
+// The converter window's steps and the services it gives a conversion run.
+#include "ui/shared/ConverterSession.h"
+
+#include "engine/ProgramInfo.h"
+#include "run/RunInput.h"
+#include "run/RunTexts.h"
+
+namespace quillon::ui {
+
+ConverterSession::ConverterSession(ConverterView& view, const forms::FolderPlaces& places, Settings& settings,
+                                   forms::Pacing pacing)
+    : m_view(view)
+    , m_places(places)
+    , m_settings(settings)
+    , m_state(pacing)
+    , m_run(*this)
+{
+}
+
+void ConverterSession::useArguments(const forms::WindowArguments& arguments, const std::string& programFolder)
+{
+    setLogFolder(forms::chooseLogFolder(arguments.folder, programFolder, m_places), arguments.logFile);
+}
+
+void ConverterSession::setLogFolder(const std::string& folder, const std::string& logFile)
+{
+    m_logFolder = folder;
+    m_logFile = logFile;
+    showPaths();
+}
+
+void ConverterSession::Form_Load()
+{
+    m_caption = engine::mainCaption();
+    m_view.setCaption(m_caption);
+    m_view.enableControl("cbStart", m_state.startEnabled());
+    setStatusText(run::kIdleStatus);
+    m_view.selectOption(forms::kDefaultBandOption);
+    readOptions();
+    showPaths();
+}
+
+void ConverterSession::Form_Unload()
+{
+    m_view.closeAboutBox();
+    m_run.conversion().closeFiles();
+}
+
+void ConverterSession::option_Click(std::string_view control)
+{
+    readOptions();
+    if (forms::isDateOption(control)) {
+        dateOption_Click();
+    }
+}
+
+void ConverterSession::dateOption_Click()
+{
+    m_state.dateOptionChosen();
+    m_view.enableControl("cbStart", m_state.startEnabled());
+}
+
+// A press during a run is turned away by the run itself; a press before a date layout is chosen cannot happen in
+// a window, whose Start is disabled then, and changes nothing. Afterwards the counter shows the exact final count,
+// whatever redraws were skipped on the way, and the folder may be changed again.
+void ConverterSession::cbStart_Click()
+{
+    if (!m_state.startEnabled()) {
+        return;
+    }
+    m_view.enableMenuItem(forms::MenuCommand::OpenFolder, forms::ConverterState::openFolderEnabled(true));
+    m_run.conversion().start();
+    m_view.enableMenuItem(forms::MenuCommand::OpenFolder, forms::ConverterState::openFolderEnabled(isRunning()));
+    showCount();
+    showPaths();
+}
+
+// The chosen folder becomes the log folder, now and at the next start. The folder stays put while a run works in
+// it, should the menu be reached anyway.
+void ConverterSession::openFolder_Click()
+{
+    if (!forms::ConverterState::openFolderEnabled(isRunning())) {
+        return;
+    }
+    const std::string chosen = m_view.askForFolder(m_logFolder);
+    if (chosen.empty()) {
+        return;
+    }
+    setLogFolder(m_places.clean(chosen));
+    m_settings.setText(kLogFolderSetting, m_logFolder);
+}
+
+void ConverterSession::setStatusText(std::string_view text)
+{
+    m_view.setControlText("lblStatus", std::string(text));
+}
+
+// Called for every record: only remembered here, drawn when the window next handles its events.
+void ConverterSession::setRecordCount(std::int64_t count)
+{
+    m_state.setRecordCount(count);
+}
+
+void ConverterSession::processPendingEvents()
+{
+    const forms::ConverterState::Stop stop = m_state.stop();
+    if (stop.redrawCounter) {
+        showCount();
+    }
+    if (stop.handleEvents) {
+        m_view.processEvents();
+    }
+}
+
+// The counter is brought up to date first, so a message about a bad record shows the records read before it.
+void ConverterSession::showMessage(const run::Message& message)
+{
+    showCount();
+    m_view.showMessage(forms::titled(message));
+}
+
+void ConverterSession::readOptions()
+{
+    const auto selected = [this](std::string_view option) { return m_view.isOptionSelected(option); };
+    m_dateLayout = forms::chosenDateLayout(selected);
+    m_bandFormat = forms::chosenBandFormat(selected);
+}
+
+void ConverterSession::showCount()
+{
+    if (const auto count = m_state.takePendingCount()) {
+        m_view.setControlText("Text1", std::to_string(*count));
+    }
+}
+
+// The file labels keep their captions; their tool tips say where the files are.
+void ConverterSession::showPaths()
+{
+    const run::RunInput input = run::chooseInput(m_run.files(), m_logFolder, m_logFile);
+    const forms::FileToolTips tips = forms::fileToolTips(input, m_logFolder);
+    m_view.setToolTip("Label1", tips.input);
+    m_view.setToolTip("Label2", tips.output);
+}
+
+} // namespace quillon::ui

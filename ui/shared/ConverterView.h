@@ -1,0 +1,39 @@
+// What the converter session asks of a toolkit's window: the few things only a toolkit can do. Each front end
+// implements it over its own controls, which it names as the converter form does (cbStart, Text1, lblStatus).
+#pragma once
+
+#include "run/RunHost.h"
+#include "ui/shared/forms/ConverterForm.h"
+
+#include <string>
+#include <string_view>
+
+namespace quillon::ui {
+
+class ConverterView
+{
+public:
+    virtual ~ConverterView() = default;
+
+    virtual void setCaption(const std::string& text) = 0;
+    virtual void setControlText(std::string_view control, const std::string& text) = 0;
+    // One full path to a line.
+    virtual void setToolTip(std::string_view control, const std::string& text) = 0;
+    virtual void enableControl(std::string_view control, bool enabled) = 0;
+    virtual void enableMenuItem(forms::MenuCommand command, bool enabled) = 0;
+
+    virtual bool isOptionSelected(std::string_view control) const = 0;
+    // Selects the option button, which clears the others of its group.
+    virtual void selectOption(std::string_view control) = 0;
+
+    // The folder the user picks in the toolkit's folder dialog, starting at `start`; empty when cancelled.
+    virtual std::string askForFolder(const std::string& start) = 0;
+    // Modal, one OK button; returns when dismissed. The message's title is filled in.
+    virtual void showMessage(const run::Message& message) = 0;
+    // Repaints and lets the user act, from inside a run.
+    virtual void processEvents() = 0;
+    // Closes the About box, when it is up.
+    virtual void closeAboutBox() = 0;
+};
+
+} // namespace quillon::ui

@@ -1,0 +1,21 @@
+// What a window keeps from one start to the next, in the platform's own place for it (QSettings, the registry).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillon::ui {
+
+class Settings
+{
+public:
+    virtual ~Settings() = default;
+    // Empty when it was never set.
+    virtual std::string text(std::string_view key) const = 0;
+    virtual void setText(std::string_view key, const std::string& value) = 0;
+};
+
+// The folder chosen last with File, Open Folder.
+inline constexpr std::string_view kLogFolderSetting = "logFolder";
+
+} // namespace quillon::ui
