@@ -34,6 +34,9 @@ std::string applyOption(std::string_view name, const std::string& value, Convert
 {
     std::string upper = value;
     engine::upperCaseInPlace(upper);
+    if (isOutputOption(name)) {
+        return applyOutputOption(name, value, options.output);
+    }
     if (name == "--date") {
         const auto layout = engine::dateLayoutFromName(upper);
         options.detectLayout = upper == "AUTO";
@@ -83,7 +86,7 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& arguments)
         }
         const auto equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
-        if (name != "--date" && name != "--band" && name != "--dir") {
+        if (name != "--date" && name != "--band" && name != "--dir" && !isOutputOption(name)) {
             return usageError("unknown argument '" + std::string(argument) + "'");
         }
         std::string value;
@@ -116,7 +119,8 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& arguments)
 
 std::string usageText()
 {
-    return "Usage: quillon-convert --date LAYOUT [--band meters|mhz|auto] [--dir DIR | LOG]\n"
+    return "Usage: quillon-convert --date LAYOUT [--band meters|mhz|auto] [--adif 3|classic] [--code-page CP]\n"
+           "                       [--call SIGN] [--operator SIGN] [--dir DIR | LOG]\n"
            "\n"
            "Converts DIR/log.asc into DIR/log.adi (clean contacts) and DIR/bad.adi (contacts marked *BAD*).\n"
            "log.asc may be written in any letter case (LOG.ASC). A LOG named instead is converted with its\n"
@@ -125,7 +129,8 @@ std::string usageText()
            "  --date LAYOUT  how log.asc writes its dates: YY-MM-DD, MM-DD-YY, YY-DD-MM or DD-MM-YY, or auto:\n"
            "                 the one layout under which every date of the log is a real date\n"
            "  --band FORMAT  how log.asc writes its band column: meters (the default) or mhz, or auto\n"
-           "  --dir DIR      the folder that holds log.asc and receives the output files (default: here)\n"
+           "  --dir DIR      the folder that holds log.asc and receives the output files (default: here)\n" +
+           std::string(outputOptionsUsage()) +
            "  --help         show this text\n"
            "  --version      show the version\n"
            "\n"

@@ -1,6 +1,7 @@
 // The arguments of quillon-convert.
 #pragma once
 
+#include "cli/Adif3Arguments.h"
 #include "engine/DateLayout.h"
 
 #include <string>
@@ -16,6 +17,7 @@ struct ConvertOptions {
     std::string logFile;       // a log named on the command line, in `folder`; empty for log.asc
     bool detectLayout = false; // "--date auto": read the layout from the log itself
     bool detectBand = false;   // "--band auto"
+    OutputChoice output;       // --adif, --code-page, --call, --operator
 };
 
 enum class CommandAction { Convert, Help, Version, UsageError };

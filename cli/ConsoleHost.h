@@ -25,6 +25,8 @@ public:
     }
     engine::DateLayout dateLayout() const override { return m_options.layout; }
     engine::BandFormat bandFormat() const override { return m_options.band; }
+    engine::AdifVersion adifVersion() const override { return m_options.output.version; }
+    engine::Adif3Options adif3Options() const override { return m_options.output.adif3; }
     std::string caption() const override;
     std::string logFolder() const override;
     std::string logFileName() const override { return m_options.logFile; }

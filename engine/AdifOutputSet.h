@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace quillon::engine {
 
@@ -37,9 +38,9 @@ public:
     AdifFragment& operator[](OutputField field) { return m_fragments[static_cast<std::size_t>(field)]; }
     const AdifFragment& operator[](OutputField field) const { return m_fragments[static_cast<std::size_t>(field)]; }
 
-    // Appends the record line to `out`: every fragment in output order, then "<EOR>". The line end is the
-    // writer's job.
-    void appendRecordLine(ByteBuffer& out) const;
+    // Appends the record line to `out`: every fragment in output order, then `more` (fragments that every record
+    // of the run carries), then "<EOR>". The line end is the writer's job.
+    void appendRecordLine(ByteBuffer& out, std::string_view more = {}) const;
 
     // Empties every fragment, so nothing carries over to the next record. Capacity is kept for speed.
     void clear();

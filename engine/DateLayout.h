@@ -1,6 +1,8 @@
 // The four layouts of the two-digit-year dates in log.asc, and the two ways the band column is written.
 #pragma once
 
+#include "engine/AdifVersion.h"
+
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -58,6 +60,9 @@ public:
     virtual ~FormatSource() = default;
     virtual DateLayout dateLayout() const = 0;
     virtual BandFormat bandFormat() const = 0;
+    // The output and its options are asked once, when a run opens its files: the header depends on them.
+    virtual AdifVersion adifVersion() const { return AdifVersion::Classic; }
+    virtual Adif3Options adif3Options() const { return {}; }
 };
 
 } // namespace quillon::engine

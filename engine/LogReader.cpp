@@ -4,6 +4,7 @@
 #include "engine/InputRules.h"
 #include "engine/LineSplit.h"
 #include "engine/StopBytes.h"
+#include "engine/TextRules.h"
 
 #include <algorithm>
 #include <string_view>
@@ -40,6 +41,9 @@ ReadResult LogReader::readRecord(ContactRecord& record)
     if (readWholeLine(record)) {
         return ReadResult::Complete;
     }
+    if (m_lineByLine) {
+        return readLine(record);
+    }
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const bool read = readField(record.atInputPosition(i));
         if (m_failed) {
@@ -67,6 +71,29 @@ bool LogReader::readWholeLine(ContactRecord& record)
     m_pos += line.lineLength();
     ++m_line;
     return true;
+}
+
+// A line that is not split at once: its fields are read one by one up to the line end, the 18 that fit into the
+// record and the rest beside it.
+ReadResult LogReader::readLine(ContactRecord& record)
+{
+    m_lineFields.clear();
+    do {
+        const std::size_t i = m_lineFields.size();
+        FieldText& field = i < kFieldCount ? record.atInputPosition(i) : m_extraField;
+        const bool read = readField(field);
+        if (m_failed) {
+            return ReadResult::InputError;
+        }
+        if (!read) {
+            return ReadResult::InputExhausted;
+        }
+        m_lineFields.emplace_back(field.view());
+    } while (!m_atLineStart);
+    while (m_lineFields.size() > kFieldCount && isBlank(m_lineFields.back())) {
+        m_lineFields.pop_back();
+    }
+    return m_lineFields.size() == kFieldCount ? ReadResult::Complete : ReadResult::OddLine;
 }
 
 // Any field, wherever it ends. Returns false when no field is left: the input ended at the start of a line.
@@ -104,7 +131,7 @@ bool LogReader::readField(FieldText& field)
 void LogReader::endLine(std::int64_t line)
 {
     const std::size_t fields = std::exchange(m_fieldsOnLine, 0);
-    if (fields == kFieldCount) {
+    if (fields == kFieldCount || m_lineByLine) {
         return;
     }
     if (m_oddLines.size() < kOddLinesKept) {

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace quillon::engine {
@@ -20,6 +21,7 @@ enum class ReadResult {
     Complete,       // all 18 fields were read
     InputExhausted, // the input ended before the record's 18th field
     InputError,     // the input could not be read
+    OddLine,        // line by line only: the line held other than 18 fields, which oddLineFields() hold
 };
 
 // Reads by the rules of InputRules.h. A record that is one whole line in the buffer, as nearly all are, is split at
@@ -39,6 +41,13 @@ public:
     // Reads the next 18 fields into the record. After a failure the fields read so far stay in the record.
     ReadResult readRecord(ContactRecord& record);
 
+    // Line by line, a record is one line: a line that holds other than 18 fields is read whole as an odd line and
+    // shifts nothing after it, and empty fields after the 18th (a comma at the end) are dropped. Such lines are
+    // then not listed among the oddLines(), which tell of shifted records.
+    void setLineByLine(bool lineByLine) { m_lineByLine = lineByLine; }
+    // The fields of the odd line last read, in order.
+    const std::vector<std::string>& oddLineFields() const { return m_lineFields; }
+
     // The line, counted from 1, on which the record last read (or cut short) begins.
     std::int64_t recordLine() const { return m_recordLine; }
 
@@ -56,6 +65,7 @@ private:
     enum class Ending { Comma, LineEnd, InputEnd };
 
     bool readWholeLine(ContactRecord& record);
+    ReadResult readLine(ContactRecord& record);
     bool readField(FieldText& field);
     void skipBlanks();
     void readQuoted(FieldText& field);
@@ -78,6 +88,9 @@ private:
     std::size_t m_fieldsOnLine = 0; // fields read field by field on the current line
     std::vector<OddLine> m_oddLines;
     std::int64_t m_oddLineCount = 0;
+    bool m_lineByLine = false;
+    std::vector<std::string> m_lineFields;
+    FieldText m_extraField;
 };
 
 } // namespace quillon::engine

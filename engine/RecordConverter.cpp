@@ -13,11 +13,22 @@ Destination destinationOf(std::string_view line)
     return line.find(kBadMarker) == std::string_view::npos ? Destination::LogFile : Destination::BadFile;
 }
 
+void RecordConverter::setOutput(AdifVersion version, const Adif3Options& options)
+{
+    m_version = version;
+    m_adif3.setOptions(options);
+}
+
 Destination RecordConverter::convert(ContactRecord& record, const FormatSource& formats, ByteBuffer& out)
 {
-    convertFields(record, formats.dateLayout(), formats.bandFormat());
     const std::size_t start = out.size();
-    m_fragments.appendRecordLine(out);
+    if (m_version == AdifVersion::Classic) [[likely]] {
+        convertFields(record, formats.dateLayout(), formats.bandFormat());
+        m_fragments.appendRecordLine(out);
+    } else {
+        m_adif3.convertFields(record, formats.dateLayout(), formats.bandFormat(), m_fragments, m_survey);
+        m_fragments.appendRecordLine(out, m_adif3.stationFragments());
+    }
     m_fragments.clear();
     return destinationOf(out.view().substr(start));
 }
@@ -26,6 +37,12 @@ Destination RecordConverter::convert(ContactRecord& record, const FormatSource& 
 {
     m_line.clear();
     return convert(record, formats, m_line);
+}
+
+Destination RecordConverter::convertOddLine(const std::vector<std::string>& fields, std::int64_t line, ByteBuffer& out)
+{
+    m_adif3.appendOddLine(fields, line, out);
+    return Destination::BadFile;
 }
 
 // The order matters in one place only: CNTY reads STATE as the STATE conversion left it.

@@ -27,6 +27,8 @@ public:
     virtual ~Clock() = default;
     // Date and time of one reading, so the two always belong together, even at midnight.
     virtual LocalTime now() const = 0;
+    // The same in UTC, for the time stamps that other programs read.
+    virtual LocalTime utcNow() const = 0;
 };
 
 // Local time of the machine.
@@ -34,6 +36,7 @@ class SystemClock : public Clock
 {
 public:
     LocalTime now() const override;
+    LocalTime utcNow() const override;
 };
 
 } // namespace quillon::run

@@ -1,6 +1,7 @@
 // The opening phase, the record loop and the ways a run can end.
 #include "run/ConversionRun.h"
 
+#include "run/Adif3Run.h"
 #include "run/FormatHints.h"
 #include "run/RunMessages.h"
 
@@ -59,8 +60,12 @@ bool ConversionRun::OpenRunFiles()
     if (!m_outputs->create()) {
         return outputsFailedOpening();
     }
+    const bool adif3 = m_host.adifVersion() == engine::AdifVersion::Adif3;
+    m_converter.setOutput(m_host.adifVersion(), m_host.adif3Options());
+    m_log.reader().setLineByLine(adif3);
     for (OutputKind kind : kOutputKinds) {
-        if (!m_outputs->WritePreamble(kind, m_host.caption(), timestampLine(m_clock, m_names))) {
+        const auto header = adif3 ? adif3HeaderFields(m_clock) : std::vector<std::string>();
+        if (!m_outputs->WritePreamble(kind, m_host.caption(), timestampLine(m_clock, m_names), header)) {
             return outputsFailedOpening();
         }
     }
@@ -84,7 +89,8 @@ void ConversionRun::ProcessRecords()
 bool ConversionRun::convertRecord()
 {
     const engine::ReadResult read = m_log.reader().readRecord(m_record);
-    if (read != engine::ReadResult::Complete) {
+    const bool oddLine = read == engine::ReadResult::OddLine;
+    if (read != engine::ReadResult::Complete && !oddLine) {
         readingFailed(read);
         return false;
     }
@@ -92,7 +98,7 @@ bool ConversionRun::convertRecord()
     m_host.setRecordCount(m_result.records);
     m_converter.setSurveyLine(m_log.reader().recordLine());
     OutputKind kind;
-    if (!convertIntoOutput(kind)) {
+    if (!convertIntoOutput(kind, oddLine)) {
         m_outputs->noteWriteFailure(kind);
         outputsFailed();
         return false;
@@ -103,10 +109,13 @@ bool ConversionRun::convertRecord()
 
 // Most lines belong in log.adi, so each is built in that file's buffer and moved only when it turns out bad.
 // Says which file the line went to and whether it could be written.
-bool ConversionRun::convertIntoOutput(OutputKind& kind)
+bool ConversionRun::convertIntoOutput(OutputKind& kind, bool oddLine)
 {
     LineWriter& log = (*m_outputs)[OutputKind::Log];
-    const engine::Destination destination = m_converter.convert(m_record, m_host, log.openLine());
+    const engine::LogReader& reader = m_log.reader();
+    const engine::Destination destination =
+        oddLine ? m_converter.convertOddLine(reader.oddLineFields(), reader.recordLine(), log.openLine())
+                : m_converter.convert(m_record, m_host, log.openLine());
     if (destination == engine::Destination::LogFile) {
         kind = OutputKind::Log;
         return log.closeLine();
@@ -130,6 +139,9 @@ void ConversionRun::finishRun()
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::Completed);
     m_result.notes = formatHints(m_converter.survey(), m_host.dateLayout(), m_host.bandFormat());
+    if (const auto folded = foldedFieldsNote(m_converter.foldedFields())) {
+        m_result.notes.push_back(*folded);
+    }
     if (const auto notes = runNotesMessage(m_result)) {
         m_host.showMessage(*notes);
     }

@@ -50,7 +50,7 @@ private:
     void ProcessRecords();
 
     bool convertRecord();
-    bool convertIntoOutput(OutputKind& kind);
+    bool convertIntoOutput(OutputKind& kind, bool oddLine);
     void finishRun();
     bool putOutputsInPlace();
     bool stoppedMeanwhile();

@@ -97,10 +97,11 @@ bool RunOutputs::createOne(OutputKind kind)
     return !temporary.empty() || fail(kind, {});
 }
 
-bool RunOutputs::WritePreamble(OutputKind kind, const std::string& title, const std::string& timestamp)
+bool RunOutputs::WritePreamble(OutputKind kind, const std::string& title, const std::string& timestamp,
+                               const std::vector<std::string>& headerFields)
 {
     LineWriter& writer = (*this)[kind];
-    for (const auto& line : preambleLines(kind, title, timestamp)) {
+    for (const auto& line : preambleLines(kind, title, timestamp, headerFields)) {
         if (!writer.writeLine(line)) {
             return noteWriteFailure(kind);
         }

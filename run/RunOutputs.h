@@ -30,7 +30,8 @@ public:
     LineWriter& operator[](OutputKind kind) { return *m_writers[index(kind)]; }
     // The preamble (whose first line is `title`) goes to the disk at once; the trailer follows the record lines.
     // Both keep their long-standing names.
-    bool WritePreamble(OutputKind kind, const std::string& title, const std::string& timestamp);
+    bool WritePreamble(OutputKind kind, const std::string& title, const std::string& timestamp,
+                       const std::vector<std::string>& headerFields = {});
     bool WriteTrailer(OutputKind kind, std::int64_t recordCount);
     // A record line could not be written to the file: takes the writer's reason for the report.
     bool noteWriteFailure(OutputKind kind);

@@ -47,7 +47,8 @@ std::string timestampLine(const Clock& clock, const LocaleNames& names)
            twoDigits(time.minute) + sep + twoDigits(time.second);
 }
 
-std::vector<std::string> preambleLines(OutputKind kind, std::string_view title, std::string_view timestamp)
+std::vector<std::string> preambleLines(OutputKind kind, std::string_view title, std::string_view timestamp,
+                                       const std::vector<std::string>& headerFields)
 {
     std::vector<std::string> lines{
         std::string(title),
@@ -63,6 +64,7 @@ std::vector<std::string> preambleLines(OutputKind kind, std::string_view title, 
         lines.emplace_back("These records were NOT included in the file LOG.ADI");
         lines.emplace_back("You may text edit this file and use it as an ADIF format import file.");
     }
+    lines.insert(lines.end(), headerFields.begin(), headerFields.end());
     lines.emplace_back("<EOH>");
     return lines;
 }

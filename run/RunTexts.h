@@ -34,7 +34,9 @@ std::string counted(std::int64_t count, std::string_view noun);
 std::string timestampLine(const Clock& clock, const LocaleNames& names);
 
 // The preamble lines of one output file, "<EOH>" last, each without its line end.
-std::vector<std::string> preambleLines(OutputKind kind, std::string_view title, std::string_view timestamp);
+// Header fields, when the output has them, stand after the free text and before "<EOH>".
+std::vector<std::string> preambleLines(OutputKind kind, std::string_view title, std::string_view timestamp,
+                                       const std::vector<std::string>& headerFields = {});
 
 // "Normal end of run - processed 3 records."
 std::string endOfRunLine(std::int64_t recordCount);

@@ -493,3 +493,37 @@ TEST_F(ConversionRunTest, TemporariesOfAKilledRunAreRemovedByTheNext)
 
 } // namespace
 } // namespace quillon::run
+
+namespace quillon::run {
+namespace {
+
+// ADIF 3: the header fields after the free text, UTC from the run's clock; a short line kept whole in bad.adi without
+// shifting the next contact; a folded name told of once, after the run.
+TEST_F(ConversionRunTest, Adif3RunWritesHeaderFieldsAndKeepsAShortLineWhole)
+{
+    host.version = engine::AdifVersion::Adif3;
+    host.adif3.codePage = engine::CodePage::Latin1;
+    writeInput(logLine({"N0CALL", "20", "14.025"}) +
+               logLine({"DL1MU", "20", "14.2", "SSB", "59", "59", "J\xFCrgen", "", "230", "", "", "", "", "", "14", "",
+                        "99-12-31", "9:05"}));
+    conversion.start();
+    const std::string header =
+        "<ADIF_VER:5>3.1.6\r\n<PROGRAMID:7>Quillon\r\n<PROGRAMVERSION:" + std::to_string(engine::versionText().size()) +
+        ">" + engine::versionText() + "\r\n<CREATED_TIMESTAMP:15>20261205 193537\r\n<EOH>\r\n";
+    const std::string logPreamble = kLogPreamble.substr(0, kLogPreamble.size() - 7) + header;
+    EXPECT_EQ(logAdi(), logPreamble +
+                            "<QSO_DATE:8>19991231 <TIME_ON:4>0905 <CALL:5>DL1MU <BAND:3>20M <FREQ:4>14.2 <MODE:3>SSB "
+                            "<RST_SENT:2>59 <RST_RCVD:2>59 <NAME:6>Jurgen <DXCC:3>230 <CQZ:2>14 <EOR>\r\n" +
+                            trailer(2));
+    EXPECT_EQ(badAdi(), kBadPreamble.substr(0, kBadPreamble.size() - 7) + header +
+                            "<APP_QUILLON_BAD_LINE:53>*BAD* line 1 holds 3 fields, not 18: N0CALL,20,14.025 <EOR>\r\n" +
+                            trailer(2));
+    EXPECT_EQ(conversion.result().outcome, RunOutcome::Completed);
+    EXPECT_EQ(conversion.result().badRecords, 1);
+    ASSERT_EQ(conversion.result().notes.size(), 1U);
+    EXPECT_EQ(conversion.result().notes[0].title, "Folded text");
+    EXPECT_TRUE(conversion.result().oddLines.empty());
+}
+
+} // namespace
+} // namespace quillon::run

@@ -24,6 +24,8 @@ public:
 
     engine::DateLayout dateLayout() const override { return layout; }
     engine::BandFormat bandFormat() const override { return band; }
+    engine::AdifVersion adifVersion() const override { return version; }
+    engine::Adif3Options adif3Options() const override { return adif3; }
     std::string caption() const override { return captionText; }
     std::string logFolder() const override { return folder; }
     std::string logFileName() const override { return logName; }
@@ -51,6 +53,8 @@ public:
     engine::DateLayout layout = engine::DateLayout::YyMmDd;
     std::string logName; // empty: log.asc
     engine::BandFormat band = engine::BandFormat::Meters;
+    engine::AdifVersion version = engine::AdifVersion::Classic;
+    engine::Adif3Options adif3;
     std::string captionText = engine::mainCaption();
     std::string status = "    ";
     std::vector<std::string> statuses;

@@ -10,6 +10,8 @@ class FixedClock : public run::Clock
 {
 public:
     run::LocalTime now() const override { return {date, time}; }
+    // The same moment in UTC, an hour behind, as in Central Europe in winter.
+    run::LocalTime utcNow() const override { return {date, {time.hour - 1, time.minute, time.second}}; }
 
     run::CalendarDate date{2026, 12, 5, 6};
     run::TimeOfDay time{20, 35, 37};

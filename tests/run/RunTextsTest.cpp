@@ -43,6 +43,7 @@ TEST(RunTextsTest, TimestampIsOneReadingOfTheClock)
             return m_readings++ == 0 ? LocalTime{{2026, 12, 31, 4}, {23, 59, 59}}
                                      : LocalTime{{2027, 1, 1, 5}, {0, 0, 0}};
         }
+        LocalTime utcNow() const override { return now(); }
 
     private:
         mutable int m_readings = 0;

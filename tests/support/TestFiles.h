@@ -10,6 +10,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillon::tests {
@@ -87,6 +88,17 @@ inline std::string withPlaceholders(std::string text)
     const std::string version = " Version " + engine::versionText() + "\r\n";
     if (const auto at = text.find(version); at != std::string::npos && at < text.find('\n')) {
         text.replace(at, version.size(), " Version <version>\r\n");
+    }
+    // The ADIF 3 header fields that change from run to run and from release to release.
+    const std::pair<std::string, std::string> fields[] = {
+        {"\r\n<PROGRAMVERSION:", "<PROGRAMVERSION><version>"},
+        {"\r\n<CREATED_TIMESTAMP:15>", "<CREATED_TIMESTAMP:15><timestamp>"},
+    };
+    for (const auto& [opening, placeholder] : fields) {
+        if (const auto at = text.find(opening); at != std::string::npos) {
+            const auto end = text.find("\r\n", at + 2);
+            text.replace(at + 2, end - at - 2, placeholder);
+        }
     }
     return text;
 }
