@@ -3,6 +3,7 @@
 #include "ui/qt/MainWindow.h"
 
 #include "engine/ProgramInfo.h"
+#include "tests/support/SampleLogs.h"
 #include "tests/support/TestFiles.h"
 #include "tests/ui/qt/TestHome.h"
 #include "ui/platform/PlatformServices.h"
@@ -21,6 +22,7 @@
 #include <memory>
 #include <vector>
 
+using quillon::tests::ambiguousLog;
 using quillon::tests::readFile;
 using quillon::tests::TempFolder;
 using quillon::tests::writeFile;
@@ -28,16 +30,6 @@ using quillon::tests::writeFile;
 namespace {
 
 [[maybe_unused]] const std::filesystem::path& kHome = quillon::tests::useTestHome();
-
-// Records of the band 20 and the ambiguous date 01-02-03, whose meaning depends on the chosen layout.
-std::string ambiguousLog(int records)
-{
-    std::string log;
-    for (int i = 0; i < records; ++i) {
-        log += "N0CALL,20,14.025,SSB,59,57,Bob,nice qso,291,y,n,ma,NA-123,Hampden,5,Springfield,01-02-03,1234\r\n";
-    }
-    return log;
-}
 
 // The dates of the records in log.adi.
 std::vector<std::string> loggedDates(const std::filesystem::path& folder)

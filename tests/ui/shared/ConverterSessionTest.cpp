@@ -2,6 +2,7 @@
 // layout changed and the window closed mid-run, File > Open Folder, the counter's pacing and the messages.
 #include "ui/shared/ConverterSession.h"
 
+#include "tests/support/SampleLogs.h"
 #include "tests/support/TestFiles.h"
 
 #include <functional>
@@ -12,6 +13,7 @@
 namespace quillon::ui {
 namespace {
 
+using tests::ambiguousLog;
 using tests::TempFolder;
 
 class FakeView : public ConverterView
@@ -96,16 +98,6 @@ public:
     }
     void setText(std::string_view key, const std::string& value) override { values[std::string(key)] = value; }
 };
-
-// Records of band 20 and the ambiguous date 01-02-03, whose meaning depends on the chosen layout.
-std::string ambiguousLog(int records)
-{
-    std::string log;
-    for (int i = 0; i < records; ++i) {
-        log += "N0CALL,20,14.025,SSB,59,57,Bob,nice qso,291,y,n,ma,NA-123,Hampden,5,Springfield,01-02-03,1234\r\n";
-    }
-    return log;
-}
 
 // The dates of the record lines of log.adi, then of bad.adi.
 std::vector<std::string> recordDates(const std::filesystem::path& folder)

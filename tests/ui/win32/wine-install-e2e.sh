@@ -3,8 +3,8 @@
 # server of its own, the installer runs silently; the installed quillon.exe, started with no argument, converts a
 # generated log in Documents\Quillon when a layout is chosen and Start is clicked, and log.adi and bad.adi equal the
 # Linux quillon-convert's byte for byte (the timestamp line aside). The window must look as the reference image
-# kept beside this script (so a control hidden by another fails). The About box opens, System Info tells in a
-# message box that there is no system-information program, and Esc closes the box; File >
+# kept beside this script (so a control hidden by another fails), and so must the About box. The About box opens,
+# System Info tells in a message box that there is no system-information program, and Esc closes the box; File >
 # Open Folder takes a typed folder, and Start converts there. File > Exit ends the program; the silent uninstaller
 # takes the program, its shortcuts and its Apps & Features entry away and leaves the user's logs alone.
 # usage: wine-install-e2e.sh SETUP_EXE LINUX_BUILD_DIR [SCREENSHOT_DIR]
@@ -108,7 +108,12 @@ sleep 0.3
 clickAt "$window" 68 70
 waitFor hasWindow 'About Quillon' || fail "no About box"
 about=$(windowNamed 'About Quillon')
-[[ -n $shots ]] && import -window "$about" "$shots/about.png"
+# The About box must look as its reference too: its fonts, its etched rule and which controls take the default font.
+sleep 0.5
+import -window "$about" "$work/about.png"
+[[ -n $shots ]] && cp "$work/about.png" "$shots/about.png"
+difference=$(compare -metric AE "$work/about.png" "$here/reference-about-box.png" null: 2>&1 || true)
+[[ $difference == 0 ]] || fail "the About box differs from the reference in $difference pixels"
 # Alt+S presses System Info; Wine has no MSINFO32.EXE in the registry, so the box says so in a message of its own.
 focusOn "$about" || fail "the About box did not get the keyboard"
 xdotool key alt+s
