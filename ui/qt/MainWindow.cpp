@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -75,6 +76,11 @@ void MainWindow::enableMenuItem(forms::MenuCommand command, bool enabled)
     m_menuItems.at(command)->setEnabled(enabled);
 }
 
+void MainWindow::checkMenuItem(forms::MenuCommand command, bool checked)
+{
+    m_menuItems.at(command)->setChecked(checked);
+}
+
 bool MainWindow::isOptionSelected(std::string_view name) const
 {
     return static_cast<QRadioButton*>(control(name))->isChecked();
@@ -88,6 +94,15 @@ void MainWindow::selectOption(std::string_view name)
 std::string MainWindow::askForFolder(const std::string& start)
 {
     return toRunText(m_chooseFolder(this, fromRunText(start)));
+}
+
+std::optional<std::string> MainWindow::askText(const std::string& title, const std::string& prompt,
+                                               const std::string& initial)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(this, fromRunText(title), fromRunText(prompt), QLineEdit::Normal,
+                                               fromRunText(initial), &accepted);
+    return accepted ? std::optional(toRunText(text)) : std::nullopt;
 }
 
 void MainWindow::showMessage(const run::Message& message)

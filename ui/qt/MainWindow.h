@@ -47,9 +47,12 @@ public:
     void setToolTip(std::string_view control, const std::string& text) override;
     void enableControl(std::string_view control, bool enabled) override;
     void enableMenuItem(forms::MenuCommand command, bool enabled) override;
+    void checkMenuItem(forms::MenuCommand command, bool checked) override;
     bool isOptionSelected(std::string_view control) const override;
     void selectOption(std::string_view control) override;
     std::string askForFolder(const std::string& start) override;
+    std::optional<std::string> askText(const std::string& title, const std::string& prompt,
+                                       const std::string& initial) override;
     void showMessage(const run::Message& message) override;
     void processEvents() override;
     void closeAboutBox() override;
@@ -58,6 +61,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void menu_Click(forms::MenuCommand command);
     void About_Click();
     void showUserGuide();
 

@@ -8,9 +8,12 @@
 #include "ui/shared/forms/ConverterForm.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <map>
 
 namespace quillon::ui {
 
@@ -28,26 +31,43 @@ void MainWindow::buildMenu()
     for (const forms::Menu& menu : forms::converterMenus()) {
         QMenu* shown = menuBar()->addMenu(qtText(menu.text));
         shown->setObjectName(qtText(menu.name));
+        std::map<int, QActionGroup*> groups;
         for (const forms::MenuItem& item : menu.items) {
+            if (item.separatorBefore) {
+                shown->addSeparator();
+            }
             QAction* action = shown->addAction(qtText(item.text));
             action->setObjectName(qtText(item.name));
             action->setShortcut(keysOf(item.shortcut));
-            m_menuItems[item.command] = action;
-            switch (item.command) {
-            case forms::MenuCommand::OpenFolder:
-                connect(action, &QAction::triggered, this, [this] { m_session.openFolder_Click(); });
-                break;
-            case forms::MenuCommand::Exit: // closes the window as its close box does
-                connect(action, &QAction::triggered, this, &QWidget::close);
-                break;
-            case forms::MenuCommand::UserGuide:
-                connect(action, &QAction::triggered, this, &MainWindow::showUserGuide);
-                break;
-            case forms::MenuCommand::About:
-                connect(action, &QAction::triggered, this, &MainWindow::About_Click);
-                break;
+            if (item.group != 0) {
+                auto [group, made] = groups.try_emplace(item.group, nullptr);
+                if (made) {
+                    group->second = new QActionGroup(shown);
+                }
+                action->setCheckable(true);
+                group->second->addAction(action);
             }
+            m_menuItems[item.command] = action;
+            connect(action, &QAction::triggered, this, [this, command = item.command] { menu_Click(command); });
         }
+    }
+}
+
+void MainWindow::menu_Click(forms::MenuCommand command)
+{
+    switch (command) {
+    case forms::MenuCommand::Exit: // closes the window as its close box does
+        close();
+        break;
+    case forms::MenuCommand::UserGuide:
+        showUserGuide();
+        break;
+    case forms::MenuCommand::About:
+        About_Click();
+        break;
+    default:
+        m_session.menu_Click(command);
+        break;
     }
 }
 

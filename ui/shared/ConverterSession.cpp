@@ -37,6 +37,8 @@ void ConverterSession::Form_Load()
     setStatusText(run::kIdleStatus);
     m_view.selectOption(forms::kDefaultBandOption);
     readOptions();
+    loadOutputChoices();
+    showOutputChoices();
     showPaths();
 }
 
@@ -88,6 +90,69 @@ void ConverterSession::openFolder_Click()
     }
     setLogFolder(m_places.clean(chosen));
     m_settings.setText(kLogFolderSetting, m_logFolder);
+}
+
+void ConverterSession::menu_Click(forms::MenuCommand command)
+{
+    if (command == forms::MenuCommand::OpenFolder) {
+        openFolder_Click();
+    } else if (command == forms::MenuCommand::StationCallsign) {
+        askCallsign(m_adif3.stationCallsign, kStationCallsignSetting, "My Call Sign",
+                    "Your call sign, which ADIF 3 writes into every record as STATION_CALLSIGN (empty for none):");
+    } else if (command == forms::MenuCommand::OperatorCallsign) {
+        askCallsign(m_adif3.operatorCallsign, kOperatorCallsignSetting, "Operator",
+                    "The operator's call sign, when not the station's own, written as OPERATOR (empty for none):");
+    }
+    for (const forms::OutputChoice& choice : forms::kOutputChoices) {
+        if (choice.command == command) {
+            m_adifVersion = choice.version;
+            m_settings.setText(kOutputSetting, std::string(engine::adifVersionName(choice.version)));
+        }
+    }
+    for (const forms::CodePageChoice& choice : forms::kCodePageChoices) {
+        if (choice.command == command) {
+            m_adif3.codePage = choice.page;
+            m_settings.setText(kCodePageSetting, std::string(engine::codePageName(choice.page)));
+        }
+    }
+    showOutputChoices();
+}
+
+// What was kept from the last start; anything unreadable there leaves the default, the classic output.
+void ConverterSession::loadOutputChoices()
+{
+    m_adifVersion = engine::adifVersionFromName(m_settings.text(kOutputSetting)).value_or(engine::AdifVersion::Classic);
+    m_adif3.codePage = engine::codePageFromName(m_settings.text(kCodePageSetting)).value_or(m_adif3.codePage);
+    m_adif3.stationCallsign = engine::normalisedCallsign(m_settings.text(kStationCallsignSetting));
+    m_adif3.operatorCallsign = engine::normalisedCallsign(m_settings.text(kOperatorCallsignSetting));
+}
+
+void ConverterSession::showOutputChoices()
+{
+    for (const forms::OutputChoice& choice : forms::kOutputChoices) {
+        m_view.checkMenuItem(choice.command, choice.version == m_adifVersion);
+    }
+    for (const forms::CodePageChoice& choice : forms::kCodePageChoices) {
+        m_view.checkMenuItem(choice.command, choice.page == m_adif3.codePage);
+    }
+}
+
+// An empty answer clears the call sign; one that is no call sign is refused with a word, and the old one kept.
+void ConverterSession::askCallsign(std::string& callsign, std::string_view setting, const std::string& title,
+                                   const std::string& prompt)
+{
+    const std::optional<std::string> answer = m_view.askText(title, prompt, callsign);
+    if (!answer) {
+        return;
+    }
+    const std::string normalised = engine::normalisedCallsign(*answer);
+    if (normalised.empty() && answer->find_first_not_of(' ') != std::string::npos) {
+        m_view.showMessage(forms::titled({"\"" + *answer + "\" is not a call sign: use letters, digits and / only.",
+                                          title, run::MessageStyle::Exclamation}));
+        return;
+    }
+    callsign = normalised;
+    m_settings.setText(setting, callsign);
 }
 
 void ConverterSession::setStatusText(std::string_view text)

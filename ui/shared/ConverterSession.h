@@ -39,12 +39,16 @@ public:
     void cbStart_Click();
     // File, Open Folder.
     void openFolder_Click();
+    // A command of the menus that is not the front end's own (see forms::isFrontEndCommand).
+    void menu_Click(forms::MenuCommand command);
 
     bool isRunning() const { return m_run.conversion().isRunning(); }
     const run::RunResult& lastRun() const { return m_run.conversion().result(); }
 
     engine::DateLayout dateLayout() const override { return m_dateLayout; }
     engine::BandFormat bandFormat() const override { return m_bandFormat; }
+    engine::AdifVersion adifVersion() const override { return m_adifVersion; }
+    engine::Adif3Options adif3Options() const override { return m_adif3; }
     std::string caption() const override { return m_caption; }
     std::string logFolder() const override { return m_logFolder; }
     std::string logFileName() const override { return m_logFile; }
@@ -55,6 +59,10 @@ public:
 
 private:
     void readOptions();
+    void loadOutputChoices();
+    void showOutputChoices();
+    void askCallsign(std::string& callsign, std::string_view setting, const std::string& title,
+                     const std::string& prompt);
     void showCount();
     void showPaths();
 
@@ -69,6 +77,9 @@ private:
     // toolkit for every record.
     engine::DateLayout m_dateLayout = engine::DateLayout::YyMmDd;
     engine::BandFormat m_bandFormat = engine::BandFormat::Meters;
+    // The output and its choices, kept from one start to the next; a run takes them when it opens its files.
+    engine::AdifVersion m_adifVersion = engine::AdifVersion::Classic;
+    engine::Adif3Options m_adif3;
     run::SystemRun m_run;
 };
 

@@ -5,6 +5,7 @@
 #include "run/RunHost.h"
 #include "ui/shared/forms/ConverterForm.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,8 @@ public:
     virtual void setToolTip(std::string_view control, const std::string& text) = 0;
     virtual void enableControl(std::string_view control, bool enabled) = 0;
     virtual void enableMenuItem(forms::MenuCommand command, bool enabled) = 0;
+    // Shows or clears the check beside a menu item of a group.
+    virtual void checkMenuItem(forms::MenuCommand command, bool checked) = 0;
 
     virtual bool isOptionSelected(std::string_view control) const = 0;
     // Selects the option button, which clears the others of its group.
@@ -28,6 +31,10 @@ public:
 
     // The folder the user picks in the toolkit's folder dialog, starting at `start`; empty when cancelled.
     virtual std::string askForFolder(const std::string& start) = 0;
+    // A line of text the user types, starting from `initial`, in a modal box titled `title` over `prompt`; nothing
+    // when cancelled.
+    virtual std::optional<std::string> askText(const std::string& title, const std::string& prompt,
+                                               const std::string& initial) = 0;
     // Modal, one OK button; returns when dismissed. The message's title is filled in.
     virtual void showMessage(const run::Message& message) = 0;
     // Repaints and lets the user act, from inside a run.

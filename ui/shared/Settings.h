@@ -17,5 +17,10 @@ public:
 
 // The folder chosen last with File, Open Folder.
 inline constexpr std::string_view kLogFolderSetting = "logFolder";
+// The output and its choices from the Options menu: "classic" or "3", a code page's name, two call signs.
+inline constexpr std::string_view kOutputSetting = "output";
+inline constexpr std::string_view kCodePageSetting = "codePage";
+inline constexpr std::string_view kStationCallsignSetting = "stationCallsign";
+inline constexpr std::string_view kOperatorCallsignSetting = "operatorCallsign";
 
 } // namespace quillon::ui

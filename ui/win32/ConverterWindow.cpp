@@ -6,6 +6,7 @@
 #include "ui/win32/AboutDialog.h"
 #include "ui/win32/FolderDialog.h"
 #include "ui/win32/Messages.h"
+#include "ui/win32/TextPrompt.h"
 #include "ui/win32/UserGuideWindow.h"
 
 #include <commctrl.h>
@@ -39,10 +40,7 @@ void ConverterWindow::About_Click()
 void ConverterWindow::command(int id, int notification)
 {
     if (id >= static_cast<int>(menuId({}))) {
-        switch (static_cast<forms::MenuCommand>(id - static_cast<int>(menuId({})))) {
-        case forms::MenuCommand::OpenFolder:
-            m_session.openFolder_Click();
-            break;
+        switch (const auto chosen = static_cast<forms::MenuCommand>(id - static_cast<int>(menuId({})))) {
         case forms::MenuCommand::Exit: // closes the window as its close box does
             PostMessageW(m_window, WM_CLOSE, 0, 0);
             break;
@@ -51,6 +49,9 @@ void ConverterWindow::command(int id, int notification)
             break;
         case forms::MenuCommand::About:
             About_Click();
+            break;
+        default:
+            m_session.menu_Click(chosen);
             break;
         }
         return;
@@ -97,6 +98,11 @@ void ConverterWindow::enableMenuItem(forms::MenuCommand command, bool enabled)
     EnableMenuItem(m_menu, menuId(command), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
+void ConverterWindow::checkMenuItem(forms::MenuCommand command, bool checked)
+{
+    CheckMenuItem(m_menu, menuId(command), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
 bool ConverterWindow::isOptionSelected(std::string_view control) const
 {
     return SendMessageW(m_controls.control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -117,6 +123,12 @@ void ConverterWindow::selectOption(std::string_view control)
 std::string ConverterWindow::askForFolder(const std::string& start)
 {
     return win32::askForFolder(m_window, start);
+}
+
+std::optional<std::string> ConverterWindow::askText(const std::string& title, const std::string& prompt,
+                                                    const std::string& initial)
+{
+    return askForText(m_window, title, prompt, initial);
 }
 
 void ConverterWindow::showMessage(const run::Message& message)

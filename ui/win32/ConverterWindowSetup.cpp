@@ -71,6 +71,9 @@ void ConverterWindow::buildMenu()
     for (const forms::Menu& menu : forms::converterMenus()) {
         HMENU popup = CreatePopupMenu();
         for (const forms::MenuItem& item : menu.items) {
+            if (item.separatorBefore) {
+                AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+            }
             std::string text(item.text);
             if (item.shortcut != forms::Shortcut::None) {
                 text += '\t' + std::string(forms::shortcutText(item.shortcut));

@@ -24,6 +24,9 @@ public:
     std::map<std::string, std::string, std::less<>> toolTips;
     std::map<std::string, bool, std::less<>> enabled;
     std::map<forms::MenuCommand, bool> menuEnabled;
+    std::map<forms::MenuCommand, bool> menuChecked;
+    std::vector<std::optional<std::string>> textAnswers; // taken in turn by askText
+    std::vector<std::string> textsAsked;
     std::set<std::string, std::less<>> selected;
     std::vector<std::string> folderAnswers; // taken in turn by askForFolder
     std::vector<std::string> foldersAsked;
@@ -47,6 +50,15 @@ public:
     }
     void enableControl(std::string_view control, bool on) override { enabled[std::string(control)] = on; }
     void enableMenuItem(forms::MenuCommand command, bool on) override { menuEnabled[command] = on; }
+    void checkMenuItem(forms::MenuCommand command, bool on) override { menuChecked[command] = on; }
+    std::optional<std::string> askText(const std::string& title, const std::string&,
+                                       const std::string& initial) override
+    {
+        textsAsked.push_back(title + ": " + initial);
+        std::optional<std::string> answer = textAnswers.front();
+        textAnswers.erase(textAnswers.begin());
+        return answer;
+    }
     bool isOptionSelected(std::string_view control) const override { return selected.contains(control); }
     void selectOption(std::string_view control) override
     {
@@ -288,6 +300,39 @@ TEST_F(ConverterSessionTest, CounterIsPacedAndEndsExact)
     m_session->cbStart_Click();
     EXPECT_EQ(m_view.texts.at("Text1"), "2000");
     EXPECT_TRUE(m_view.messages.empty());
+}
+
+// The output and its choices show their checks, reach the run and are kept for the next start; a call sign is
+// kept as ADIF writes it, and what is no call sign is refused with a word.
+TEST_F(ConverterSessionTest, OutputChoicesAreCheckedAndKept)
+{
+    using forms::MenuCommand;
+    open();
+    EXPECT_EQ(m_session->adifVersion(), engine::AdifVersion::Classic);
+    EXPECT_TRUE(m_view.menuChecked.at(MenuCommand::ClassicOutput));
+    EXPECT_FALSE(m_view.menuChecked.at(MenuCommand::Adif3Output));
+    EXPECT_TRUE(m_view.menuChecked.at(MenuCommand::CodePageWindows1252));
+    m_session->menu_Click(MenuCommand::Adif3Output);
+    m_session->menu_Click(MenuCommand::CodePageDos437);
+    m_view.textAnswers = {" dl1abc/p ", "DL 1ABC!", std::nullopt, ""};
+    m_session->menu_Click(MenuCommand::StationCallsign);
+    m_session->menu_Click(MenuCommand::StationCallsign);
+    m_session->menu_Click(MenuCommand::StationCallsign);
+    EXPECT_EQ(m_session->adif3Options().stationCallsign, "DL1ABC/P");
+    ASSERT_EQ(m_view.messages.size(), 1U);
+    EXPECT_EQ(m_view.messages[0].text, "\"DL 1ABC!\" is not a call sign: use letters, digits and / only.");
+    m_session->menu_Click(MenuCommand::OperatorCallsign);
+    EXPECT_EQ(m_view.textsAsked.back(), "Operator: ");
+    EXPECT_TRUE(m_view.menuChecked.at(MenuCommand::Adif3Output));
+    EXPECT_FALSE(m_view.menuChecked.at(MenuCommand::ClassicOutput));
+    EXPECT_TRUE(m_view.menuChecked.at(MenuCommand::CodePageDos437));
+    EXPECT_FALSE(m_view.menuChecked.at(MenuCommand::CodePageWindows1252));
+
+    m_view = FakeView();
+    open(); // the next start
+    EXPECT_EQ(m_session->adifVersion(), engine::AdifVersion::Adif3);
+    EXPECT_EQ(m_session->adif3Options(), (engine::Adif3Options{engine::CodePage::Dos437, "DL1ABC/P", ""}));
+    EXPECT_TRUE(m_view.menuChecked.at(MenuCommand::Adif3Output));
 }
 
 // A message comes after the counter is brought up to date, with the application title when it has none.

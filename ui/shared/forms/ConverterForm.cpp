@@ -102,7 +102,20 @@ constexpr MenuItem kFileItems[] = {{"OpenFolder", "&Open Folder...", MenuCommand
                                    {"Exit", "E&xit", MenuCommand::Exit, Shortcut::CtrlQ}};
 constexpr MenuItem kHelpItems[] = {{"UserGuide", "User Guide", MenuCommand::UserGuide, Shortcut::F1},
                                    {"About", "About", MenuCommand::About}};
-constexpr Menu kMenus[] = {{"File", "&File", kFileItems}, {"Help", "Help", kHelpItems}};
+// The output, then the log's code page and the call signs, which only ADIF 3 writes.
+constexpr MenuItem kOptionsItems[] = {
+    {"ClassicOutput", "&Classic output", MenuCommand::ClassicOutput, Shortcut::None, 1},
+    {"Adif3Output", "&ADIF 3 for today's logbooks", MenuCommand::Adif3Output, Shortcut::None, 1},
+    {"CodePageDos437", "Log text in DOS &437", MenuCommand::CodePageDos437, Shortcut::None, 2, true},
+    {"CodePageDos850", "Log text in DOS &850", MenuCommand::CodePageDos850, Shortcut::None, 2},
+    {"CodePageWindows1252", "Log text in &Windows-1252", MenuCommand::CodePageWindows1252, Shortcut::None, 2},
+    {"CodePageLatin1", "Log text in &ISO-8859-1", MenuCommand::CodePageLatin1, Shortcut::None, 2},
+    {"CodePageUtf8", "Log text in &UTF-8", MenuCommand::CodePageUtf8, Shortcut::None, 2},
+    {"StationCallsign", "&My Call Sign...", MenuCommand::StationCallsign, Shortcut::None, 0, true},
+    {"OperatorCallsign", "&Operator...", MenuCommand::OperatorCallsign},
+};
+constexpr Menu kMenus[] = {
+    {"File", "&File", kFileItems}, {"Options", "&Options", kOptionsItems}, {"Help", "Help", kHelpItems}};
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // option buttons mean.
 #pragma once
 
+#include "engine/AdifVersion.h"
 #include "engine/DateLayout.h"
 #include "run/RunInput.h"
 #include "ui/shared/forms/FormTable.h"
@@ -26,7 +27,21 @@ constexpr bool drawnOverLabels(ControlKind kind)
 }
 
 // The menus. A text's '&' marks its access key.
-enum class MenuCommand { OpenFolder, Exit, UserGuide, About };
+enum class MenuCommand {
+    OpenFolder,
+    Exit,
+    UserGuide,
+    About,
+    ClassicOutput,
+    Adif3Output,
+    CodePageDos437,
+    CodePageDos850,
+    CodePageWindows1252,
+    CodePageLatin1,
+    CodePageUtf8,
+    StationCallsign,
+    OperatorCallsign,
+};
 enum class Shortcut { None, CtrlO, CtrlQ, F1 };
 
 struct MenuItem {
@@ -34,7 +49,34 @@ struct MenuItem {
     std::string_view text;
     MenuCommand command;
     Shortcut shortcut = Shortcut::None;
+    // Items of one group show a check on the one chosen; 0 is an item without a check.
+    int group = 0;
+    // A line between this item and the one above.
+    bool separatorBefore = false;
 };
+
+// Exit, the user guide and the About box are the front end's own; every other command goes to the session.
+constexpr bool isFrontEndCommand(MenuCommand command)
+{
+    return command == MenuCommand::Exit || command == MenuCommand::UserGuide || command == MenuCommand::About;
+}
+
+// What the output and code-page items of the Options menu choose.
+struct OutputChoice {
+    MenuCommand command;
+    engine::AdifVersion version;
+};
+inline constexpr OutputChoice kOutputChoices[] = {{MenuCommand::ClassicOutput, engine::AdifVersion::Classic},
+                                                  {MenuCommand::Adif3Output, engine::AdifVersion::Adif3}};
+struct CodePageChoice {
+    MenuCommand command;
+    engine::CodePage page;
+};
+inline constexpr CodePageChoice kCodePageChoices[] = {{MenuCommand::CodePageDos437, engine::CodePage::Dos437},
+                                                      {MenuCommand::CodePageDos850, engine::CodePage::Dos850},
+                                                      {MenuCommand::CodePageWindows1252, engine::CodePage::Windows1252},
+                                                      {MenuCommand::CodePageLatin1, engine::CodePage::Latin1},
+                                                      {MenuCommand::CodePageUtf8, engine::CodePage::Utf8}};
 
 struct Menu {
     std::string_view name;
