@@ -88,9 +88,7 @@ void MainWindow::showUserGuide()
     if (m_guide == nullptr) {
         m_guide = new UserGuide(this);
     }
-    m_guide->show();
-    m_guide->raise();
-    m_guide->activateWindow();
+    m_guide->showOnScreen();
 }
 
 } // namespace quillon::ui

@@ -7,7 +7,11 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quillon::ui {
 
@@ -26,6 +30,25 @@ UserGuide::UserGuide(QWidget* owner)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view);
     resize(view->fontMetrics().horizontalAdvance(QString(88, QLatin1Char('M'))), 600);
+    // Esc closes the guide, as it closes a dialog.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+// The window manager may place a new window where it likes, and on a small screen part of 600 pixels may hang
+// below its bottom edge; so the guide is fitted into the screen's free area and centred there.
+void UserGuide::showOnScreen()
+{
+    if (!m_placed) {
+        m_placed = true;
+        const QScreen* shown = parentWidget() != nullptr ? parentWidget()->screen() : screen();
+        const QRect room = shown->availableGeometry();
+        resize(std::min(width(), room.width() * 9 / 10), std::min(height(), room.height() * 8 / 10));
+        move(room.center() - QPoint(width() / 2, height() / 2));
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 // The guide is plain 8-bit text with CR LF line ends, like every file of the program.

@@ -15,6 +15,11 @@ public:
 
     // The text of QUILLON.DOC with plain line ends.
     static QString text();
+    // Shows the window, the first time centred on the owner's screen and no larger than it.
+    void showOnScreen();
+
+private:
+    bool m_placed = false;
 };
 
 } // namespace quillon::ui

@@ -36,6 +36,7 @@ void ConverterSession::Form_Load()
     m_view.enableControl("cbStart", m_state.startEnabled());
     setStatusText(run::kIdleStatus);
     m_view.selectOption(forms::kDefaultBandOption);
+    selectRememberedLayout();
     readOptions();
     loadOutputChoices();
     showOutputChoices();
@@ -60,6 +61,20 @@ void ConverterSession::dateOption_Click()
 {
     m_state.dateOptionChosen();
     m_view.enableControl("cbStart", m_state.startEnabled());
+    m_settings.setText(kDateLayoutSetting, std::string(engine::dateLayoutName(m_dateLayout)));
+}
+
+// The layout chosen at the last start is chosen again, so Start can be pressed at once; on a first start none is.
+void ConverterSession::selectRememberedLayout()
+{
+    const auto layout = engine::dateLayoutFromName(m_settings.text(kDateLayoutSetting));
+    for (const forms::DateOption& option : forms::kDateOptions) {
+        if (layout == option.layout) {
+            m_view.selectOption(option.control);
+            m_state.dateOptionChosen();
+            m_view.enableControl("cbStart", m_state.startEnabled());
+        }
+    }
 }
 
 // A press during a run is turned away by the run itself; a press before a date layout is chosen cannot happen in
@@ -70,10 +85,19 @@ void ConverterSession::cbStart_Click()
     if (!m_state.startEnabled()) {
         return;
     }
+    // A new run counts afresh: no count of an earlier run stays beside a run that is refused or stops.
+    if (!isRunning()) {
+        m_state.setRecordCount(0);
+        m_state.takePendingCount();
+        m_view.setControlText("Text1", "");
+    }
     m_view.enableMenuItem(forms::MenuCommand::OpenFolder, forms::ConverterState::openFolderEnabled(true));
     m_run.conversion().start();
     m_view.enableMenuItem(forms::MenuCommand::OpenFolder, forms::ConverterState::openFolderEnabled(isRunning()));
     showCount();
+    if (!isRunning() && lastRun().outcome == run::RunOutcome::Completed && lastRun().records == 0) {
+        m_view.setControlText("Text1", "0"); // a log without contacts was read to its end
+    }
     showPaths();
 }
 

@@ -59,6 +59,7 @@ public:
 
 private:
     void readOptions();
+    void selectRememberedLayout();
     void loadOutputChoices();
     void showOutputChoices();
     void askCallsign(std::string& callsign, std::string_view setting, const std::string& title,

@@ -17,6 +17,8 @@ public:
 
 // The folder chosen last with File, Open Folder.
 inline constexpr std::string_view kLogFolderSetting = "logFolder";
+// The date layout chosen last, by its name ("YY-MM-DD"); none on a first start.
+inline constexpr std::string_view kDateLayoutSetting = "dateLayout";
 // The output and its choices from the Options menu: "classic" or "3", a code page's name, two call signs.
 inline constexpr std::string_view kOutputSetting = "output";
 inline constexpr std::string_view kCodePageSetting = "codePage";

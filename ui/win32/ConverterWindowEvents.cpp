@@ -1,6 +1,7 @@
 // The Win32 converter window's events: its window procedure, its message loop, and the events handled from inside
 // a run.
 #include "ui/win32/ConverterWindow.h"
+#include "ui/win32/UserGuideWindow.h"
 
 namespace quillon::ui::win32 {
 
@@ -26,9 +27,13 @@ int ConverterWindow::runMessageLoop()
     return static_cast<int>(message.wParam);
 }
 
-// Accelerators first, then the dialog keys (Tab, the arrows within an option group, Enter, Alt and a letter).
+// Esc in the user guide first, then the accelerators, then the dialog keys (Tab, the arrows within an option group,
+// Enter, Alt and a letter).
 bool ConverterWindow::dispatchTo(MSG& message)
 {
+    if (closeGuideOnEscape(message)) {
+        return true;
+    }
     if (IsWindow(m_window) && TranslateAcceleratorW(m_window, m_accelerators, &message)) {
         return true;
     }

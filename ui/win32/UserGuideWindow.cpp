@@ -5,6 +5,8 @@
 #include "ui/shared/forms/ConverterForm.h"
 #include "ui/win32/Resources.h"
 
+#include <algorithm>
+
 namespace quillon::ui::win32 {
 
 namespace {
@@ -44,11 +46,15 @@ HWND makeGuide(HWND owner)
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kGuideClass;
     RegisterClassExW(&windowClass);
+    // Fitted into the screen's free area and centred there, so no part of it hangs below a small screen.
     const UINT dpi = GetDpiForWindow(owner);
-    HWND guide =
-        CreateWindowExW(0, kGuideClass, run::wideText(forms::kUserGuideTitle).c_str(), WS_OVERLAPPEDWINDOW,
-                        CW_USEDEFAULT, CW_USEDEFAULT, MulDiv(720, static_cast<int>(dpi), 96),
-                        MulDiv(600, static_cast<int>(dpi), 96), owner, nullptr, windowClass.hInstance, nullptr);
+    RECT room{0, 0, 1024, 768};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &room, 0);
+    const int width = std::min(MulDiv(720, static_cast<int>(dpi), 96), (room.right - room.left) * 9 / 10);
+    const int height = std::min(MulDiv(600, static_cast<int>(dpi), 96), (room.bottom - room.top) * 8 / 10);
+    HWND guide = CreateWindowExW(0, kGuideClass, run::wideText(forms::kUserGuideTitle).c_str(), WS_OVERLAPPEDWINDOW,
+                                 (room.left + room.right - width) / 2, (room.top + room.bottom - height) / 2, width,
+                                 height, owner, nullptr, windowClass.hInstance, nullptr);
     HWND text = CreateWindowExW(0, L"EDIT", wideGuide().c_str(),
                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY |
                                     ES_AUTOVSCROLL | ES_AUTOHSCROLL,
@@ -72,6 +78,16 @@ std::string userGuideText()
     HGLOBAL loaded = LoadResource(module, found);
     const auto* bytes = static_cast<const char*>(LockResource(loaded));
     return bytes == nullptr ? std::string() : std::string(bytes, SizeofResource(module, found));
+}
+
+bool closeGuideOnEscape(const MSG& message)
+{
+    if (g_guide == nullptr || message.message != WM_KEYDOWN || message.wParam != VK_ESCAPE ||
+        (message.hwnd != g_guide && !IsChild(g_guide, message.hwnd))) {
+        return false;
+    }
+    DestroyWindow(g_guide);
+    return true;
 }
 
 void showUserGuide(HWND owner)

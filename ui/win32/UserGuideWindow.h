@@ -12,4 +12,7 @@ std::string userGuideText();
 // Shows the guide's window, made when first asked for and raised again afterwards.
 void showUserGuide(HWND owner);
 
+// Esc in the guide closes it, as it closes a dialog; true when `message` was that key.
+bool closeGuideOnEscape(const MSG& message);
+
 } // namespace quillon::ui::win32

@@ -284,8 +284,8 @@ TEST_F(ConverterSessionTest, ArgumentsNameTheFolderAndTheLog)
     EXPECT_EQ(m_view.toolTips.at("Label1"), m_folder.file("contest98.asc"));
 }
 
-// However few redraws the pacing allows, the counter ends on the exact count and the status is blank again; a
-// log without records leaves the counter as it was.
+// However few redraws the pacing allows, the counter ends on the exact count and the status is blank again. Each
+// run counts afresh: a log without records shows 0, and a run refused for want of a log shows no count at all.
 TEST_F(ConverterSessionTest, CounterIsPacedAndEndsExact)
 {
     open({std::chrono::hours(1), std::chrono::hours(1)});
@@ -294,12 +294,27 @@ TEST_F(ConverterSessionTest, CounterIsPacedAndEndsExact)
     m_view.duringEvents = [](int) {};
     m_session->cbStart_Click();
     EXPECT_EQ(m_view.eventRounds, 1);
-    EXPECT_EQ(m_view.counterShown, std::vector<std::string>{"2000"});
+    EXPECT_EQ(m_view.counterShown, (std::vector<std::string>{"", "2000"})); // cleared at Start, then the count
     EXPECT_EQ(m_view.texts.at("lblStatus"), "    ");
     tests::writeFile(m_folder.path() / "log.asc", "");
     m_session->cbStart_Click();
-    EXPECT_EQ(m_view.texts.at("Text1"), "2000");
-    EXPECT_TRUE(m_view.messages.empty());
+    EXPECT_EQ(m_view.texts.at("Text1"), "0");
+    std::filesystem::remove(m_folder.path() / "log.asc");
+    m_session->cbStart_Click();
+    EXPECT_EQ(m_view.texts.at("Text1"), "");
+    EXPECT_EQ(m_view.messages.size(), 1U); // the log is missing
+}
+
+// The layout chosen is chosen again at the next start, so Start can be pressed at once.
+TEST_F(ConverterSessionTest, DateLayoutIsKeptForTheNextStart)
+{
+    open();
+    choose("dateOption3");
+    m_view = FakeView();
+    open();
+    EXPECT_TRUE(m_view.selected.contains("dateOption3"));
+    EXPECT_TRUE(m_view.enabled.at("cbStart"));
+    EXPECT_EQ(m_session->dateLayout(), engine::DateLayout::YyDdMm);
 }
 
 // The output and its choices show their checks, reach the run and are kept for the next start; a call sign is
