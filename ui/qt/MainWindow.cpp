@@ -105,6 +105,11 @@ std::optional<std::string> MainWindow::askText(const std::string& title, const s
     return accepted ? std::optional(toRunText(text)) : std::nullopt;
 }
 
+std::optional<std::size_t> MainWindow::askChoice(const run::Message& question, const std::vector<std::string>& answers)
+{
+    return m_chooser(this, question, answers);
+}
+
 void MainWindow::showMessage(const run::Message& message)
 {
     m_presenter(this, message);

@@ -41,6 +41,8 @@ public:
     ConverterSession& session() { return m_session; }
     // What File, Open Folder asks with; the folder dialog unless a test puts a stub in its place.
     void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
+    // What a question is asked with; a message box unless a test puts a stub in its place.
+    void setAnswerChooser(AnswerChooser chooser) { m_chooser = std::move(chooser); }
 
     void setCaption(const std::string& text) override;
     void setControlText(std::string_view control, const std::string& text) override;
@@ -53,6 +55,8 @@ public:
     std::string askForFolder(const std::string& start) override;
     std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                        const std::string& initial) override;
+    std::optional<std::size_t> askChoice(const run::Message& question,
+                                         const std::vector<std::string>& answers) override;
     void showMessage(const run::Message& message) override;
     void processEvents() override;
     void closeAboutBox() override;
@@ -78,6 +82,7 @@ private:
     UserGuide* m_guide = nullptr; // made when first asked for, then shown again
     FolderChooser m_chooseFolder = askForFolderInDialog;
     MessagePresenter m_presenter;
+    AnswerChooser m_chooser = askInMessageBox;
     QtFolderPlaces m_places;
     QtSettings m_settings;
     ConverterSession m_session;

@@ -4,6 +4,9 @@
 #include "ui/qt/TextConversion.h"
 
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
 
 namespace quillon::ui {
 
@@ -25,6 +28,28 @@ QMessageBox::Icon iconOf(run::MessageStyle style)
 }
 
 } // namespace
+
+std::optional<std::size_t> askInMessageBox(QWidget* owner, const run::Message& question,
+                                           const std::vector<std::string>& answers)
+{
+    QMessageBox box(iconOf(question.style), fromRunText(question.title), fromRunText(question.boxText()),
+                    QMessageBox::NoButton, owner);
+    box.setTextFormat(Qt::PlainText);
+    std::vector<QAbstractButton*> buttons;
+    for (const std::string& answer : answers) {
+        buttons.push_back(box.addButton(fromRunText(answer), QMessageBox::AcceptRole));
+    }
+    if (!buttons.empty()) {
+        box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+        box.setEscapeButton(buttons.back());
+    }
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    if (chosen == buttons.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(chosen - buttons.begin());
+}
 
 void showMessageBox(QWidget* owner, const run::Message& message)
 {

@@ -4,6 +4,9 @@
 #include "run/RunHost.h"
 
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 class QWidget;
 
@@ -14,5 +17,12 @@ using MessagePresenter = std::function<void(QWidget* owner, const run::Message& 
 
 // A modal box with one OK button: style 16 shows the stop icon, 48 the exclamation icon, 0 none.
 void showMessageBox(QWidget* owner, const run::Message& message);
+
+// Asks a question with one button for each answer, the first the default; the answer's index, or nothing when
+// the box is closed without one.
+using AnswerChooser = std::function<std::optional<std::size_t>(QWidget* owner, const run::Message& question,
+                                                               const std::vector<std::string>& answers)>;
+std::optional<std::size_t> askInMessageBox(QWidget* owner, const run::Message& question,
+                                           const std::vector<std::string>& answers);
 
 } // namespace quillon::ui

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillon::ui {
 
@@ -35,6 +36,10 @@ public:
     // when cancelled.
     virtual std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                                const std::string& initial) = 0;
+    // A modal question with one button for each answer, the first the default; the answer's index, or nothing
+    // when the box is closed without one. The message's title is filled in.
+    virtual std::optional<std::size_t> askChoice(const run::Message& question,
+                                                 const std::vector<std::string>& answers) = 0;
     // Modal, one OK button; returns when dismissed. The message's title is filled in.
     virtual void showMessage(const run::Message& message) = 0;
     // Repaints and lets the user act, from inside a run.

@@ -131,6 +131,12 @@ std::optional<std::string> ConverterWindow::askText(const std::string& title, co
     return askForText(m_window, title, prompt, initial);
 }
 
+std::optional<std::size_t> ConverterWindow::askChoice(const run::Message& question,
+                                                      const std::vector<std::string>& answers)
+{
+    return askChoiceInBox(m_window, question, answers);
+}
+
 void ConverterWindow::showMessage(const run::Message& message)
 {
     showMessageBox(IsWindow(m_window) ? m_window : nullptr, message);

@@ -3,6 +3,9 @@
 
 #include "run/RunHost.h"
 
+#include <optional>
+#include <string>
+#include <vector>
 #include <windows.h>
 
 namespace quillon::ui::win32 {
@@ -12,5 +15,10 @@ UINT messageBoxStyle(run::MessageStyle style);
 
 // Modal over `owner`; a message without a title shows the application title. Lines are separated by LF.
 void showMessageBox(HWND owner, const run::Message& message);
+
+// A question with one button for each answer, the first the default; the answer's index, or nothing when the box
+// is closed without one (Esc).
+std::optional<std::size_t> askChoiceInBox(HWND owner, const run::Message& question,
+                                          const std::vector<std::string>& answers);
 
 } // namespace quillon::ui::win32

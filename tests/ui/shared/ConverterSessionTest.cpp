@@ -31,6 +31,9 @@ public:
     std::vector<std::string> folderAnswers; // taken in turn by askForFolder
     std::vector<std::string> foldersAsked;
     std::vector<run::Message> messages;
+    std::vector<run::Message> questions;
+    std::vector<std::vector<std::string>> answersOffered;
+    std::optional<std::size_t> choice;     // what every question is answered
     std::vector<std::string> counterShown; // every text the counter was given, in turn
     int eventRounds = 0;
     int aboutCloses = 0;
@@ -73,6 +76,12 @@ public:
         std::string answer = folderAnswers.front();
         folderAnswers.erase(folderAnswers.begin());
         return answer;
+    }
+    std::optional<std::size_t> askChoice(const run::Message& question, const std::vector<std::string>& answers) override
+    {
+        questions.push_back(question);
+        answersOffered.push_back(answers);
+        return choice;
     }
     void showMessage(const run::Message& message) override { messages.push_back(message); }
     void processEvents() override
