@@ -8,7 +8,9 @@
 #include "engine/ProgramInfo.h"
 #include "run/Clock.h"
 #include "run/ConversionRun.h"
+#include "run/DateLayoutRule.h"
 #include "run/LocaleNames.h"
+#include "run/LogSurvey.h"
 #include "run/PathText.h"
 #include "run/RunInput.h"
 #include "run/RunMessages.h"
@@ -77,27 +79,34 @@ bool chooseFormats(run::FileSystem& files, ConvertOptions& options, std::FILE* e
         return true;
     }
     const run::RunInput input = run::chooseInput(files, options.folder, options.logFile);
-    const auto survey = input.status == run::RunInput::Status::Found ? surveyLog(files, input.path) : std::nullopt;
+    const auto survey = input.status == run::RunInput::Status::Found ? run::surveyLog(files, input.path) : std::nullopt;
     if (!survey) {
         return true;
     }
     const std::string logName = run::textFromPath(run::pathFromText(input.path).filename());
-    const auto settle = [errors](auto detected, auto& choice, auto nameOf, const char* what, const std::string& typos) {
+    const std::string badName = "bad.adi";
+    const auto settle = [errors](auto detected, auto& choice, auto nameOf, const char* what, auto leftBad) {
         if (const auto* text = std::get_if<std::string>(&detected)) {
             std::fprintf(errors, "quillon-convert: %s\n", text->c_str());
             return false;
         }
         choice = std::get<0>(detected);
         std::fprintf(errors, "quillon-convert: %s read as %s\n", what, std::string(nameOf(choice)).c_str());
-        if (!typos.empty()) {
+        if (const std::string typos = leftBad(choice); !typos.empty()) {
             std::fprintf(errors, "quillon-convert: %s\n", typos.c_str());
         }
         return true;
     };
+    const auto datesLeftBad = [&](engine::DateLayout layout) {
+        return run::datesLeftBadText(*survey, layout, badName);
+    };
+    const auto bandsLeftBad = [&](engine::BandFormat) {
+        return typosNote(survey->bandsNoFormatReads(), "band", "format", badName);
+    };
     return (!options.detectLayout || settle(detectDateLayout(*survey, logName), options.layout, engine::dateLayoutName,
-                                            "dates", typosNote(survey->datesNoLayoutReads(), "date", "layout"))) &&
-           (!options.detectBand || settle(detectBandFormat(*survey, logName), options.band, engine::bandFormatName,
-                                          "bands", typosNote(survey->bandsNoFormatReads(), "band", "format")));
+                                            "dates", datesLeftBad)) &&
+           (!options.detectBand ||
+            settle(detectBandFormat(*survey, logName), options.band, engine::bandFormatName, "bands", bandsLeftBad));
 }
 
 } // namespace

@@ -64,10 +64,13 @@ void DateTally::add(const DatePieces& pieces)
 {
     const unsigned reading = layoutsReading(pieces);
     ++m_byLayouts[reading];
+    const unsigned bad = ~reading & 15U;
+    if ((bad & m_keepingBadLines) != 0) {
+        keepBadLine(bad & m_keepingBadLines);
+    }
     if (reading == 0) {
         return;
     }
-    const unsigned bad = ~reading & 15U;
     if ((bad & ~m_everBad) != 0) {
         noteFirstBad(bad);
     }
@@ -92,6 +95,20 @@ void DateTally::noteReadingAgain(unsigned layouts)
     for (const DateLayout layout : kAllDateLayouts) {
         if ((layouts & bitOf(layout)) != 0) {
             m_readingSince[bit(layout)] = m_line;
+        }
+    }
+}
+
+void DateTally::keepBadLine(unsigned badLayouts)
+{
+    for (const DateLayout layout : kAllDateLayouts) {
+        if ((badLayouts & bitOf(layout)) == 0) {
+            continue;
+        }
+        std::size_t& kept = m_badLinesKept[bit(layout)];
+        m_badLines[bit(layout)][kept++] = m_line;
+        if (kept == kKeptBadLines) {
+            m_keepingBadLines &= ~bitOf(layout);
         }
     }
 }

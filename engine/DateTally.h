@@ -6,6 +6,7 @@
 #include "engine/DatePieces.h"
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace quillon::engine {
@@ -31,11 +32,18 @@ public:
     // The line from which on the layout reads every date but the typos, to the end of the log; 0 when it cannot
     // read the last of them.
     std::int64_t readsAllFromLine(DateLayout layout) const;
+    // The lines of the first few dates that the layout cannot read, typos included, so a user can find them.
+    static constexpr std::size_t kKeptBadLines = 5;
+    std::span<const std::int64_t> badLines(DateLayout layout) const
+    {
+        return {m_badLines[bit(layout)], m_badLinesKept[bit(layout)]};
+    }
 
 private:
     static std::size_t bit(DateLayout layout) { return static_cast<std::size_t>(layout); }
     void noteFirstBad(unsigned badLayouts);
     void noteReadingAgain(unsigned layouts);
+    void keepBadLine(unsigned badLayouts);
 
     std::int64_t m_line = 0;
     std::int64_t m_byLayouts[16] = {}; // dates by the set of layouts that read them, a bit each
@@ -43,6 +51,9 @@ private:
     std::int64_t m_readingSince[4] = {};
     unsigned m_everBad = 0;
     unsigned m_badOnLast = 15; // before the first date, no layout has read one
+    std::int64_t m_badLines[4][kKeptBadLines] = {};
+    std::size_t m_badLinesKept[4] = {};
+    unsigned m_keepingBadLines = 15; // the layouts that have kept fewer bad lines than they may
 };
 
 } // namespace quillon::engine

@@ -1,6 +1,7 @@
 // Texts of the date-layout and band-format notes.
 #include "run/FormatHints.h"
 
+#include "run/DateLayoutRule.h"
 #include "run/RunTexts.h"
 
 #include <string_view>
@@ -28,29 +29,8 @@ std::string readsAll(std::int64_t all, std::int64_t typos, std::string_view typo
 
 std::optional<Message> dateLayoutHint(const engine::FormatSurvey& survey, engine::DateLayout chosen)
 {
-    const std::int64_t bad = survey.badDates(chosen);
-    const std::int64_t typos = survey.datesNoLayoutReads();
-    if (bad == typos) {
-        return std::nullopt;
-    }
-    std::vector<std::string> fitting;
-    for (const engine::DateLayout layout : engine::kAllDateLayouts) {
-        if (survey.badDates(layout) == typos) {
-            fitting.emplace_back(engine::dateLayoutName(layout));
-        }
-    }
-    if (fitting.empty()) {
-        const auto change = layoutSwitchFrom(survey.dateTally(), chosen);
-        if (!change) {
-            return std::nullopt;
-        }
-        return Message{layoutSwitchText(*change), "Check the date layout", MessageStyle::Information};
-    }
-    const std::string what = bad == 1 ? "a real date as " : "real dates as ";
-    return Message{badOfAll(bad, survey.dates(), "date", what + std::string(engine::dateLayoutName(chosen))) + "; " +
-                       listedNames(fitting) + (fitting.size() == 1 ? " reads " : " read ") +
-                       readsAll(survey.dates(), typos, "no layout reads"),
-                   "Check the date layout", MessageStyle::Information};
+    const auto advice = adviseDateLayout(survey, chosen);
+    return advice ? std::optional(advice->note) : std::nullopt;
 }
 
 std::optional<Message> bandFormatHint(const engine::FormatSurvey& survey, engine::BandFormat chosen)

@@ -10,8 +10,8 @@
 
 namespace quillon::run {
 
-// "Check the date layout" when the chosen layout leaves dates that are no real day, other than the typos that no
-// layout reads, and either another layout reads all of them or the log changes layout at some line.
+// "Check the date layout" when the log changes layout part way from the chosen one, or another layout reads
+// clearly more of its dates (see adviseDateLayout).
 std::optional<Message> dateLayoutHint(const engine::FormatSurvey& survey, engine::DateLayout chosen);
 
 // "Check the band format" when the other format leaves at most half as many bands unknown as the chosen one, and
