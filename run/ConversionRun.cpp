@@ -55,7 +55,7 @@ bool ConversionRun::OpenRunFiles()
     if (const auto problem = m_log.open(m_host.programFolder(), m_host.logFileName())) {
         return openingFailed(*problem);
     }
-    m_outputs.emplace(m_files, m_host.programFolder(), m_sizes.outputBuffer);
+    m_outputs.emplace(m_files, m_host.programFolder(), m_clock, m_sizes.outputBuffer);
     if (!m_outputs->create()) {
         return outputsFailedOpening();
     }
@@ -129,17 +129,22 @@ void ConversionRun::finishRun()
     closeAll();
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::Completed);
-    m_result.notes = formatHints(m_converter.survey(), m_host.dateLayout(), m_host.bandFormat());
-    if (const auto notes = runNotesMessage(m_result)) {
-        m_host.showMessage(*notes);
+    for (Message& hint : formatHints(m_converter.survey(), m_host.dateLayout(), m_host.bandFormat())) {
+        m_result.notes.push_back(std::move(hint));
     }
+    m_host.showRunResult(m_result);
 }
 
-// Bringing the files to disk can take a while; a user who closes the window meanwhile keeps the old files.
+// Bringing the files to disk can take a while; a user who closes the window meanwhile keeps the old files. An old
+// output moved aside is noted even when a later step fails.
 // False, with the outputs' failure to report, unless it was the window's closing that stopped it.
 bool ConversionRun::putOutputsInPlace()
 {
-    return m_outputs->close() && !stoppedMeanwhile() && m_outputs->commit();
+    const bool committed = m_outputs->close() && !stoppedMeanwhile() && m_outputs->commit();
+    for (const KeptOutput& kept : m_outputs ? m_outputs->kept() : std::vector<KeptOutput>{}) {
+        m_result.notes.push_back(keptOutputNote(kept, fileNameOf(kept.kind)));
+    }
+    return committed;
 }
 
 // Lets the window handle its events; true when it was closed meanwhile, which has thrown the new files away.
@@ -186,6 +191,7 @@ void ConversionRun::readingFailed(engine::ReadResult reason)
         endRun(RunOutcome::InputEndedInRecord);
         m_host.showMessage(badInputMessage(recordLine, m_result.oddLines));
         m_host.setStatusText(kIdleStatus);
+        m_host.showRunResult(m_result);
         return;
     }
     const Message message = unreadableInputMessage(m_log.path(), m_log.failureReason());
@@ -202,8 +208,10 @@ void ConversionRun::outputsFailed()
     if (m_state != State::Reading) {
         return;
     }
-    const Message message =
-        cannotWriteMessage(m_outputs->failedKind(), m_outputs->failedPath(), m_outputs->failureReason());
+    Message message = outputsFailureMessage();
+    for (const Message& kept : m_result.notes) {
+        message.text += "\n" + kept.text; // a file moved aside before the failure stays where it went
+    }
     closeAll();
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::WriteFailed);
@@ -212,8 +220,15 @@ void ConversionRun::outputsFailed()
 
 bool ConversionRun::outputsFailedOpening()
 {
-    return openingFailed(
-        cannotWriteMessage(m_outputs->failedKind(), m_outputs->failedPath(), m_outputs->failureReason()));
+    return openingFailed(outputsFailureMessage());
+}
+
+Message ConversionRun::outputsFailureMessage() const
+{
+    if (m_outputs->failedReadOnly()) {
+        return readOnlyOutputMessage(m_outputs->failedKind(), m_outputs->failedPath());
+    }
+    return cannotWriteMessage(m_outputs->failedKind(), m_outputs->failedPath(), m_outputs->failureReason());
 }
 
 // Outputs not yet put in place are thrown away with their writers.

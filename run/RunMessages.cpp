@@ -58,6 +58,23 @@ Message cannotWriteMessage(OutputKind kind, const std::string& path, const std::
             MessageStyle::Stop, reason};
 }
 
+Message readOnlyOutputMessage(OutputKind kind, const std::string& path)
+{
+    const std::string name(displayNameOf(kind));
+    return {"The file: " + path +
+                " is read-only, so it is not replaced, and nothing was converted. Make it writable, "
+                "or move it away, and convert again.",
+            "Read-only " + name, MessageStyle::Stop};
+}
+
+Message keptOutputNote(const KeptOutput& kept, std::string_view newName)
+{
+    const std::string why = kept.edited ? " was changed after Quillon wrote it"
+                                        : " may hold your own work (Quillon has no record of writing it)";
+    return {kept.name + why + ", so it is kept as " + kept.keptName + " beside the new " + std::string(newName) + ".",
+            "Your file is kept", MessageStyle::Information};
+}
+
 std::string moreOddLinesText(const RunResult& result)
 {
     const auto more = result.oddLineCount - static_cast<std::int64_t>(result.oddLines.size());
@@ -67,11 +84,12 @@ std::string moreOddLinesText(const RunResult& result)
     return "and " + counted(more, "more line") + (more == 1 ? " that does" : " that do") + " not hold 18 fields";
 }
 
-// One note shows as it is; several go under one title, each led by its own.
+// One note shows as it is; several go under one title, each led by its own. After a log that ended inside a
+// contact, the message that said so has named the lines already.
 std::optional<Message> runNotesMessage(const RunResult& result)
 {
     std::vector<Message> notes = result.notes;
-    if (!result.oddLines.empty()) {
+    if (!result.oddLines.empty() && result.outcome == RunOutcome::Completed) {
         std::string text;
         for (const auto& line : result.oddLines) {
             text.append(text.empty() ? "" : "\n").append(sentence(oddLineText(line)));

@@ -3,6 +3,7 @@
 
 #include "engine/LogReader.h"
 #include "run/RunHost.h"
+#include "run/RunOutputs.h"
 #include "run/RunResult.h"
 #include "run/RunTexts.h"
 
@@ -33,8 +34,15 @@ Message unreadableInputMessage(const std::string& inputPath, const std::string& 
 // letter case could not be removed: "Cannot write LOG.ADI", with the system's reason as the message's detail.
 Message cannotWriteMessage(OutputKind kind, const std::string& path, const std::string& reason);
 
-// What a complete run leaves for the user to look at, in one box: the date and band notes, then the lines that
-// hold other than 18 fields. None when there is nothing.
+// An old output is read-only: "Read-only LOG.ADI"; the run is refused and nothing is replaced.
+Message readOnlyOutputMessage(OutputKind kind, const std::string& path);
+
+// "bad.adi was changed after Quillon wrote it, so it is kept as bad.adi.edited-2026-12-07-1530 beside the new
+// bad.adi.": a note for each old output that was moved aside instead of replaced.
+Message keptOutputNote(const KeptOutput& kept, std::string_view newName);
+
+// What a run that put its outputs in place leaves for the user to look at, in one box: the notes, then (after a
+// complete run) the lines that hold other than 18 fields. None when there is nothing.
 std::optional<Message> runNotesMessage(const RunResult& result);
 
 // "and 3 more lines that do not hold 18 fields", for lines beyond those kept; empty when there are none.

@@ -1,10 +1,13 @@
 // The two output files of a run, written under temporary names beside log.adi and bad.adi and put in their place
 // only when the run ends with something worth keeping, so a run that does not finish leaves the old files as they
-// were.
+// were; an old file that the user has changed since a run wrote it is kept under a name of its own.
 #pragma once
 
+#include "run/Clock.h"
+#include "run/ContentHash.h"
 #include "run/FileSystem.h"
 #include "run/LineWriter.h"
+#include "run/OutputRecord.h"
 #include "run/RunTexts.h"
 
 #include <array>
@@ -15,17 +18,26 @@
 
 namespace quillon::run {
 
+// An old output that was copied aside before the new one replaced it: "bad.adi.edited-2026-12-07-1530".
+struct KeptOutput {
+    OutputKind kind = OutputKind::Log;
+    std::string name;     // bad.adi, or an old twin's name (BAD.ADI)
+    std::string keptName; // the name it has now, in the same folder
+    bool edited = false;  // changed since a run wrote it; otherwise no run here has a record of writing it
+};
+
 class RunOutputs
 {
 public:
-    RunOutputs(FileSystem& files, std::string folder, std::size_t bufferSize);
+    RunOutputs(FileSystem& files, std::string folder, const Clock& clock, std::size_t bufferSize);
     // Whatever was not committed is discarded.
     ~RunOutputs();
     RunOutputs(const RunOutputs&) = delete;
     RunOutputs& operator=(const RunOutputs&) = delete;
 
     // Removes the temporaries of earlier runs that were killed, then creates both files. On failure nothing of
-    // this run is left; failedKind() and failureReason() say which file and why.
+    // this run is left; failedKind() and failureReason() say which file and why. A read-only old output refuses
+    // the run before anything is created.
     bool create();
     LineWriter& operator[](OutputKind kind) { return *m_writers[index(kind)]; }
     // The preamble (whose first line is `title`) goes to the disk at once; the trailer follows the record lines.
@@ -38,8 +50,11 @@ public:
     // Brings both files to the disk itself and closes them; the old outputs are still in place.
     bool close();
     // Puts the closed files in place of the old ones, bad.adi first, then removes old outputs whose names differ
-    // only in letter case (LOG.ADI), so no stale twin stays beside the new file.
+    // only in letter case (LOG.ADI), so no stale twin stays beside the new file, and records what it wrote. An old
+    // file (or twin) that the record of the last run does not vouch for, byte for byte, is copied aside before it
+    // is replaced: see kept().
     bool commit();
+    const std::vector<KeptOutput>& kept() const { return m_kept; }
     // Closes and removes both temporaries.
     void discard();
 
@@ -47,6 +62,8 @@ public:
     OutputKind failedKind() const { return m_failedKind; }
     const std::string& failedPath() const { return m_failedPath; }
     const std::string& failureReason() const { return m_failureReason; }
+    // The file that failed is read-only, and stays so.
+    bool failedReadOnly() const { return m_failedReadOnly; }
 
 private:
     std::string finalPath(OutputKind kind) const;
@@ -55,16 +72,24 @@ private:
     bool canReplaceOld(OutputKind kind);
     bool createOne(OutputKind kind);
     bool removeTwins(OutputKind kind, const std::vector<std::string>& names);
+    bool keepUnlessVouched(OutputKind kind, const std::string& name);
+    void dropKept(OutputKind kind);
+    bool copyFile(OutputKind kind, const std::string& from, const std::string& to);
     bool fail(OutputKind kind, const std::string& reason, const std::string& path = {});
 
     FileSystem& m_files;
     std::string m_folder;
+    const Clock& m_clock;
     std::size_t m_bufferSize;
     std::array<std::optional<LineWriter>, 2> m_writers;
+    std::array<ContentHash, 2> m_written; // of the bytes written, filled on the writing thread
+    OutputRecord m_record;                // read when the files are put in place, as it is then
+    std::vector<KeptOutput> m_kept;
     std::array<std::string, 2> m_temporaries; // paths, empty once committed or removed
     OutputKind m_failedKind = OutputKind::Log;
     std::string m_failedPath;
     std::string m_failureReason;
+    bool m_failedReadOnly = false;
 };
 
 } // namespace quillon::run

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "engine/LogReader.h"
-#include "run/RunHost.h"
+#include "run/Message.h"
 
 #include <cstdint>
 #include <vector>
@@ -27,7 +27,8 @@ struct RunResult {
     // Lines of log.asc that hold other than 18 fields, the first few of them, and how many in all.
     std::vector<engine::LogReader::OddLine> oddLines;
     std::int64_t oddLineCount = 0;
-    // After a complete run: the date-layout and band-format notes, if the log suggests another choice.
+    // What the user should know of a run that put its outputs in place: old outputs kept under other names, an
+    // empty log, and after a complete run the date-layout and band-format notes, if the log suggests another choice.
     std::vector<Message> notes;
 };
 

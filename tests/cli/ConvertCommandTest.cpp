@@ -130,6 +130,17 @@ TEST(ConvertCommandTest, FailuresGiveAMessageAndAnExitStatus)
          },
          "--date YY-MM-DD", 1,
          "Cannot write LOG.ADI: The file: <dir>/log.adi could not be written. Permission denied\n", true},
+        // chmod 444 is the user's word: the file is not replaced, even by root, who could.
+        {"a read-only bad.adi",
+         [](auto& f) {
+             writeFile(f.path() / "log.asc", "");
+             writeFile(f.path() / "bad.adi", "corrected");
+             fs::permissions(f.path() / "bad.adi",
+                             fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+         },
+         "--date YY-MM-DD", 1,
+         "Read-only BAD.ADI: The file: <dir>/bad.adi is read-only, so it is not replaced, and nothing was converted. "
+         "Make it writable, or move it away, and convert again.\n"},
         // Two logs that differ only in letter case: neither is read, not even to look at its dates.
         {"LOG.ASC and Log.asc",
          [](auto& f) {
@@ -283,10 +294,15 @@ TEST(ConvertCommandTest, StopSignalKeepsTheOldOutputs)
                       "quillon-convert: stopped; LOG.ADI and BAD.ADI are as they were\n");
         }
     }
+    // No run here has a record of writing the old files, so they are kept beside the new ones.
     writeFile(folder.path() / "log.asc", "");
     EXPECT_EQ(runConverter(folder, "--date YY-MM-DD").exitStatus, 0);
-    EXPECT_EQ(namesIn(folder.path()),
-              (std::vector<std::string>{".stderr", ".stdout", "bad.adi", "log.adi", "log.asc"}));
+    const auto names = namesIn(folder.path());
+    ASSERT_EQ(names.size(), 8U);
+    EXPECT_EQ(names[0], ".quillon-outputs");
+    EXPECT_EQ(readFile(folder.path() / names[4]), "old bad, corrected by hand");
+    EXPECT_EQ(readFile(folder.path() / names[6]), "old log");
+    EXPECT_TRUE(names[6].starts_with("log.adi.kept-"));
 }
 
 TEST(ConvertCommandTest, HelpAndVersion)

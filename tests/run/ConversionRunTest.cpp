@@ -198,8 +198,8 @@ TEST_F(ConversionRunTest, MissingOrUnopenableInputLeavesOldOutputsAlone)
     }
 }
 
-// A log saved as LOG.ASC is found when there is no log.asc; two such names are ambiguous. Old outputs go in
-// whatever case they stand, so only the new lower-case files are left.
+// A log saved as LOG.ASC is found when there is no log.asc; two such names are ambiguous. Old outputs in another
+// letter case give way to the new lower-case files.
 TEST_F(ConversionRunTest, LogFoundWhateverItsLetterCase)
 {
     struct Case {
@@ -207,9 +207,16 @@ TEST_F(ConversionRunTest, LogFoundWhateverItsLetterCase)
         std::string messageTitle;        // empty: the run completes
         std::vector<std::string> namesAfter;
     };
+    // The old twins may hold the user's work, as no run here has a record of writing them: they are kept aside.
+    const std::vector<std::string> kept = {".quillon-outputs", "Bad.Adi.kept-2026-12-05-2035",
+                                           "LOG.ADI.kept-2026-12-05-2035"};
+    const auto with = [&kept](std::vector<std::string> names) {
+        names.insert(names.begin(), kept.begin(), kept.end());
+        return names;
+    };
     const Case cases[] = {
-        {{"LOG.ASC"}, "", {"LOG.ASC", "bad.adi", "log.adi"}},
-        {{"log.asc", "LOG.ASC"}, "", {"LOG.ASC", "bad.adi", "log.adi", "log.asc"}},
+        {{"LOG.ASC"}, "", with({"LOG.ASC", "bad.adi", "log.adi"})},
+        {{"log.asc", "LOG.ASC"}, "", with({"LOG.ASC", "bad.adi", "log.adi", "log.asc"})},
         {{"LOG.ASC", "Log.Asc"}, "Ambiguous LOG.ASC", {"Bad.Adi", "LOG.ADI", "LOG.ASC", "Log.Asc"}},
     };
     for (const auto& c : cases) {
@@ -283,6 +290,7 @@ std::vector<std::string> namesIn(const tests::TempFolder& dir)
 }
 
 const std::vector<std::string> kLogAndOutputs = {"bad.adi", "log.adi", "log.asc"};
+const std::vector<std::string> kLogOutputsAndRecord = {".quillon-outputs", "bad.adi", "log.adi", "log.asc"};
 
 // Each case breaks one output at the opening: nothing is written, the old files stay, and a second press with
 // the cause removed gives a normal run.
@@ -394,7 +402,6 @@ TEST_F(ConversionRunTest, ShortLastRecordStopsWithoutTrailers)
 {
     std::string shortRecord = cleanRecord();
     shortRecord.erase(shortRecord.rfind(','));
-    writeFile(folder.file("LOG.ADI"), "old log");
     writeInput(cleanRecord() + badRecord() + shortRecord + "\r\n");
     conversion.start();
     expectOneMessage("Bad LOG.ASC File", "", "Processing.....");
@@ -402,7 +409,7 @@ TEST_F(ConversionRunTest, ShortLastRecordStopsWithoutTrailers)
                                                         "Line 3 holds 17 fields; the contacts after it are shifted."));
     EXPECT_EQ(logAdi(), kLogPreamble + kCleanLine);
     EXPECT_TRUE(badAdi().ends_with("<EOR>\r\n"));
-    EXPECT_EQ(namesIn(folder), kLogAndOutputs);
+    EXPECT_EQ(namesIn(folder), kLogOutputsAndRecord);
     EXPECT_EQ(host.counter, 2);
     EXPECT_EQ(conversion.result().outcome, RunOutcome::InputEndedInRecord);
     expectIdleAndClosed();
@@ -487,7 +494,7 @@ TEST_F(ConversionRunTest, TemporariesOfAKilledRunAreRemovedByTheNext)
     writeFile(folder.file("log.adi.~quillon"), "not one of ours");
     conversion.start();
     EXPECT_EQ(conversion.result().outcome, RunOutcome::Completed);
-    EXPECT_EQ(namesIn(folder), (std::vector<std::string>{"bad.adi", "log.adi", "log.adi.~quillon",
+    EXPECT_EQ(namesIn(folder), (std::vector<std::string>{".quillon-outputs", "bad.adi", "log.adi", "log.adi.~quillon",
                                                          "log.adi.~quillon-5711a11e", "log.asc"}));
 }
 
