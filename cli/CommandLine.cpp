@@ -131,7 +131,8 @@ std::string usageText()
            "  --version      show the version\n"
            "\n"
            "Exit status: 0 done; 1 log.asc is missing or could not be opened, or an output file could not\n"
-           "be replaced (it is read-only, say); 2 log.asc ended inside a record or could not be read to its end; 3 an output file\n"
+           "be replaced (it is read-only, say); 2 log.asc ended inside a record or could not be read to its end; 3 an "
+           "output file\n"
            "could not be written; 64 bad usage.\n";
 }
 

@@ -39,9 +39,9 @@ int exitStatusOf(run::RunOutcome outcome)
 
 void printSummary(const run::RunResult& result, std::FILE* out)
 {
-    std::fprintf(out, "%s converted: %lld to LOG.ADI, %lld to BAD.ADI\n",
-                 run::counted(result.records, "contact").c_str(), static_cast<long long>(result.logRecords),
-                 static_cast<long long>(result.badRecords));
+    std::fprintf(out, "%s converted: %lld to %s, %lld to %s\n", run::counted(result.records, "contact").c_str(),
+                 static_cast<long long>(result.logRecords), result.outputs.logShown.c_str(),
+                 static_cast<long long>(result.badRecords), result.outputs.badShown.c_str());
 }
 
 // The date and band notes, then where the field count goes wrong, so the user can find the line instead of
@@ -84,7 +84,7 @@ bool chooseFormats(run::FileSystem& files, ConvertOptions& options, std::FILE* e
         return true;
     }
     const std::string logName = run::textFromPath(run::pathFromText(input.path).filename());
-    const std::string badName = "bad.adi";
+    const std::string badName = run::outputNamesFor(logName).bad;
     const auto settle = [errors](auto detected, auto& choice, auto nameOf, const char* what, auto leftBad) {
         if (const auto* text = std::get_if<std::string>(&detected)) {
             std::fprintf(errors, "quillon-convert: %s\n", text->c_str());
@@ -155,7 +155,8 @@ int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE*
     printNotes(result, errors);
     if (const int signal = StopSignals::received(); signal != 0) {
         if (result.outcome == run::RunOutcome::Stopped) {
-            std::fprintf(errors, "quillon-convert: stopped; LOG.ADI and BAD.ADI are as they were\n");
+            std::fprintf(errors, "quillon-convert: stopped; %s and %s are as they were\n",
+                         result.outputs.logShown.c_str(), result.outputs.badShown.c_str());
         }
         StopSignals::finished();
         return 128 + signal;

@@ -33,6 +33,7 @@ void ConversionRun::start()
     }
     m_state = State::Opening;
     m_result = RunResult{};
+    m_result.outputs = outputNamesFor(m_host.logFileName());
     m_host.setStatusText(kProcessingStatus);
     if (OpenRunFiles()) {
         ProcessRecords();
@@ -52,10 +53,10 @@ void ConversionRun::closeFiles()
 // once, so a file that cannot be written is found out while the run is still opening.
 bool ConversionRun::OpenRunFiles()
 {
-    if (const auto problem = m_log.open(m_host.programFolder(), m_host.logFileName())) {
+    if (const auto problem = m_log.open(m_host.programFolder(), m_host.logFileName(), m_result.outputs.input)) {
         return openingFailed(*problem);
     }
-    m_outputs.emplace(m_files, m_host.programFolder(), m_clock, m_sizes.outputBuffer);
+    m_outputs.emplace(m_files, m_host.programFolder(), m_result.outputs, m_clock, m_sizes.outputBuffer);
     if (!m_outputs->create()) {
         return outputsFailedOpening();
     }
@@ -142,7 +143,7 @@ bool ConversionRun::putOutputsInPlace()
 {
     const bool committed = m_outputs->close() && !stoppedMeanwhile() && m_outputs->commit();
     for (const KeptOutput& kept : m_outputs ? m_outputs->kept() : std::vector<KeptOutput>{}) {
-        m_result.notes.push_back(keptOutputNote(kept, fileNameOf(kept.kind)));
+        m_result.notes.push_back(keptOutputNote(kept, m_result.outputs.name(kept.kind)));
     }
     return committed;
 }
@@ -189,12 +190,12 @@ void ConversionRun::readingFailed(engine::ReadResult reason)
         }
         closeAll();
         endRun(RunOutcome::InputEndedInRecord);
-        m_host.showMessage(badInputMessage(recordLine, m_result.oddLines));
+        m_host.showMessage(badInputMessage(recordLine, m_result.oddLines, m_result.outputs));
         m_host.setStatusText(kIdleStatus);
         m_host.showRunResult(m_result);
         return;
     }
-    const Message message = unreadableInputMessage(m_log.path(), m_log.failureReason());
+    const Message message = unreadableInputMessage(m_log.path(), m_log.failureReason(), m_result.outputs.input);
     closeAll();
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::InputUnreadable);
@@ -225,10 +226,11 @@ bool ConversionRun::outputsFailedOpening()
 
 Message ConversionRun::outputsFailureMessage() const
 {
+    const std::string& shown = m_result.outputs.shown(m_outputs->failedKind());
     if (m_outputs->failedReadOnly()) {
-        return readOnlyOutputMessage(m_outputs->failedKind(), m_outputs->failedPath());
+        return readOnlyOutputMessage(shown, m_outputs->failedPath());
     }
-    return cannotWriteMessage(m_outputs->failedKind(), m_outputs->failedPath(), m_outputs->failureReason());
+    return cannotWriteMessage(shown, m_outputs->failedPath(), m_outputs->failureReason());
 }
 
 // Outputs not yet put in place are thrown away with their writers.

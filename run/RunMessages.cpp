@@ -16,9 +16,9 @@ std::string sentence(std::string text)
 
 } // namespace
 
-Message missingInputMessage(const std::string& inputPath)
+Message missingInputMessage(const std::string& inputPath, const std::string& shown)
 {
-    return {"The file: " + inputPath + " doesn't exist.", "Missing LOG.ASC", MessageStyle::Stop};
+    return {"The file: " + inputPath + " doesn't exist.", "Missing " + shown, MessageStyle::Stop};
 }
 
 Message ambiguousInputMessage(const std::vector<std::string>& inputPaths)
@@ -27,18 +27,21 @@ Message ambiguousInputMessage(const std::vector<std::string>& inputPaths)
             "Ambiguous LOG.ASC", MessageStyle::Stop};
 }
 
-Message badInputMessage(std::int64_t recordLine, const std::vector<engine::LogReader::OddLine>& oddLines)
+Message badInputMessage(std::int64_t recordLine, const std::vector<engine::LogReader::OddLine>& oddLines,
+                        const OutputNames& names)
 {
     std::string text = "   The program detected an invalid number of fields in the input file.\n"
                        "Each record MUST have 18 fields and MUST be in the proper format.\n"
-                       "Check the file LOG.ADI for the end of normal ADIF records to help you\n"
+                       "Check the file " +
+                       names.logShown +
+                       " for the end of normal ADIF records to help you\n"
                        "                locate where the problem is in the input file.\n"
                        "The incomplete contact begins on line " +
                        std::to_string(recordLine) + ".";
     if (!oddLines.empty()) {
         text.append("\n").append(sentence(oddLineText(oddLines.front())));
     }
-    return {text, "Bad LOG.ASC File", MessageStyle::Stop};
+    return {text, "Bad " + names.input + " File", MessageStyle::Stop};
 }
 
 std::string oddLineText(const engine::LogReader::OddLine& line)
@@ -47,31 +50,29 @@ std::string oddLineText(const engine::LogReader::OddLine& line)
            "; the contacts after it are shifted";
 }
 
-Message unreadableInputMessage(const std::string& inputPath, const std::string& reason)
+Message unreadableInputMessage(const std::string& inputPath, const std::string& reason, const std::string& shown)
 {
-    return {"The file: " + inputPath + " could not be read.", "Cannot read LOG.ASC", MessageStyle::Stop, reason};
+    return {"The file: " + inputPath + " could not be read.", "Cannot read " + shown, MessageStyle::Stop, reason};
 }
 
-Message cannotWriteMessage(OutputKind kind, const std::string& path, const std::string& reason)
+Message cannotWriteMessage(const std::string& shown, const std::string& path, const std::string& reason)
 {
-    return {"The file: " + path + " could not be written.", "Cannot write " + std::string(displayNameOf(kind)),
-            MessageStyle::Stop, reason};
+    return {"The file: " + path + " could not be written.", "Cannot write " + shown, MessageStyle::Stop, reason};
 }
 
-Message readOnlyOutputMessage(OutputKind kind, const std::string& path)
+Message readOnlyOutputMessage(const std::string& shown, const std::string& path)
 {
-    const std::string name(displayNameOf(kind));
     return {"The file: " + path +
                 " is read-only, so it is not replaced, and nothing was converted. Make it writable, "
                 "or move it away, and convert again.",
-            "Read-only " + name, MessageStyle::Stop};
+            "Read-only " + shown, MessageStyle::Stop};
 }
 
-Message keptOutputNote(const KeptOutput& kept, std::string_view newName)
+Message keptOutputNote(const KeptOutput& kept, const std::string& newName)
 {
     const std::string why = kept.edited ? " was changed after Quillon wrote it"
                                         : " may hold your own work (Quillon has no record of writing it)";
-    return {kept.name + why + ", so it is kept as " + kept.keptName + " beside the new " + std::string(newName) + ".",
+    return {kept.name + why + ", so it is kept as " + kept.keptName + " beside the new " + newName + ".",
             "Your file is kept", MessageStyle::Information};
 }
 

@@ -13,9 +13,9 @@ namespace {
 constexpr std::array<OutputKind, 2> kKinds{OutputKind::Log, OutputKind::Bad};
 
 // "log.adi.~quillon-": a name that tells a user whose file it is, and that no search for log.adi matches.
-std::string temporaryPrefix(OutputKind kind)
+std::string temporaryPrefix(const std::string& name)
 {
-    return std::string(fileNameOf(kind)) + ".~quillon-";
+    return name + ".~quillon-";
 }
 
 // "2026-12-07-1530": when an old file was copied aside, in a name that sorts by it.
@@ -73,9 +73,11 @@ std::string randomSuffix()
 
 } // namespace
 
-RunOutputs::RunOutputs(FileSystem& files, std::string folder, const Clock& clock, std::size_t bufferSize)
+RunOutputs::RunOutputs(FileSystem& files, std::string folder, OutputNames names, const Clock& clock,
+                       std::size_t bufferSize)
     : m_files(files)
     , m_folder(std::move(folder))
+    , m_names(std::move(names))
     , m_clock(clock)
     , m_bufferSize(bufferSize)
 {
@@ -88,7 +90,7 @@ RunOutputs::~RunOutputs()
 
 std::string RunOutputs::finalPath(OutputKind kind) const
 {
-    return pathIn(m_folder, fileNameOf(kind));
+    return pathIn(m_folder, m_names.name(kind));
 }
 
 // A folder, a locked or a read-only file in the place of an output is found out now, before anything is written,
@@ -124,7 +126,7 @@ void RunOutputs::removeAbandoned()
 {
     for (const std::string& name : m_files.namesIn(m_folder)) {
         for (OutputKind kind : kKinds) {
-            if (name.starts_with(temporaryPrefix(kind))) {
+            if (name.starts_with(temporaryPrefix(m_names.name(kind)))) {
                 m_files.removeIfAbandoned(pathIn(m_folder, name));
             }
         }
@@ -135,7 +137,7 @@ bool RunOutputs::createOne(OutputKind kind)
 {
     std::string& temporary = m_temporaries[index(kind)];
     for (int attempt = 0; attempt < 8 && temporary.empty(); ++attempt) {
-        const std::string path = pathIn(m_folder, temporaryPrefix(kind) + randomSuffix());
+        const std::string path = pathIn(m_folder, temporaryPrefix(m_names.name(kind)) + randomSuffix());
         if (m_files.exists(path)) {
             continue;
         }
@@ -154,7 +156,7 @@ bool RunOutputs::createOne(OutputKind kind)
 bool RunOutputs::WritePreamble(OutputKind kind, const std::string& title, const std::string& timestamp)
 {
     LineWriter& writer = (*this)[kind];
-    for (const auto& line : preambleLines(kind, title, timestamp)) {
+    for (const auto& line : preambleLines(kind, m_names, title, timestamp)) {
         if (!writer.writeLine(line)) {
             return noteWriteFailure(kind);
         }
@@ -197,7 +199,7 @@ bool RunOutputs::commit()
     m_record = OutputRecord::load(m_files, m_folder);
     for (OutputKind kind : {OutputKind::Bad, OutputKind::Log}) {
         std::string& temporary = m_temporaries[index(kind)];
-        if (!keepUnlessVouched(kind, std::string(fileNameOf(kind)))) {
+        if (!keepUnlessVouched(kind, m_names.name(kind))) {
             return false;
         }
         if (!m_files.replace(temporary, finalPath(kind))) {
@@ -215,7 +217,7 @@ bool RunOutputs::commit()
         return false;
     }
     for (OutputKind kind : kKinds) {
-        m_record.set(std::string(fileNameOf(kind)), m_written[index(kind)]);
+        m_record.set(m_names.name(kind), m_written[index(kind)]);
     }
     m_record.save(m_files, m_folder);
     return true;
@@ -272,7 +274,7 @@ bool RunOutputs::copyFile(OutputKind kind, const std::string& from, const std::s
 // The copy of an old file that the new one could not replace after all is not wanted.
 void RunOutputs::dropKept(OutputKind kind)
 {
-    if (!m_kept.empty() && m_kept.back().name == fileNameOf(kind)) {
+    if (!m_kept.empty() && m_kept.back().name == m_names.name(kind)) {
         m_files.remove(pathIn(m_folder, m_kept.back().keptName));
         m_kept.pop_back();
     }
@@ -281,10 +283,11 @@ void RunOutputs::dropKept(OutputKind kind)
 // Where letter case does not count (Windows, a memory stick), LOG.ADI may be the new file itself, which the
 // rename left under the old file's name: it then only takes the lower-case name, by way of a name of its own,
 // since some systems take a rename to the same name in other letters for no change at all. Elsewhere a twin is
-// another file (LOG.ADI written by an older program), copied aside as an old output is, unless the record vouches for it.
+// another file (LOG.ADI written by an older program), copied aside as an old output is, unless the record vouches for
+// it.
 bool RunOutputs::removeTwins(OutputKind kind, const std::vector<std::string>& names)
 {
-    const std::string name(fileNameOf(kind));
+    const std::string name(m_names.name(kind));
     for (const std::string& twin : caseBlindMatches(names, name)) {
         const std::string path = pathIn(m_folder, twin);
         if (twin == name) {

@@ -29,7 +29,7 @@ struct KeptOutput {
 class RunOutputs
 {
 public:
-    RunOutputs(FileSystem& files, std::string folder, const Clock& clock, std::size_t bufferSize);
+    RunOutputs(FileSystem& files, std::string folder, OutputNames names, const Clock& clock, std::size_t bufferSize);
     // Whatever was not committed is discarded.
     ~RunOutputs();
     RunOutputs(const RunOutputs&) = delete;
@@ -79,6 +79,7 @@ private:
 
     FileSystem& m_files;
     std::string m_folder;
+    OutputNames m_names;
     const Clock& m_clock;
     std::size_t m_bufferSize;
     std::array<std::optional<LineWriter>, 2> m_writers;

@@ -3,6 +3,7 @@
 
 #include "engine/LogReader.h"
 #include "run/Message.h"
+#include "run/OutputNames.h"
 
 #include <cstdint>
 #include <vector>
@@ -21,6 +22,7 @@ enum class RunOutcome {
 
 struct RunResult {
     RunOutcome outcome = RunOutcome::None;
+    OutputNames outputs;         // the files the run wrote, or would have written
     std::int64_t records = 0;    // complete records read
     std::int64_t logRecords = 0; // record lines handed to log.adi
     std::int64_t badRecords = 0; // record lines handed to bad.adi

@@ -14,16 +14,6 @@ std::string twoDigits(int value)
 
 } // namespace
 
-std::string_view fileNameOf(OutputKind kind)
-{
-    return kind == OutputKind::Log ? "log.adi" : "bad.adi";
-}
-
-std::string_view displayNameOf(OutputKind kind)
-{
-    return kind == OutputKind::Log ? "LOG.ADI" : "BAD.ADI";
-}
-
 std::string listedNames(const std::vector<std::string>& names)
 {
     std::string text;
@@ -47,7 +37,8 @@ std::string timestampLine(const Clock& clock, const LocaleNames& names)
            twoDigits(time.minute) + sep + twoDigits(time.second);
 }
 
-std::vector<std::string> preambleLines(OutputKind kind, std::string_view title, std::string_view timestamp)
+std::vector<std::string> preambleLines(OutputKind kind, const OutputNames& names, std::string_view title,
+                                       std::string_view timestamp)
 {
     std::vector<std::string> lines{
         std::string(title),
@@ -56,11 +47,11 @@ std::vector<std::string> preambleLines(OutputKind kind, std::string_view title, 
         std::string(timestamp),
     };
     if (kind == OutputKind::Log) {
-        lines.emplace_back("See file BAD.ADI for any problems with this conversion.");
+        lines.push_back("See file " + names.badShown + " for any problems with this conversion.");
     } else {
         lines.emplace_back("This file contains records with problems found by the conversion program.");
         lines.emplace_back("You will find the string *BAD* with each problem.");
-        lines.emplace_back("These records were NOT included in the file LOG.ADI");
+        lines.push_back("These records were NOT included in the file " + names.logShown);
         lines.emplace_back("You may text edit this file and use it as an ADIF format import file.");
     }
     lines.emplace_back("<EOH>");

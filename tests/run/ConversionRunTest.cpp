@@ -31,6 +31,12 @@ const std::string kBadPreamble = kStamp +
                                  "These records were NOT included in the file LOG.ADI\r\n"
                                  "You may text edit this file and use it as an ADIF format import file.\r\n<EOH>\r\n";
 
+// The preamble of the clean file of a log named otherwise than log.asc.
+std::string logPreambleNaming(const std::string& badFile)
+{
+    return kStamp + "See file " + badFile + " for any problems with this conversion.\r\n<EOH>\r\n";
+}
+
 std::string cleanRecord(const std::string& date = "99-12-31")
 {
     return logLine({"N0CALL", "20", "14.025", "SSB", "59", "57", "Bob", "nice qso", "291", "y", "n", "ma", "NA-123",
@@ -251,6 +257,28 @@ TEST_F(ConversionRunTest, LogFoundWhateverItsLetterCase)
     host.logName = "1998.asc";
     conversion.start();
     EXPECT_EQ(conversion.result().records, 1);
+}
+
+// Two logs in one folder keep their outputs apart, and the messages and preambles name the files as they are.
+TEST_F(ConversionRunTest, NamedLogsHaveOutputsOfTheirOwn)
+{
+    writeFile(folder.file("contest98.asc"), cleanRecord() + badRecord());
+    writeFile(folder.file("contest99.asc"), cleanRecord());
+    for (const char* log : {"contest98.asc", "contest99.asc"}) {
+        host.logName = log;
+        conversion.start();
+        EXPECT_EQ(conversion.result().outcome, RunOutcome::Completed);
+    }
+    EXPECT_EQ(readFile(folder.file("contest98.adi")), logPreambleNaming("contest98-bad.adi") + kCleanLine + trailer(2));
+    EXPECT_EQ(crlfLines(readFile(folder.file("contest98-bad.adi")))[6],
+              "These records were NOT included in the file contest98.adi");
+    EXPECT_EQ(readFile(folder.file("contest99.adi")), logPreambleNaming("contest99-bad.adi") + kCleanLine + trailer(1));
+    EXPECT_TRUE(host.messages.empty()) << "no kept file: each log's record vouches for its own outputs";
+    EXPECT_FALSE(std::filesystem::exists(folder.file("log.adi")));
+
+    host.logName = "contest00.asc";
+    conversion.start();
+    expectOneMessage("Missing contest00.asc", "The file: " + folder.file("contest00.asc") + " doesn't exist.", "    ");
 }
 
 // The title line is the caption as the window shows it.
