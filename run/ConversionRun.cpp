@@ -130,6 +130,9 @@ void ConversionRun::finishRun()
     closeAll();
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::Completed);
+    if (m_result.records == 0) {
+        m_result.notes.push_back(emptyLogNote(m_result.outputs, false));
+    }
     for (Message& hint : formatHints(m_converter.survey(), m_host.dateLayout(), m_host.bandFormat())) {
         m_result.notes.push_back(std::move(hint));
     }
@@ -190,6 +193,9 @@ void ConversionRun::readingFailed(engine::ReadResult reason)
         }
         closeAll();
         endRun(RunOutcome::InputEndedInRecord);
+        if (m_result.records == 0) {
+            m_result.notes.push_back(emptyLogNote(m_result.outputs, true));
+        }
         m_host.showMessage(badInputMessage(recordLine, m_result.oddLines, m_result.outputs));
         m_host.setStatusText(kIdleStatus);
         m_host.showRunResult(m_result);

@@ -68,6 +68,13 @@ Message readOnlyOutputMessage(const std::string& shown, const std::string& path)
             "Read-only " + shown, MessageStyle::Stop};
 }
 
+Message emptyLogNote(const OutputNames& names, bool cutShort)
+{
+    return {names.input + (cutShort ? " holds no complete contact, so " : " holds no contacts, so ") + names.logShown +
+                " and " + names.badShown + " hold none.",
+            "No contacts", MessageStyle::Information};
+}
+
 Message keptOutputNote(const KeptOutput& kept, const std::string& newName)
 {
     const std::string why = kept.edited ? " was changed after Quillon wrote it"
@@ -87,7 +94,7 @@ std::string moreOddLinesText(const RunResult& result)
 
 // One note shows as it is; several go under one title, each led by its own. After a log that ended inside a
 // contact, the message that said so has named the lines already.
-std::optional<Message> runNotesMessage(const RunResult& result)
+std::vector<Message> runNotes(const RunResult& result)
 {
     std::vector<Message> notes = result.notes;
     if (!result.oddLines.empty() && result.outcome == RunOutcome::Completed) {
@@ -100,14 +107,25 @@ std::optional<Message> runNotesMessage(const RunResult& result)
         }
         notes.push_back({text, "Check the field counts", MessageStyle::Information});
     }
-    if (notes.size() <= 1) {
-        return notes.empty() ? std::nullopt : std::optional<Message>(notes.front());
-    }
+    return notes;
+}
+
+std::string notesUnderTitles(const std::vector<Message>& notes)
+{
     std::string text;
     for (const Message& note : notes) {
         text.append(text.empty() ? "" : "\n\n").append(note.title).append(":\n").append(note.text);
     }
-    return Message{text, "Check the conversion", MessageStyle::Information};
+    return text;
+}
+
+std::optional<Message> runNotesMessage(const RunResult& result)
+{
+    const std::vector<Message> notes = runNotes(result);
+    if (notes.size() <= 1) {
+        return notes.empty() ? std::nullopt : std::optional<Message>(notes.front());
+    }
+    return Message{notesUnderTitles(notes), "Check the conversion", MessageStyle::Information};
 }
 
 } // namespace quillon::run

@@ -44,8 +44,15 @@ Message readOnlyOutputMessage(const std::string& shown, const std::string& path)
 // bad.adi.": a note for each old output that was moved aside instead of replaced.
 Message keptOutputNote(const KeptOutput& kept, const std::string& newName);
 
-// What a run that put its outputs in place leaves for the user to look at, in one box: the notes, then (after a
-// complete run) the lines that hold other than 18 fields. None when there is nothing.
+// A log without a complete contact: "LOG.ASC holds no contacts, so LOG.ADI and BAD.ADI hold none."
+Message emptyLogNote(const OutputNames& names, bool cutShort);
+
+// What a run that put its outputs in place leaves for the user to look at: the notes, then (after a complete run)
+// the lines that hold other than 18 fields, as a note of their own.
+std::vector<Message> runNotes(const RunResult& result);
+// The notes, each led by its title: "Check the date layout:\n19 of 30 ...", a blank line between two.
+std::string notesUnderTitles(const std::vector<Message>& notes);
+// All of them in one box; one note shows as it is. None when there is nothing.
 std::optional<Message> runNotesMessage(const RunResult& result);
 
 // "and 3 more lines that do not hold 18 fields", for lines beyond those kept; empty when there are none.

@@ -111,6 +111,7 @@ protected:
     ConversionRun conversion{host, files, clock, names};
 };
 
+// An empty log is no failure, but the user is told that it holds no contacts.
 TEST_F(ConversionRunTest, EmptyInputGivesPreamblesAndTrailersOnly)
 {
     writeInput("");
@@ -119,7 +120,9 @@ TEST_F(ConversionRunTest, EmptyInputGivesPreamblesAndTrailersOnly)
     EXPECT_EQ(badAdi(), kBadPreamble + trailer(0));
     EXPECT_EQ(host.counter, -1) << "the counter keeps its value when no record is read";
     EXPECT_EQ(host.statuses, (std::vector<std::string>{"Processing.....", "    "}));
-    EXPECT_TRUE(host.messages.empty());
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_EQ(host.messages[0].message.text, "LOG.ASC holds no contacts, so LOG.ADI and BAD.ADI hold none.");
+    EXPECT_EQ(host.messages[0].message.style, MessageStyle::Information);
     EXPECT_EQ(conversion.result().outcome, RunOutcome::Completed);
     expectIdleAndClosed();
 }
