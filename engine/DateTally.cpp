@@ -68,33 +68,33 @@ void DateTally::add(const DatePieces& pieces)
     if ((bad & m_keepingBadLines) != 0) {
         keepBadLine(bad & m_keepingBadLines);
     }
-    if (reading == 0) {
-        return;
-    }
-    if ((bad & ~m_everBad) != 0) {
-        noteFirstBad(bad);
-    }
-    if ((m_badOnLast & reading) != 0) {
-        noteReadingAgain(m_badOnLast & reading);
-    }
-    m_badOnLast = bad;
-}
-
-void DateTally::noteFirstBad(unsigned badLayouts)
-{
-    for (const DateLayout layout : kAllDateLayouts) {
-        if ((badLayouts & ~m_everBad & bitOf(layout)) != 0) {
-            m_firstBad[bit(layout)] = m_line;
+    if (m_awaitingLine != 0) {
+        for (unsigned p = 0; p < 16; ++p) {
+            m_splitLine[p] = (m_awaitingLine >> p & 1U) != 0 ? m_line : m_splitLine[p];
         }
+        m_awaitingLine = 0;
     }
-    m_everBad |= badLayouts;
+    if (reading != 0 && bad != 0) {
+        moveSplits(reading);
+    }
 }
 
-void DateTally::noteReadingAgain(unsigned layouts)
+// Only the pairs of which one layout reads the date and the other does not change; a lead can only grow where
+// `before` reads it.
+void DateTally::moveSplits(unsigned reading)
 {
-    for (const DateLayout layout : kAllDateLayouts) {
-        if ((layouts & bitOf(layout)) != 0) {
-            m_readingSince[bit(layout)] = m_line;
+    for (const DateLayout before : kAllDateLayouts) {
+        const bool beforeReads = (reading & bitOf(before)) != 0;
+        for (const DateLayout after : kAllDateLayouts) {
+            if (beforeReads == ((reading & bitOf(after)) != 0)) {
+                continue;
+            }
+            const std::size_t p = pair(before, after);
+            m_lead[p] += beforeReads ? 1 : -1;
+            if (m_lead[p] > m_bestLead[p]) {
+                m_bestLead[p] = m_lead[p];
+                m_awaitingLine |= 1U << p;
+            }
         }
     }
 }
@@ -131,9 +131,9 @@ std::int64_t DateTally::badDates(DateLayout layout) const
     return count;
 }
 
-std::int64_t DateTally::readsAllFromLine(DateLayout layout) const
+std::int64_t DateTally::splitReads(DateLayout before, DateLayout after) const
 {
-    return (m_badOnLast & bitOf(layout)) == 0 ? m_readingSince[bit(layout)] : 0;
+    return dates() - badDates(after) + m_bestLead[pair(before, after)];
 }
 
 } // namespace quillon::engine

@@ -53,25 +53,20 @@ std::int64_t clearMargin(std::int64_t dates)
     return std::max<std::int64_t>(1, (dates + 9) / 10);
 }
 
-// A log that changes layout part way, from the chosen layout or to it, is named as such: no count says as much. It
-// is looked for only when no one layout reads the whole log, as the one the log starts in reads every date from
-// line 1 on.
+// A log that changes layout part way, from the chosen layout or to it, is named as such: no count says as much.
 std::optional<LayoutAdvice> adviseDateLayout(const engine::FormatSurvey& survey, engine::DateLayout chosen)
 {
     LayoutAdvice advice{chosen, chosen, survey.dates(), datesRead(survey, chosen), 0, 0, {}};
-    const auto fits = [&](engine::DateLayout layout) { return readsAllButTypos(survey, layout); };
-    if (std::none_of(std::begin(engine::kAllDateLayouts), std::end(engine::kAllDateLayouts), fits)) {
-        auto change = layoutSwitchFrom(survey.dateTally(), chosen);
-        if (!change) {
-            change = layoutSwitch(survey.dateTally());
-        }
-        if (change && (change->before == chosen || change->after == chosen)) {
-            advice.better = change->before == chosen ? change->after : change->before;
-            advice.betterReads = datesRead(survey, advice.better);
-            advice.switchLine = change->line;
-            advice.note = layoutNote(layoutSwitchText(*change));
-            return advice;
-        }
+    auto change = layoutSwitchFrom(survey.dateTally(), chosen);
+    if (!change) {
+        change = layoutSwitch(survey.dateTally());
+    }
+    if (change && (change->before == chosen || change->after == chosen)) {
+        advice.better = change->before == chosen ? change->after : change->before;
+        advice.betterReads = datesRead(survey, advice.better);
+        advice.switchLine = change->line;
+        advice.note = layoutNote(layoutSwitchText(*change));
+        return advice;
     }
     std::vector<std::string> best;
     for (const engine::DateLayout layout : engine::kAllDateLayouts) {
@@ -98,21 +93,12 @@ std::optional<LayoutAdvice> adviseDateLayout(const engine::FormatSurvey& survey,
 
 std::optional<engine::DateLayout> clearWinner(const engine::FormatSurvey& survey)
 {
-    std::vector<engine::DateLayout> fitting;
     engine::DateLayout winner = engine::DateLayout::YyMmDd;
     for (const engine::DateLayout layout : engine::kAllDateLayouts) {
-        if (readsAllButTypos(survey, layout)) {
-            fitting.push_back(layout);
-        }
-        if (datesRead(survey, layout) > datesRead(survey, winner)) {
-            winner = layout;
-        }
-    }
-    if (!fitting.empty()) {
-        return fitting.size() == 1 ? std::optional(fitting.front()) : std::nullopt;
+        winner = datesRead(survey, layout) > datesRead(survey, winner) ? layout : winner;
     }
     const std::int64_t reads = datesRead(survey, winner);
-    if (reads * 10 < survey.dates() * 9) {
+    if (reads == 0 || (!readsAllButTypos(survey, winner) && reads * 10 < survey.dates() * 9)) {
         return std::nullopt;
     }
     for (const engine::DateLayout other : engine::kAllDateLayouts) {

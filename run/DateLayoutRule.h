@@ -39,9 +39,10 @@ struct LayoutAdvice {
 // its dates; none otherwise, and none for a log without dates.
 std::optional<LayoutAdvice> adviseDateLayout(const engine::FormatSurvey& survey, engine::DateLayout chosen);
 
-// The layout "--date auto" takes: the only one that reads every date any layout reads (the others are typos to
-// every layout), or else one that reads at least nine dates in ten while every other reads clearly fewer. None
-// when no layout wins so: a tie, a log that changes layout, or too many dates that the best layout cannot read.
+// The layout "--date auto" takes: the one that reads the most dates, when it reads every date any layout reads
+// (the others are typos to every layout) or at least nine dates in ten, and every other layout reads clearly fewer
+// (see clearMargin). None when no layout wins so: a tie, a log that changes layout, too many dates that the best
+// layout cannot read, or a log of dates that several layouts read but for a typo or two.
 std::optional<engine::DateLayout> clearWinner(const engine::FormatSurvey& survey);
 
 // What the winner leaves bad, for the user to find: "4 dates are not real dates as MM-DD-YY; taken for typos,

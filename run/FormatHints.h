@@ -23,8 +23,9 @@ std::optional<Message> bandFormatHint(const engine::FormatSurvey& survey, engine
 std::vector<Message> formatHints(const engine::FormatSurvey& survey, engine::DateLayout layout,
                                  engine::BandFormat format);
 
-// Where a log that `before` reads up to some line goes on in another layout, which reads every date from there to
-// the end; the earliest such line. Typos are left out on both sides.
+// Where a log that `before` reads up to some line goes on in another layout, when reading it so in two parts reads
+// clearly more of its dates (see clearMargin) than either layout alone, and than any one layout; the other layout
+// that reads the most so. Typos on either side do not hide the change.
 struct LayoutSwitch {
     std::int64_t line = 0;
     engine::DateLayout before{};
