@@ -18,17 +18,6 @@ std::string temporaryPrefix(const std::string& name)
     return name + ".~quillon-";
 }
 
-// "2026-12-07-1530": when an old file was copied aside, in a name that sorts by it.
-std::string keptStamp(const Clock& clock)
-{
-    const auto [date, time] = clock.now();
-    const auto two = [](int n) {
-        return std::string{static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)};
-    };
-    return std::to_string(date.year) + "-" + two(date.month) + "-" + two(date.day) + "-" + two(time.hour) +
-           two(time.minute);
-}
-
 // Writes through to the file and takes the fingerprint of every byte that reached it.
 class FingerprintedFile : public OutputFile
 {
@@ -78,8 +67,8 @@ RunOutputs::RunOutputs(FileSystem& files, std::string folder, OutputNames names,
     : m_files(files)
     , m_folder(std::move(folder))
     , m_names(std::move(names))
-    , m_clock(clock)
     , m_bufferSize(bufferSize)
+    , m_keeper(files, m_folder, clock)
 {
 }
 
@@ -190,21 +179,29 @@ bool RunOutputs::close()
 
 // Both old files are checked first, so that a folder or a locked file in the place of log.adi does not leave a new
 // bad.adi beside the old log.adi. A stop between the two renames still can; their timestamp lines tell them apart.
-// The record is written last: a stop before it leaves new files that the next run keeps rather than replaces.
+// Old files that may hold the user's work are copied aside before either is replaced, and a copy whose original
+// stays in place after all is removed again. The record is written last: a stop before it leaves new files that
+// the next run keeps rather than replaces.
 bool RunOutputs::commit()
 {
     if (!canReplaceOld(OutputKind::Log) || !canReplaceOld(OutputKind::Bad)) {
         return false;
     }
-    m_record = OutputRecord::load(m_files, m_folder);
+    m_keeper.loadRecord();
+    for (OutputKind kind : {OutputKind::Bad, OutputKind::Log}) {
+        if (!m_keeper.keepUnlessVouched(kind, m_names.name(kind))) {
+            m_keeper.dropCopies(m_names.bad);
+            return fail(kind, m_keeper.failureReason(), m_keeper.failedPath());
+        }
+    }
     for (OutputKind kind : {OutputKind::Bad, OutputKind::Log}) {
         std::string& temporary = m_temporaries[index(kind)];
-        if (!keepUnlessVouched(kind, m_names.name(kind))) {
-            return false;
-        }
         if (!m_files.replace(temporary, finalPath(kind))) {
             const std::string reason = m_files.failureReason();
-            dropKept(kind);
+            m_keeper.dropCopies(m_names.log); // not replaced, whichever failed
+            if (kind == OutputKind::Bad) {
+                m_keeper.dropCopies(m_names.bad);
+            }
             return fail(kind, reason);
         }
         temporary.clear();
@@ -217,67 +214,10 @@ bool RunOutputs::commit()
         return false;
     }
     for (OutputKind kind : kKinds) {
-        m_record.set(m_names.name(kind), m_written[index(kind)]);
+        m_keeper.record(m_names.name(kind), m_written[index(kind)]);
     }
-    m_record.save(m_files, m_folder);
+    m_keeper.saveRecord();
     return true;
-}
-
-// An old file that the record vouches for is this program's own, as it wrote it, and may go; any other may hold
-// the user's work (corrections made in bad.adi, say) and is copied first to a name that sorts with it and was not
-// taken before. Copied, not renamed, so that the old file stays in its place until the new one takes it.
-bool RunOutputs::keepUnlessVouched(OutputKind kind, const std::string& name)
-{
-    const std::string path = pathIn(m_folder, name);
-    if (!m_files.exists(path) || m_record.vouchesFor(m_files, name, path)) {
-        return true;
-    }
-    const bool edited = m_record.knows(name);
-    const std::string stem = name + (edited ? ".edited-" : ".kept-") + keptStamp(m_clock);
-    std::string keptName = stem;
-    for (int n = 2; m_files.exists(pathIn(m_folder, keptName)); ++n) {
-        keptName = stem + "-" + std::to_string(n);
-    }
-    if (!copyFile(kind, path, pathIn(m_folder, keptName))) {
-        return false;
-    }
-    m_kept.push_back({kind, name, keptName, edited});
-    return true;
-}
-
-// Byte for byte, and on the disk before the original can be replaced. Nothing is left of a copy that failed.
-bool RunOutputs::copyFile(OutputKind kind, const std::string& from, const std::string& to)
-{
-    const auto input = m_files.openForReading(from);
-    if (!input) {
-        return fail(kind, m_files.failureReason(), from);
-    }
-    auto output = m_files.createForWriting(to);
-    if (!output) {
-        return fail(kind, m_files.failureReason(), to);
-    }
-    std::vector<char> buffer(256 * 1024);
-    long count = 0;
-    bool written = true;
-    while (written && (count = input->read(buffer.data(), buffer.size())) > 0) {
-        written = output->write({buffer.data(), static_cast<std::size_t>(count)});
-    }
-    if (count >= 0 && written && output->sync() && output->close()) {
-        return true;
-    }
-    const std::string reason = count < 0 ? input->failureReason() : output->failureReason();
-    output.reset();
-    m_files.remove(to);
-    return fail(kind, reason, to);
-}
-
-// The copy of an old file that the new one could not replace after all is not wanted.
-void RunOutputs::dropKept(OutputKind kind)
-{
-    if (!m_kept.empty() && m_kept.back().name == m_names.name(kind)) {
-        m_files.remove(pathIn(m_folder, m_kept.back().keptName));
-        m_kept.pop_back();
-    }
 }
 
 // Where letter case does not count (Windows, a memory stick), LOG.ADI may be the new file itself, which the
@@ -295,8 +235,8 @@ bool RunOutputs::removeTwins(OutputKind kind, const std::vector<std::string>& na
         }
         const std::string between = finalPath(kind) + ".~case";
         const bool same = m_files.sameFile(path, finalPath(kind));
-        if (!same && !keepUnlessVouched(kind, twin)) {
-            return false;
+        if (!same && !m_keeper.keepUnlessVouched(kind, twin)) {
+            return fail(kind, m_keeper.failureReason(), m_keeper.failedPath());
         }
         const bool done =
             same ? m_files.replace(path, between) && m_files.replace(between, finalPath(kind)) : m_files.remove(path);

@@ -3,11 +3,10 @@
 // were; an old file that the user has changed since a run wrote it is kept under a name of its own.
 #pragma once
 
-#include "run/Clock.h"
 #include "run/ContentHash.h"
 #include "run/FileSystem.h"
 #include "run/LineWriter.h"
-#include "run/OutputRecord.h"
+#include "run/OutputKeeper.h"
 #include "run/RunTexts.h"
 
 #include <array>
@@ -17,14 +16,6 @@
 #include <vector>
 
 namespace quillon::run {
-
-// An old output that was copied aside before the new one replaced it: "bad.adi.edited-2026-12-07-1530".
-struct KeptOutput {
-    OutputKind kind = OutputKind::Log;
-    std::string name;     // bad.adi, or an old twin's name (BAD.ADI)
-    std::string keptName; // the name it has now, in the same folder
-    bool edited = false;  // changed since a run wrote it; otherwise no run here has a record of writing it
-};
 
 class RunOutputs
 {
@@ -54,7 +45,7 @@ public:
     // file (or twin) that the record of the last run does not vouch for, byte for byte, is copied aside before it
     // is replaced: see kept().
     bool commit();
-    const std::vector<KeptOutput>& kept() const { return m_kept; }
+    const std::vector<KeptOutput>& kept() const { return m_keeper.kept(); }
     // Closes and removes both temporaries.
     void discard();
 
@@ -72,20 +63,15 @@ private:
     bool canReplaceOld(OutputKind kind);
     bool createOne(OutputKind kind);
     bool removeTwins(OutputKind kind, const std::vector<std::string>& names);
-    bool keepUnlessVouched(OutputKind kind, const std::string& name);
-    void dropKept(OutputKind kind);
-    bool copyFile(OutputKind kind, const std::string& from, const std::string& to);
     bool fail(OutputKind kind, const std::string& reason, const std::string& path = {});
 
     FileSystem& m_files;
     std::string m_folder;
     OutputNames m_names;
-    const Clock& m_clock;
     std::size_t m_bufferSize;
     std::array<std::optional<LineWriter>, 2> m_writers;
     std::array<ContentHash, 2> m_written; // of the bytes written, filled on the writing thread
-    OutputRecord m_record;                // read when the files are put in place, as it is then
-    std::vector<KeptOutput> m_kept;
+    OutputKeeper m_keeper;
     std::array<std::string, 2> m_temporaries; // paths, empty once committed or removed
     OutputKind m_failedKind = OutputKind::Log;
     std::string m_failedPath;

@@ -152,6 +152,24 @@ TEST_F(KeptOutputsTest, WithoutARecordTheOldOutputsAreKept)
     }
 }
 
+// When a copy cannot be made, nothing is replaced and no copy is left: the run fails as any other that cannot
+// write, and says where.
+TEST_F(KeptOutputsTest, CopyThatCannotBeMadeKeepsTheOldOutputs)
+{
+    writeFile(folder.file("log.adi"), "old log");
+    writeFile(folder.file("bad.adi"), "old bad, corrected by hand");
+    files.failCreate.insert("log.adi.kept-2026-12-05-2035");
+    conversion.start();
+    EXPECT_EQ(conversion.result().outcome, RunOutcome::WriteFailed);
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_EQ(host.messages[0].message.title, "Cannot write LOG.ADI");
+    EXPECT_EQ(host.messages[0].message.boxText(),
+              "The file: " + folder.file("log.adi.kept-2026-12-05-2035") + " could not be written.\nPermission denied");
+    EXPECT_EQ(read("log.adi"), "old log");
+    EXPECT_EQ(read("bad.adi"), "old bad, corrected by hand");
+    EXPECT_EQ(names(), (std::vector<std::string>{"bad.adi", "log.adi", "log.asc"}));
+}
+
 // A read-only output (chmod 444, the read-only attribute on Windows) stays as it is, read-only, and the run is
 // refused before anything is written.
 TEST_F(KeptOutputsTest, ReadOnlyOutputRefusesTheRun)
