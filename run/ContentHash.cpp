@@ -1,5 +1,6 @@
-// The fingerprint: each 64-bit word is mixed into the state with a multiply and a rotation; the last bytes and the
-// length go into a final mix, so that every bit of the input reaches every bit of the digest.
+// The fingerprint: four lanes each mix every fourth 64-bit word into their state with a multiply and a rotation,
+// so that the processor works on four words at once; the last bytes, the length and the four lanes go into a
+// final mix, so that every bit of the input reaches every bit of the digest.
 #include "run/ContentHash.h"
 
 #include <bit>
@@ -11,6 +12,11 @@ namespace {
 
 constexpr std::uint64_t kWordFactor = 0x9e3779b97f4a7c15ULL;
 constexpr std::uint64_t kStateFactor = 0xc2b2ae3d27d4eb4fULL;
+
+std::uint64_t mixed(std::uint64_t state, std::uint64_t word)
+{
+    return std::rotl(state ^ (word * kWordFactor), 31) * kStateFactor;
+}
 
 std::uint64_t finalMix(std::uint64_t value)
 {
@@ -33,9 +39,11 @@ std::uint64_t littleEndianWord(const unsigned char* bytes)
 
 } // namespace
 
-void ContentHash::addWord(std::uint64_t word)
+void ContentHash::addBlock(const unsigned char* block)
 {
-    m_state = std::rotl(m_state ^ (word * kWordFactor), 31) * kStateFactor;
+    for (std::size_t lane = 0; lane < 4; ++lane) {
+        m_lanes[lane] = mixed(m_lanes[lane], littleEndianWord(block + 8 * lane));
+    }
 }
 
 void ContentHash::add(std::string_view bytes)
@@ -44,19 +52,19 @@ void ContentHash::add(std::string_view bytes)
     const auto* next = reinterpret_cast<const unsigned char*>(bytes.data());
     std::size_t left = bytes.size();
     if (m_tailSize > 0) {
-        const std::size_t taken = std::min(left, sizeof m_tail - m_tailSize);
+        const std::size_t taken = std::min(left, kBlockSize - m_tailSize);
         std::memcpy(m_tail + m_tailSize, next, taken);
         m_tailSize += taken;
         next += taken;
         left -= taken;
-        if (m_tailSize < sizeof m_tail) {
+        if (m_tailSize < kBlockSize) {
             return;
         }
-        addWord(littleEndianWord(m_tail));
+        addBlock(m_tail);
         m_tailSize = 0;
     }
-    for (; left >= 8; next += 8, left -= 8) {
-        addWord(littleEndianWord(next));
+    for (; left >= kBlockSize; next += kBlockSize, left -= kBlockSize) {
+        addBlock(next);
     }
     std::memcpy(m_tail, next, left);
     m_tailSize = left;
@@ -64,10 +72,13 @@ void ContentHash::add(std::string_view bytes)
 
 std::uint64_t ContentHash::digest() const
 {
-    unsigned char last[8] = {};
+    unsigned char last[kBlockSize] = {};
     std::memcpy(last, m_tail, m_tailSize);
-    const std::uint64_t state = std::rotl(m_state ^ (littleEndianWord(last) * kWordFactor), 31) * kStateFactor;
-    return finalMix(state ^ finalMix(m_size));
+    std::uint64_t state = finalMix(m_size);
+    for (std::size_t lane = 0; lane < 4; ++lane) {
+        state = mixed(state, finalMix(mixed(m_lanes[lane], littleEndianWord(last + 8 * lane))));
+    }
+    return finalMix(state);
 }
 
 std::string hexText(std::uint64_t value)
