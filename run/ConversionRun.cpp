@@ -140,7 +140,7 @@ void ConversionRun::finishRun()
 }
 
 // Bringing the files to disk can take a while; a user who closes the window meanwhile keeps the old files. An old
-// output moved aside is noted even when a later step fails.
+// output copied aside is noted even when a later step fails.
 // False, with the outputs' failure to report, unless it was the window's closing that stopped it.
 bool ConversionRun::putOutputsInPlace()
 {
@@ -217,7 +217,7 @@ void ConversionRun::outputsFailed()
     }
     Message message = outputsFailureMessage();
     for (const Message& kept : m_result.notes) {
-        message.text += "\n" + kept.text; // a file moved aside before the failure stays where it went
+        message.text += "\n" + kept.text; // a copy made before the failure stays, and is named
     }
     closeAll();
     m_host.setStatusText(kIdleStatus);

@@ -41,7 +41,7 @@ Message cannotWriteMessage(const std::string& shown, const std::string& path, co
 Message readOnlyOutputMessage(const std::string& shown, const std::string& path);
 
 // "bad.adi was changed after Quillon wrote it, so it is kept as bad.adi.edited-2026-12-07-1530 beside the new
-// bad.adi.": a note for each old output that was moved aside instead of replaced.
+// bad.adi.": a note for each old output that was copied aside before it was replaced.
 Message keptOutputNote(const KeptOutput& kept, const std::string& newName);
 
 // A log without a complete contact: "LOG.ASC holds no contacts, so LOG.ADI and BAD.ADI hold none."
