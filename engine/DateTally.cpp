@@ -1,6 +1,8 @@
 // The date tally: a date costs two table reads and a count, unless it may be a leap day.
 #include "engine/DateTally.h"
 
+#include <bit>
+
 namespace quillon::engine {
 
 namespace {
@@ -68,11 +70,8 @@ void DateTally::add(const DatePieces& pieces)
     if ((bad & m_keepingBadLines) != 0) {
         keepBadLine(bad & m_keepingBadLines);
     }
-    if (m_awaitingLine != 0) {
-        for (unsigned p = 0; p < 16; ++p) {
-            m_splitLine[p] = (m_awaitingLine >> p & 1U) != 0 ? m_line : m_splitLine[p];
-        }
-        m_awaitingLine = 0;
+    for (; m_awaitingLine != 0; m_awaitingLine &= m_awaitingLine - 1) {
+        m_splitLine[std::countr_zero(m_awaitingLine)] = m_line;
     }
     if (reading != 0 && bad != 0) {
         moveSplits(reading);

@@ -65,8 +65,9 @@ TEST(OutputRecordTest, RecordReadsBackWhatItWrote)
     EXPECT_FALSE(again.vouchesFor(*files, "contest 98.adi", folder.file("contest 98.adi")));
     EXPECT_FALSE(again.vouchesFor(*files, "bad.adi", folder.file("bad.adi"))) << "a file that is not there";
 
-    const OutputRecord garbled =
-        OutputRecord::fromText("nonsense\n12 zz log.adi\n7 0123456789abcdef\n7 0123456789abcdef bad.adi\r\n");
+    const OutputRecord garbled = OutputRecord::fromText("nonsense\n12 zz log.adi\n7 0123456789abcdef\n"
+                                                        "7 0123456789abcdef \n1x 0123456789abcdef a.adi\n"
+                                                        "7 0123456789abcdeg b.adi\n7 0123456789abcdef bad.adi\r\n");
     EXPECT_EQ(garbled.lines().size(), 2U);
     EXPECT_TRUE(garbled.knows("bad.adi"));
 }
