@@ -2,6 +2,7 @@
 #include "run/OutputKeeper.h"
 
 #include "run/RunInput.h"
+#include "run/RunTexts.h"
 
 namespace quillon::run {
 
@@ -11,11 +12,8 @@ namespace {
 std::string keptStamp(const Clock& clock)
 {
     const auto [date, time] = clock.now();
-    const auto two = [](int n) {
-        return std::string{static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)};
-    };
-    return std::to_string(date.year) + "-" + two(date.month) + "-" + two(date.day) + "-" + two(time.hour) +
-           two(time.minute);
+    return std::to_string(date.year) + "-" + twoDigits(date.month) + "-" + twoDigits(date.day) + "-" +
+           twoDigits(time.hour) + twoDigits(time.minute);
 }
 
 } // namespace

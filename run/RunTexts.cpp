@@ -5,14 +5,10 @@
 
 namespace quillon::run {
 
-namespace {
-
 std::string twoDigits(int value)
 {
     return std::string{static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
 }
-
-} // namespace
 
 std::string listedNames(const std::vector<std::string>& names)
 {

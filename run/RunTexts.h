@@ -18,6 +18,9 @@ inline constexpr std::string_view kProcessingStatus = "Processing.....";
 // Four spaces leave the status label blank.
 inline constexpr std::string_view kIdleStatus = "    ";
 
+// "05": the last two digits of a number, with a leading zero.
+std::string twoDigits(int value);
+
 // "a", "a and b", "a, b and c".
 std::string listedNames(const std::vector<std::string>& names);
 
