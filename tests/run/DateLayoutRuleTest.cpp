@@ -146,6 +146,24 @@ TEST(DateLayoutRuleTest, AdviceGivesBothCountsInWords)
     EXPECT_FALSE(adviseDateLayout(surveyOf({"", " "}), DateLayout::MmDdYy).has_value());
 }
 
+// "Clearly" at its edges: one date in ten, rounded up; nine dates in ten for a winner that leaves dates that another
+// layout reads.
+TEST(DateLayoutRuleTest, EdgesOfTheRule)
+{
+    const std::pair<std::int64_t, std::int64_t> margins[] = {{0, 1},  {1, 1},  {10, 1}, {11, 2},
+                                                             {49, 5}, {50, 5}, {51, 6}};
+    for (const auto& [dates, margin] : margins) {
+        EXPECT_EQ(clearMargin(dates), margin) << dates;
+    }
+    const auto winnerOf = [](int right, int slips) {
+        std::vector<std::string> dates(static_cast<std::size_t>(right), "07/21/95");
+        dates.insert(dates.end(), static_cast<std::size_t>(slips), "13/06/95");
+        return clearWinner(surveyOf(dates));
+    };
+    EXPECT_EQ(winnerOf(45, 5), DateLayout::MmDdYy) << "9 in 10";
+    EXPECT_EQ(winnerOf(44, 6), std::nullopt) << "under 9 in 10";
+}
+
 // Auto's words on what its layout leaves bad, with the first few lines to look at.
 TEST(DateLayoutRuleTest, DatesLeftBadAreNamedWithTheirLines)
 {
