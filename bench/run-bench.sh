@@ -31,7 +31,7 @@ megabytes() { awk -v n="$1" 'BEGIN { printf "%.1f", n / 1e6 }'; }
 fileSize() { if [[ -f $1 ]]; then stat -c %s "$1"; else echo 0; fi; }
 
 cleanUp() {
-    if ((keep == 0)); then rm -f "$work/log.asc" "$work/log.adi" "$work/bad.adi" "$work/floor.out"; fi
+    if ((keep == 0)); then rm -f "$work/log.asc" "$work/log.adi" "$work/bad.adi" "$work/.quillon-outputs" "$work/floor.out"; fi
     rm -f "$work/time.txt" "$work/summary.txt" "$work/stderr.txt"
 }
 trap cleanUp EXIT
@@ -123,7 +123,7 @@ bench() {
         printf "input:            %.1f MB\n", inB / mb
         printf "output:           %.1f MB (log.adi %.1f MB + bad.adi %.1f MB)\n", (logB + badB) / mb, logB / mb, badB / mb
         printf "converter wall:   %.3f s (best of %d)\n", t, runs
-        printf "replacing old:    %.3f s (best of %d, the old log.adi and bad.adi replaced at the end)\n", replacing, runs
+        printf "replacing old:    %.3f s (best of %d, the old log.adi and bad.adi checked against their record and replaced at the end)\n", replacing, runs
         printf "contacts/s:       %.0f\n", (t > 0 ? n / t : 0)
         printf "input MB/s:       %.1f\n", (t > 0 ? inB / mb / t : 0)
         printf "peak memory:      %.1f MB (maximum resident set size, %d kB)\n", peak, kb

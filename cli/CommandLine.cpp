@@ -127,7 +127,8 @@ std::string usageText()
            "outputs beside it.\n"
            "\n"
            "  --date LAYOUT  how log.asc writes its dates: YY-MM-DD, MM-DD-YY, YY-DD-MM or DD-MM-YY, or auto:\n"
-           "                 the one layout under which every date of the log is a real date\n"
+           "                 the layout that clearly reads the most dates of the log (9 in 10 at least);\n"
+           "                 the dates it cannot read go to bad.adi as typos, named by their lines\n"
            "  --band FORMAT  how log.asc writes its band column: meters (the default) or mhz, or auto\n"
            "  --dir DIR      the folder that holds log.asc and receives the output files (default: here)\n" +
            std::string(outputOptionsUsage()) +
@@ -135,7 +136,8 @@ std::string usageText()
            "  --version      show the version\n"
            "\n"
            "Exit status: 0 done; 1 log.asc is missing or could not be opened, or an output file could not\n"
-           "be replaced; 2 log.asc ended inside a record or could not be read to its end; 3 an output file\n"
+           "be replaced (it is read-only, say); 2 log.asc ended inside a record or could not be read to its end; 3 an "
+           "output file\n"
            "could not be written; 64 bad usage.\n";
 }
 

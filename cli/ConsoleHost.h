@@ -38,6 +38,8 @@ public:
     // "Title: text detail", the text's line breaks kept. Notes (information messages) are left out: the command prints
     // the run's notes itself, a line each, after the summary.
     void showMessage(const run::Message& message) override;
+    // The command prints the summary and the notes itself once the run is over.
+    void showRunResult(const run::RunResult&) override {}
 
     // Leaves the progress line with the final count and a line end.
     void finishProgress();

@@ -6,6 +6,8 @@
 #include "cli/FormatDetection.h"
 #include "cli/StopSignals.h"
 #include "engine/ProgramInfo.h"
+#include "run/DateLayoutRule.h"
+#include "run/LogSurvey.h"
 #include "run/PathText.h"
 #include "run/RunInput.h"
 #include "run/RunMessages.h"
@@ -34,9 +36,9 @@ int exitStatusOf(run::RunOutcome outcome)
 
 void printSummary(const run::RunResult& result, std::FILE* out)
 {
-    std::fprintf(out, "%s converted: %lld to LOG.ADI, %lld to BAD.ADI\n",
-                 run::counted(result.records, "contact").c_str(), static_cast<long long>(result.logRecords),
-                 static_cast<long long>(result.badRecords));
+    std::fprintf(out, "%s converted: %lld to %s, %lld to %s\n", run::counted(result.records, "contact").c_str(),
+                 static_cast<long long>(result.logRecords), result.outputs.logShown.c_str(),
+                 static_cast<long long>(result.badRecords), result.outputs.badShown.c_str());
 }
 
 // The date and band notes, then where the field count goes wrong, so the user can find the line instead of
@@ -74,27 +76,34 @@ bool chooseFormats(run::FileSystem& files, ConvertOptions& options, std::FILE* e
         return true;
     }
     const run::RunInput input = run::chooseInput(files, options.folder, options.logFile);
-    const auto survey = input.status == run::RunInput::Status::Found ? surveyLog(files, input.path) : std::nullopt;
+    const auto survey = input.status == run::RunInput::Status::Found ? run::surveyLog(files, input.path) : std::nullopt;
     if (!survey) {
         return true;
     }
     const std::string logName = run::textFromPath(run::pathFromText(input.path).filename());
-    const auto settle = [errors](auto detected, auto& choice, auto nameOf, const char* what, const std::string& typos) {
+    const std::string badName = run::outputNamesFor(logName).bad;
+    const auto settle = [errors](auto detected, auto& choice, auto nameOf, const char* what, auto leftBad) {
         if (const auto* text = std::get_if<std::string>(&detected)) {
             std::fprintf(errors, "quillon-convert: %s\n", text->c_str());
             return false;
         }
         choice = std::get<0>(detected);
         std::fprintf(errors, "quillon-convert: %s read as %s\n", what, std::string(nameOf(choice)).c_str());
-        if (!typos.empty()) {
+        if (const std::string typos = leftBad(choice); !typos.empty()) {
             std::fprintf(errors, "quillon-convert: %s\n", typos.c_str());
         }
         return true;
     };
+    const auto datesLeftBad = [&](engine::DateLayout layout) {
+        return run::datesLeftBadText(*survey, layout, badName);
+    };
+    const auto bandsLeftBad = [&](engine::BandFormat) {
+        return typosNote(survey->bandsNoFormatReads(), "band", "format", badName);
+    };
     return (!options.detectLayout || settle(detectDateLayout(*survey, logName), options.layout, engine::dateLayoutName,
-                                            "dates", typosNote(survey->datesNoLayoutReads(), "date", "layout"))) &&
-           (!options.detectBand || settle(detectBandFormat(*survey, logName), options.band, engine::bandFormatName,
-                                          "bands", typosNote(survey->bandsNoFormatReads(), "band", "format")));
+                                            "dates", datesLeftBad)) &&
+           (!options.detectBand ||
+            settle(detectBandFormat(*survey, logName), options.band, engine::bandFormatName, "bands", bandsLeftBad));
 }
 
 } // namespace
@@ -142,7 +151,8 @@ int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE*
     printNotes(result, errors);
     if (const int signal = StopSignals::received(); signal != 0) {
         if (result.outcome == run::RunOutcome::Stopped) {
-            std::fprintf(errors, "quillon-convert: stopped; LOG.ADI and BAD.ADI are as they were\n");
+            std::fprintf(errors, "quillon-convert: stopped; %s and %s are as they were\n",
+                         result.outputs.logShown.c_str(), result.outputs.badShown.c_str());
         }
         StopSignals::finished();
         return 128 + signal;

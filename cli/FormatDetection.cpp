@@ -1,7 +1,7 @@
 // Choosing the date layout and band format from the log itself.
 #include "cli/FormatDetection.h"
 
-#include "engine/LogReader.h"
+#include "run/DateLayoutRule.h"
 #include "run/FormatHints.h"
 #include "run/RunTexts.h"
 
@@ -54,34 +54,33 @@ std::variant<Choice, std::string> detect(const Choice (&candidates)[N], auto bad
 
 } // namespace
 
-std::optional<engine::FormatSurvey> surveyLog(run::FileSystem& files, const std::string& path)
-{
-    const auto input = files.openForReading(path);
-    if (!input) {
-        return std::nullopt;
-    }
-    engine::LogReader reader(*input);
-    engine::ContactRecord record;
-    engine::FormatSurvey survey;
-    while (!reader.atEnd() && reader.readRecord(record) == engine::ReadResult::Complete) {
-        survey.add(record, reader.recordLine());
-    }
-    return survey;
-}
-
-// A log that changes layout part way fits no one layout; where it changes says more than the counts.
+// A clear winner is taken; otherwise a log that changes layout part way is named as such, which says more than
+// the counts.
 std::variant<engine::DateLayout, std::string> detectDateLayout(const engine::FormatSurvey& survey,
                                                                std::string_view logName)
 {
-    const auto fits = [&](engine::DateLayout l) { return survey.badDates(l) == survey.datesNoLayoutReads(); };
-    if (std::none_of(std::begin(engine::kAllDateLayouts), std::end(engine::kAllDateLayouts), fits)) {
-        if (const auto change = run::layoutSwitch(survey.dateTally())) {
-            return run::layoutSwitchText(*change);
-        }
+    if (const auto winner = run::clearWinner(survey)) {
+        return *winner;
     }
-    return detect(
-        engine::kAllDateLayouts, [&](engine::DateLayout l) { return survey.badDates(l); }, engine::dateLayoutName,
-        {"date", "date layout", "--date"}, survey.dates(), survey.datesNoLayoutReads(), logName);
+    if (const auto change = run::layoutSwitch(survey.dateTally())) {
+        return run::layoutSwitchText(*change);
+    }
+    std::vector<std::string> alike;
+    std::vector<std::string> leaving;
+    for (const engine::DateLayout layout : engine::kAllDateLayouts) {
+        const std::string name(engine::dateLayoutName(layout));
+        if (survey.badDates(layout) == survey.datesNoLayoutReads()) {
+            alike.push_back(name);
+        }
+        leaving.push_back(std::to_string(survey.badDates(layout)) + " as " + name);
+    }
+    const std::string all = std::string(survey.dates() == 1 ? "the " : "all ") + run::counted(survey.dates(), "date") +
+                            " of " + std::string(logName);
+    if (alike.size() > 1) {
+        return run::listedNames(alike) + " read " + all + " alike; choose one with --date";
+    }
+    return "no date layout clearly reads the most of the " + run::counted(survey.dates(), "date") + " of " +
+           std::string(logName) + " (bad: " + run::listedNames(leaving) + "); choose one with --date";
 }
 
 std::variant<engine::BandFormat, std::string> detectBandFormat(const engine::FormatSurvey& survey,
@@ -92,13 +91,13 @@ std::variant<engine::BandFormat, std::string> detectBandFormat(const engine::For
         {"band", "band format", "--band"}, survey.bands(), survey.bandsNoFormatReads(), logName);
 }
 
-std::string typosNote(std::int64_t typos, const char* noun, const char* choice)
+std::string typosNote(std::int64_t typos, const char* noun, const char* choice, const std::string& badFileName)
 {
     if (typos == 0) {
         return {};
     }
     return run::counted(typos, noun) + (typos == 1 ? " fits no " : " fit no ") + choice +
-           (typos == 1 ? "; it goes" : "; they go") + " to bad.adi";
+           (typos == 1 ? "; it goes" : "; they go") + " to " + badFileName;
 }
 
 } // namespace quillon::cli

@@ -1,6 +1,8 @@
 // The date tally: a date costs two table reads and a count, unless it may be a leap day.
 #include "engine/DateTally.h"
 
+#include <bit>
+
 namespace quillon::engine {
 
 namespace {
@@ -64,34 +66,48 @@ void DateTally::add(const DatePieces& pieces)
 {
     const unsigned reading = layoutsReading(pieces);
     ++m_byLayouts[reading];
-    if (reading == 0) {
-        return;
-    }
     const unsigned bad = ~reading & 15U;
-    if ((bad & ~m_everBad) != 0) {
-        noteFirstBad(bad);
+    if ((bad & m_keepingBadLines) != 0) {
+        keepBadLine(bad & m_keepingBadLines);
     }
-    if ((m_badOnLast & reading) != 0) {
-        noteReadingAgain(m_badOnLast & reading);
+    for (; m_awaitingLine != 0; m_awaitingLine &= m_awaitingLine - 1) {
+        m_splitLine[std::countr_zero(m_awaitingLine)] = m_line;
     }
-    m_badOnLast = bad;
+    if (reading != 0 && bad != 0) {
+        moveSplits(reading);
+    }
 }
 
-void DateTally::noteFirstBad(unsigned badLayouts)
+// Only the pairs of which one layout reads the date and the other does not change; a lead can only grow where
+// `before` reads it.
+void DateTally::moveSplits(unsigned reading)
 {
-    for (const DateLayout layout : kAllDateLayouts) {
-        if ((badLayouts & ~m_everBad & bitOf(layout)) != 0) {
-            m_firstBad[bit(layout)] = m_line;
+    for (const DateLayout before : kAllDateLayouts) {
+        const bool beforeReads = (reading & bitOf(before)) != 0;
+        for (const DateLayout after : kAllDateLayouts) {
+            if (beforeReads == ((reading & bitOf(after)) != 0)) {
+                continue;
+            }
+            const std::size_t p = pair(before, after);
+            m_lead[p] += beforeReads ? 1 : -1;
+            if (m_lead[p] > m_bestLead[p]) {
+                m_bestLead[p] = m_lead[p];
+                m_awaitingLine |= 1U << p;
+            }
         }
     }
-    m_everBad |= badLayouts;
 }
 
-void DateTally::noteReadingAgain(unsigned layouts)
+void DateTally::keepBadLine(unsigned badLayouts)
 {
     for (const DateLayout layout : kAllDateLayouts) {
-        if ((layouts & bitOf(layout)) != 0) {
-            m_readingSince[bit(layout)] = m_line;
+        if ((badLayouts & bitOf(layout)) == 0) {
+            continue;
+        }
+        std::size_t& kept = m_badLinesKept[bit(layout)];
+        m_badLines[bit(layout)][kept++] = m_line;
+        if (kept == kKeptBadLines) {
+            m_keepingBadLines &= ~bitOf(layout);
         }
     }
 }
@@ -114,9 +130,9 @@ std::int64_t DateTally::badDates(DateLayout layout) const
     return count;
 }
 
-std::int64_t DateTally::readsAllFromLine(DateLayout layout) const
+std::int64_t DateTally::splitReads(DateLayout before, DateLayout after) const
 {
-    return (m_badOnLast & bitOf(layout)) == 0 ? m_readingSince[bit(layout)] : 0;
+    return dates() - badDates(after) + m_bestLead[pair(before, after)];
 }
 
 } // namespace quillon::engine

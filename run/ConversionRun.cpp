@@ -34,6 +34,7 @@ void ConversionRun::start()
     }
     m_state = State::Opening;
     m_result = RunResult{};
+    m_result.outputs = outputNamesFor(m_host.logFileName());
     m_host.setStatusText(kProcessingStatus);
     if (OpenRunFiles()) {
         ProcessRecords();
@@ -53,10 +54,10 @@ void ConversionRun::closeFiles()
 // once, so a file that cannot be written is found out while the run is still opening.
 bool ConversionRun::OpenRunFiles()
 {
-    if (const auto problem = m_log.open(m_host.logFolder(), m_host.logFileName())) {
+    if (const auto problem = m_log.open(m_host.logFolder(), m_host.logFileName(), m_result.outputs.input)) {
         return openingFailed(*problem);
     }
-    m_outputs.emplace(m_files, m_host.logFolder(), m_sizes.outputBuffer);
+    m_outputs.emplace(m_files, m_host.logFolder(), m_result.outputs, m_clock, m_sizes.outputBuffer);
     if (!m_outputs->create()) {
         return outputsFailedOpening();
     }
@@ -138,20 +139,28 @@ void ConversionRun::finishRun()
     closeAll();
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::Completed);
-    m_result.notes = formatHints(m_converter.survey(), m_host.dateLayout(), m_host.bandFormat());
+    if (m_result.records == 0) {
+        m_result.notes.push_back(emptyLogNote(m_result.outputs, false));
+    }
+    for (Message& hint : formatHints(m_converter.survey(), m_host.dateLayout(), m_host.bandFormat())) {
+        m_result.notes.push_back(std::move(hint));
+    }
     if (const auto folded = foldedFieldsNote(m_converter.foldedFields())) {
         m_result.notes.push_back(*folded);
     }
-    if (const auto notes = runNotesMessage(m_result)) {
-        m_host.showMessage(*notes);
-    }
+    m_host.showRunResult(m_result);
 }
 
-// Bringing the files to disk can take a while; a user who closes the window meanwhile keeps the old files.
+// Bringing the files to disk can take a while; a user who closes the window meanwhile keeps the old files. An old
+// output copied aside is noted even when a later step fails.
 // False, with the outputs' failure to report, unless it was the window's closing that stopped it.
 bool ConversionRun::putOutputsInPlace()
 {
-    return m_outputs->close() && !stoppedMeanwhile() && m_outputs->commit();
+    const bool committed = m_outputs->close() && !stoppedMeanwhile() && m_outputs->commit();
+    for (const KeptOutput& kept : m_outputs ? m_outputs->kept() : std::vector<KeptOutput>{}) {
+        m_result.notes.push_back(keptOutputNote(kept, m_result.outputs.name(kept.kind)));
+    }
+    return committed;
 }
 
 // Lets the window handle its events; true when it was closed meanwhile, which has thrown the new files away.
@@ -196,11 +205,15 @@ void ConversionRun::readingFailed(engine::ReadResult reason)
         }
         closeAll();
         endRun(RunOutcome::InputEndedInRecord);
-        m_host.showMessage(badInputMessage(recordLine, m_result.oddLines));
+        if (m_result.records == 0) {
+            m_result.notes.push_back(emptyLogNote(m_result.outputs, true));
+        }
+        m_host.showMessage(badInputMessage(recordLine, m_result.oddLines, m_result.outputs));
         m_host.setStatusText(kIdleStatus);
+        m_host.showRunResult(m_result);
         return;
     }
-    const Message message = unreadableInputMessage(m_log.path(), m_log.failureReason());
+    const Message message = unreadableInputMessage(m_log.path(), m_log.failureReason(), m_result.outputs.input);
     closeAll();
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::InputUnreadable);
@@ -214,8 +227,10 @@ void ConversionRun::outputsFailed()
     if (m_state != State::Reading) {
         return;
     }
-    const Message message =
-        cannotWriteMessage(m_outputs->failedKind(), m_outputs->failedPath(), m_outputs->failureReason());
+    Message message = outputsFailureMessage();
+    for (const Message& kept : m_result.notes) {
+        message.text += "\n" + kept.text; // a copy made before the failure stays, and is named
+    }
     closeAll();
     m_host.setStatusText(kIdleStatus);
     endRun(RunOutcome::WriteFailed);
@@ -224,8 +239,16 @@ void ConversionRun::outputsFailed()
 
 bool ConversionRun::outputsFailedOpening()
 {
-    return openingFailed(
-        cannotWriteMessage(m_outputs->failedKind(), m_outputs->failedPath(), m_outputs->failureReason()));
+    return openingFailed(outputsFailureMessage());
+}
+
+Message ConversionRun::outputsFailureMessage() const
+{
+    const std::string& shown = m_result.outputs.shown(m_outputs->failedKind());
+    if (m_outputs->failedReadOnly()) {
+        return readOnlyOutputMessage(shown, m_outputs->failedPath());
+    }
+    return cannotWriteMessage(shown, m_outputs->failedPath(), m_outputs->failureReason());
 }
 
 // Outputs not yet put in place are thrown away with their writers.

@@ -57,6 +57,7 @@ private:
     void noteOddLines();
     bool openingFailed(const Message& message);
     bool outputsFailedOpening();
+    Message outputsFailureMessage() const;
     void readingFailed(engine::ReadResult reason);
     void outputsFailed();
     void closeAll();

@@ -1,4 +1,4 @@
-// Listing a folder, the one file operation every file system can share.
+// Listing a folder and looking at a file's permissions, the file operations every file system can share.
 #include "run/FileSystem.h"
 
 #include "run/PathText.h"
@@ -16,6 +16,18 @@ std::vector<std::string> FileSystem::namesIn(const std::string& folder)
         names.push_back(textFromPath(entry->path().filename()));
     }
     return names;
+}
+
+// By the permission bits, not by whether this process may write: root may write anything.
+bool FileSystem::isReadOnly(const std::string& path)
+{
+    std::error_code error;
+    const auto status = std::filesystem::status(pathFromText(path), error);
+    if (error || !std::filesystem::is_regular_file(status)) {
+        return false;
+    }
+    using std::filesystem::perms;
+    return (status.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none;
 }
 
 } // namespace quillon::run

@@ -70,6 +70,9 @@ public:
     virtual bool removeIfAbandoned(const std::string& path) = 0;
     // The names of what stands in the folder, in no set order; none when it cannot be listed.
     virtual std::vector<std::string> namesIn(const std::string& folder);
+    // True when the file at `path` is marked read-only: no one may write it (chmod 444), or on Windows it has the
+    // read-only attribute. Such a file is the user's word that it must stay as it is. False when nothing is there.
+    virtual bool isReadOnly(const std::string& path);
 };
 
 } // namespace quillon::run

@@ -1,8 +1,10 @@
 // Texts of the date-layout and band-format notes.
 #include "run/FormatHints.h"
 
+#include "run/DateLayoutRule.h"
 #include "run/RunTexts.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -28,29 +30,8 @@ std::string readsAll(std::int64_t all, std::int64_t typos, std::string_view typo
 
 std::optional<Message> dateLayoutHint(const engine::FormatSurvey& survey, engine::DateLayout chosen)
 {
-    const std::int64_t bad = survey.badDates(chosen);
-    const std::int64_t typos = survey.datesNoLayoutReads();
-    if (bad == typos) {
-        return std::nullopt;
-    }
-    std::vector<std::string> fitting;
-    for (const engine::DateLayout layout : engine::kAllDateLayouts) {
-        if (survey.badDates(layout) == typos) {
-            fitting.emplace_back(engine::dateLayoutName(layout));
-        }
-    }
-    if (fitting.empty()) {
-        const auto change = layoutSwitchFrom(survey.dateTally(), chosen);
-        if (!change) {
-            return std::nullopt;
-        }
-        return Message{layoutSwitchText(*change), "Check the date layout", MessageStyle::Information};
-    }
-    const std::string what = bad == 1 ? "a real date as " : "real dates as ";
-    return Message{badOfAll(bad, survey.dates(), "date", what + std::string(engine::dateLayoutName(chosen))) + "; " +
-                       listedNames(fitting) + (fitting.size() == 1 ? " reads " : " read ") +
-                       readsAll(survey.dates(), typos, "no layout reads"),
-                   "Check the date layout", MessageStyle::Information};
+    const auto advice = adviseDateLayout(survey, chosen);
+    return advice ? std::optional(advice->note) : std::nullopt;
 }
 
 std::optional<Message> bandFormatHint(const engine::FormatSurvey& survey, engine::BandFormat chosen)
@@ -82,18 +63,26 @@ std::vector<Message> formatHints(const engine::FormatSurvey& survey, engine::Dat
     return hints;
 }
 
+// Each part must read clearly more than the other layout would there, and the two together clearly more than any
+// one layout: one date that another layout reads is likelier a slip of the finger than a change of habit.
 std::optional<LayoutSwitch> layoutSwitchFrom(const engine::DateTally& tally, engine::DateLayout before)
 {
-    // One date that another layout reads is likelier a slip of the finger than a change of habit.
-    const std::int64_t firstBad = tally.firstBadLine(before);
-    if (firstBad == 0 || tally.badDates(before) - tally.typos() < 2) {
-        return std::nullopt;
+    const std::int64_t dates = tally.dates();
+    const std::int64_t margin = std::max<std::int64_t>(2, clearMargin(dates));
+    std::int64_t bestSingle = 0;
+    for (const engine::DateLayout layout : engine::kAllDateLayouts) {
+        bestSingle = std::max(bestSingle, dates - tally.badDates(layout));
     }
     std::optional<LayoutSwitch> found;
+    std::int64_t foundReads = 0;
     for (const engine::DateLayout after : engine::kAllDateLayouts) {
-        const std::int64_t from = tally.readsAllFromLine(after);
-        if (after != before && from != 0 && from <= firstBad && (!found || from < found->line)) {
-            found = LayoutSwitch{from, before, after};
+        const std::int64_t reads = tally.splitReads(before, after);
+        const std::int64_t line = tally.splitLine(before, after);
+        const bool clear = reads - (dates - tally.badDates(before)) >= margin &&
+                           reads - (dates - tally.badDates(after)) >= margin && reads - bestSingle >= margin;
+        if (after != before && line != 0 && clear && reads > foundReads) {
+            found = LayoutSwitch{line, before, after};
+            foundReads = reads;
         }
     }
     return found;

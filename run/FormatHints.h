@@ -10,8 +10,8 @@
 
 namespace quillon::run {
 
-// "Check the date layout" when the chosen layout leaves dates that are no real day, other than the typos that no
-// layout reads, and either another layout reads all of them or the log changes layout at some line.
+// "Check the date layout" when the log changes layout part way from the chosen one, or another layout reads
+// clearly more of its dates (see adviseDateLayout).
 std::optional<Message> dateLayoutHint(const engine::FormatSurvey& survey, engine::DateLayout chosen);
 
 // "Check the band format" when the other format leaves at most half as many bands unknown as the chosen one, and
@@ -23,8 +23,9 @@ std::optional<Message> bandFormatHint(const engine::FormatSurvey& survey, engine
 std::vector<Message> formatHints(const engine::FormatSurvey& survey, engine::DateLayout layout,
                                  engine::BandFormat format);
 
-// Where a log that `before` reads up to some line goes on in another layout, which reads every date from there to
-// the end; the earliest such line. Typos are left out on both sides.
+// Where a log that `before` reads up to some line goes on in another layout, when reading it so in two parts reads
+// clearly more of its dates (see clearMargin) than either layout alone, and than any one layout; the other layout
+// that reads the most so. Typos on either side do not hide the change.
 struct LayoutSwitch {
     std::int64_t line = 0;
     engine::DateLayout before{};

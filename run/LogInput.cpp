@@ -13,7 +13,7 @@ LogInput::LogInput(FileSystem& files, ReadAheadSizes readAhead, std::size_t read
 {
 }
 
-std::optional<Message> LogInput::open(const std::string& folder, const std::string& namedLog)
+std::optional<Message> LogInput::open(const std::string& folder, const std::string& namedLog, const std::string& shown)
 {
     const RunInput input = chooseInput(m_files, folder, namedLog);
     if (input.status == RunInput::Status::Ambiguous) {
@@ -25,7 +25,8 @@ std::optional<Message> LogInput::open(const std::string& folder, const std::stri
     if (!m_file) {
         // A log.asc that stands there but cannot be read must not send the user looking for a missing file.
         const std::string reason = m_files.failureReason();
-        return m_files.exists(m_path) ? unreadableInputMessage(m_path, reason) : missingInputMessage(m_path);
+        return m_files.exists(m_path) ? unreadableInputMessage(m_path, reason, shown)
+                                      : missingInputMessage(m_path, shown);
     }
     m_readAhead.emplace(*m_file, m_readAheadSizes);
     m_reader.emplace(*m_readAhead, m_readerBuffer);

@@ -21,8 +21,8 @@ public:
     LogInput& operator=(const LogInput&) = delete;
 
     // Finds the log (log.asc in any letter case, or the one named) and opens it; otherwise returns the message that
-    // says why it cannot be read.
-    std::optional<Message> open(const std::string& folder, const std::string& namedLog);
+    // says why it cannot be read, naming the log as `shown`.
+    std::optional<Message> open(const std::string& folder, const std::string& namedLog, const std::string& shown);
     engine::LogReader& reader() { return *m_reader; }
     const std::string& path() const { return m_path; }
 

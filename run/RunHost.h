@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/DateLayout.h"
+#include "run/Message.h"
 
 #include <cstdint>
 #include <string>
@@ -9,19 +10,7 @@
 
 namespace quillon::run {
 
-// Message-box styles: the numbers are the icon codes of the classic message box.
-enum class MessageStyle { Plain = 0, Stop = 16, Exclamation = 48, Information = 64 };
-
-struct Message {
-    std::string text; // lines separated by LF alone
-    std::string title;
-    MessageStyle style = MessageStyle::Stop;
-    // The system's own reason for a failure ("No space left on device"), if it gave one.
-    std::string detail = {};
-
-    // A message box shows the reason on a line of its own below the text.
-    std::string boxText() const { return detail.empty() ? text : text + "\n" + detail; }
-};
+struct RunResult;
 
 // Everything is called on the one thread that serves the window. The date layout and band format are asked
 // for every record.
@@ -43,6 +32,10 @@ public:
     virtual void processPendingEvents() = 0;
     // Modal, one OK button; returns when dismissed.
     virtual void showMessage(const Message& message) = 0;
+    // Called once at the end of a run that put its outputs in place (it ended normally, or the log ended inside a
+    // contact), after any message of its own, with what it came to. Here the notes, if any, are shown in one
+    // message; a window that shows the result of every run in a box of its own does that instead.
+    virtual void showRunResult(const RunResult& result);
 };
 
 } // namespace quillon::run

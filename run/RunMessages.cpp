@@ -16,9 +16,9 @@ std::string sentence(std::string text)
 
 } // namespace
 
-Message missingInputMessage(const std::string& inputPath)
+Message missingInputMessage(const std::string& inputPath, const std::string& shown)
 {
-    return {"The file: " + inputPath + " doesn't exist.", "Missing LOG.ASC", MessageStyle::Stop};
+    return {"The file: " + inputPath + " doesn't exist.", "Missing " + shown, MessageStyle::Stop};
 }
 
 Message ambiguousInputMessage(const std::vector<std::string>& inputPaths)
@@ -27,18 +27,21 @@ Message ambiguousInputMessage(const std::vector<std::string>& inputPaths)
             "Ambiguous LOG.ASC", MessageStyle::Stop};
 }
 
-Message badInputMessage(std::int64_t recordLine, const std::vector<engine::LogReader::OddLine>& oddLines)
+Message badInputMessage(std::int64_t recordLine, const std::vector<engine::LogReader::OddLine>& oddLines,
+                        const OutputNames& names)
 {
     std::string text = "   The program detected an invalid number of fields in the input file.\n"
                        "Each record MUST have 18 fields and MUST be in the proper format.\n"
-                       "Check the file LOG.ADI for the end of normal ADIF records to help you\n"
+                       "Check the file " +
+                       names.logShown +
+                       " for the end of normal ADIF records to help you\n"
                        "                locate where the problem is in the input file.\n"
                        "The incomplete contact begins on line " +
                        std::to_string(recordLine) + ".";
     if (!oddLines.empty()) {
         text.append("\n").append(sentence(oddLineText(oddLines.front())));
     }
-    return {text, "Bad LOG.ASC File", MessageStyle::Stop};
+    return {text, "Bad " + names.input + " File", MessageStyle::Stop};
 }
 
 std::string oddLineText(const engine::LogReader::OddLine& line)
@@ -47,15 +50,37 @@ std::string oddLineText(const engine::LogReader::OddLine& line)
            "; the contacts after it are shifted";
 }
 
-Message unreadableInputMessage(const std::string& inputPath, const std::string& reason)
+Message unreadableInputMessage(const std::string& inputPath, const std::string& reason, const std::string& shown)
 {
-    return {"The file: " + inputPath + " could not be read.", "Cannot read LOG.ASC", MessageStyle::Stop, reason};
+    return {"The file: " + inputPath + " could not be read.", "Cannot read " + shown, MessageStyle::Stop, reason};
 }
 
-Message cannotWriteMessage(OutputKind kind, const std::string& path, const std::string& reason)
+Message cannotWriteMessage(const std::string& shown, const std::string& path, const std::string& reason)
 {
-    return {"The file: " + path + " could not be written.", "Cannot write " + std::string(displayNameOf(kind)),
-            MessageStyle::Stop, reason};
+    return {"The file: " + path + " could not be written.", "Cannot write " + shown, MessageStyle::Stop, reason};
+}
+
+Message readOnlyOutputMessage(const std::string& shown, const std::string& path)
+{
+    return {"The file: " + path +
+                " is read-only, so it is not replaced, and nothing was converted. Make it writable, "
+                "or move it away, and convert again.",
+            "Read-only " + shown, MessageStyle::Stop};
+}
+
+Message emptyLogNote(const OutputNames& names, bool cutShort)
+{
+    return {names.input + (cutShort ? " holds no complete contact, so " : " holds no contacts, so ") + names.logShown +
+                " and " + names.badShown + " hold none.",
+            "No contacts", MessageStyle::Information};
+}
+
+Message keptOutputNote(const KeptOutput& kept, const std::string& newName)
+{
+    const std::string why = kept.edited ? " was changed after Quillon wrote it"
+                                        : " may hold your own work (Quillon has no record of writing it)";
+    return {kept.name + why + ", so it is kept as " + kept.keptName + " beside the new " + newName + ".",
+            "Your file is kept", MessageStyle::Information};
 }
 
 std::string moreOddLinesText(const RunResult& result)
@@ -67,11 +92,12 @@ std::string moreOddLinesText(const RunResult& result)
     return "and " + counted(more, "more line") + (more == 1 ? " that does" : " that do") + " not hold 18 fields";
 }
 
-// One note shows as it is; several go under one title, each led by its own.
-std::optional<Message> runNotesMessage(const RunResult& result)
+// One note shows as it is; several go under one title, each led by its own. After a log that ended inside a
+// contact, the message that said so has named the lines already.
+std::vector<Message> runNotes(const RunResult& result)
 {
     std::vector<Message> notes = result.notes;
-    if (!result.oddLines.empty()) {
+    if (!result.oddLines.empty() && result.outcome == RunOutcome::Completed) {
         std::string text;
         for (const auto& line : result.oddLines) {
             text.append(text.empty() ? "" : "\n").append(sentence(oddLineText(line)));
@@ -81,14 +107,25 @@ std::optional<Message> runNotesMessage(const RunResult& result)
         }
         notes.push_back({text, "Check the field counts", MessageStyle::Information});
     }
-    if (notes.size() <= 1) {
-        return notes.empty() ? std::nullopt : std::optional<Message>(notes.front());
-    }
+    return notes;
+}
+
+std::string notesUnderTitles(const std::vector<Message>& notes)
+{
     std::string text;
     for (const Message& note : notes) {
         text.append(text.empty() ? "" : "\n\n").append(note.title).append(":\n").append(note.text);
     }
-    return Message{text, "Check the conversion", MessageStyle::Information};
+    return text;
+}
+
+std::optional<Message> runNotesMessage(const RunResult& result)
+{
+    const std::vector<Message> notes = runNotes(result);
+    if (notes.size() <= 1) {
+        return notes.empty() ? std::nullopt : std::optional<Message>(notes.front());
+    }
+    return Message{notesUnderTitles(notes), "Check the conversion", MessageStyle::Information};
 }
 
 } // namespace quillon::run

@@ -13,10 +13,41 @@ namespace {
 constexpr std::array<OutputKind, 2> kKinds{OutputKind::Log, OutputKind::Bad};
 
 // "log.adi.~quillon-": a name that tells a user whose file it is, and that no search for log.adi matches.
-std::string temporaryPrefix(OutputKind kind)
+std::string temporaryPrefix(const std::string& name)
 {
-    return std::string(fileNameOf(kind)) + ".~quillon-";
+    return name + ".~quillon-";
 }
+
+// Writes through to the file and takes the fingerprint of every byte that reached it.
+class FingerprintedFile : public OutputFile
+{
+public:
+    FingerprintedFile(std::unique_ptr<OutputFile> file, ContentHash& written)
+        : m_file(std::move(file))
+        , m_written(written)
+    {
+    }
+    bool write(std::string_view bytes) override
+    {
+        if (!m_file->write(bytes)) {
+            return failed();
+        }
+        m_written.add(bytes);
+        return true;
+    }
+    bool sync() override { return m_file->sync() || failed(); }
+    bool close() override { return m_file->close() || failed(); }
+
+private:
+    bool failed()
+    {
+        setFailureReason(m_file->failureReason());
+        return false;
+    }
+
+    std::unique_ptr<OutputFile> m_file;
+    ContentHash& m_written;
+};
 
 std::string randomSuffix()
 {
@@ -31,10 +62,13 @@ std::string randomSuffix()
 
 } // namespace
 
-RunOutputs::RunOutputs(FileSystem& files, std::string folder, std::size_t bufferSize)
+RunOutputs::RunOutputs(FileSystem& files, std::string folder, OutputNames names, const Clock& clock,
+                       std::size_t bufferSize)
     : m_files(files)
     , m_folder(std::move(folder))
+    , m_names(std::move(names))
     , m_bufferSize(bufferSize)
+    , m_keeper(files, m_folder, clock)
 {
 }
 
@@ -45,15 +79,19 @@ RunOutputs::~RunOutputs()
 
 std::string RunOutputs::finalPath(OutputKind kind) const
 {
-    return pathIn(m_folder, fileNameOf(kind));
+    return pathIn(m_folder, m_names.name(kind));
 }
 
-// A folder or a locked file in the place of an output is found out now, not after the whole conversion.
+// A folder, a locked or a read-only file in the place of an output is found out now, before anything is written,
+// not after the whole conversion.
 bool RunOutputs::create()
 {
     removeAbandoned();
+    if (!canReplaceOld(OutputKind::Log) || !canReplaceOld(OutputKind::Bad)) {
+        return false;
+    }
     for (OutputKind kind : kKinds) {
-        if (!canReplaceOld(kind) || !createOne(kind)) {
+        if (!createOne(kind)) {
             discard();
             return false;
         }
@@ -63,6 +101,11 @@ bool RunOutputs::create()
 
 bool RunOutputs::canReplaceOld(OutputKind kind)
 {
+    if (m_files.isReadOnly(finalPath(kind))) {
+        fail(kind, "It is read-only.");
+        m_failedReadOnly = true;
+        return false;
+    }
     return m_files.canReplace(finalPath(kind)) || fail(kind, m_files.failureReason());
 }
 
@@ -72,7 +115,7 @@ void RunOutputs::removeAbandoned()
 {
     for (const std::string& name : m_files.namesIn(m_folder)) {
         for (OutputKind kind : kKinds) {
-            if (name.starts_with(temporaryPrefix(kind))) {
+            if (name.starts_with(temporaryPrefix(m_names.name(kind)))) {
                 m_files.removeIfAbandoned(pathIn(m_folder, name));
             }
         }
@@ -83,7 +126,7 @@ bool RunOutputs::createOne(OutputKind kind)
 {
     std::string& temporary = m_temporaries[index(kind)];
     for (int attempt = 0; attempt < 8 && temporary.empty(); ++attempt) {
-        const std::string path = pathIn(m_folder, temporaryPrefix(kind) + randomSuffix());
+        const std::string path = pathIn(m_folder, temporaryPrefix(m_names.name(kind)) + randomSuffix());
         if (m_files.exists(path)) {
             continue;
         }
@@ -92,7 +135,9 @@ bool RunOutputs::createOne(OutputKind kind)
             return fail(kind, m_files.failureReason());
         }
         temporary = path;
-        m_writers[index(kind)].emplace(std::move(file), m_bufferSize);
+        m_written[index(kind)] = ContentHash{};
+        m_writers[index(kind)].emplace(std::make_unique<FingerprintedFile>(std::move(file), m_written[index(kind)]),
+                                       m_bufferSize);
     }
     return !temporary.empty() || fail(kind, {});
 }
@@ -101,7 +146,7 @@ bool RunOutputs::WritePreamble(OutputKind kind, const std::string& title, const 
                                const std::vector<std::string>& headerFields)
 {
     LineWriter& writer = (*this)[kind];
-    for (const auto& line : preambleLines(kind, title, timestamp, headerFields)) {
+    for (const auto& line : preambleLines(kind, m_names, title, timestamp, headerFields)) {
         if (!writer.writeLine(line)) {
             return noteWriteFailure(kind);
         }
@@ -135,15 +180,30 @@ bool RunOutputs::close()
 
 // Both old files are checked first, so that a folder or a locked file in the place of log.adi does not leave a new
 // bad.adi beside the old log.adi. A stop between the two renames still can; their timestamp lines tell them apart.
+// Old files that may hold the user's work are copied aside before either is replaced, and a copy whose original
+// stays in place after all is removed again. The record is written last: a stop before it leaves new files that
+// the next run keeps rather than replaces.
 bool RunOutputs::commit()
 {
     if (!canReplaceOld(OutputKind::Log) || !canReplaceOld(OutputKind::Bad)) {
         return false;
     }
+    m_keeper.loadRecord();
+    for (OutputKind kind : {OutputKind::Bad, OutputKind::Log}) {
+        if (!m_keeper.keepUnlessVouched(kind, m_names.name(kind))) {
+            m_keeper.dropCopies(m_names.bad);
+            return fail(kind, m_keeper.failureReason(), m_keeper.failedPath());
+        }
+    }
     for (OutputKind kind : {OutputKind::Bad, OutputKind::Log}) {
         std::string& temporary = m_temporaries[index(kind)];
         if (!m_files.replace(temporary, finalPath(kind))) {
-            return fail(kind, m_files.failureReason());
+            const std::string reason = m_files.failureReason();
+            m_keeper.dropCopies(m_names.log); // not replaced, whichever failed
+            if (kind == OutputKind::Bad) {
+                m_keeper.dropCopies(m_names.bad);
+            }
+            return fail(kind, reason);
         }
         temporary.clear();
     }
@@ -151,24 +211,36 @@ bool RunOutputs::commit()
         return fail(OutputKind::Log, m_files.failureReason());
     }
     const std::vector<std::string> names = m_files.namesIn(m_folder);
-    return removeTwins(OutputKind::Log, names) && removeTwins(OutputKind::Bad, names);
+    if (!removeTwins(OutputKind::Log, names) || !removeTwins(OutputKind::Bad, names)) {
+        return false;
+    }
+    for (OutputKind kind : kKinds) {
+        m_keeper.record(m_names.name(kind), m_written[index(kind)]);
+    }
+    m_keeper.saveRecord();
+    return true;
 }
 
 // Where letter case does not count (Windows, a memory stick), LOG.ADI may be the new file itself, which the
 // rename left under the old file's name: it then only takes the lower-case name, by way of a name of its own,
-// since some systems take a rename to the same name in other letters for no change at all.
+// since some systems take a rename to the same name in other letters for no change at all. Elsewhere a twin is
+// another file (LOG.ADI written by an older program), copied aside as an old output is, unless the record vouches for
+// it.
 bool RunOutputs::removeTwins(OutputKind kind, const std::vector<std::string>& names)
 {
-    const std::string name(fileNameOf(kind));
+    const std::string name(m_names.name(kind));
     for (const std::string& twin : caseBlindMatches(names, name)) {
         const std::string path = pathIn(m_folder, twin);
         if (twin == name) {
             continue;
         }
         const std::string between = finalPath(kind) + ".~case";
-        const bool done = m_files.sameFile(path, finalPath(kind))
-                              ? m_files.replace(path, between) && m_files.replace(between, finalPath(kind))
-                              : m_files.remove(path);
+        const bool same = m_files.sameFile(path, finalPath(kind));
+        if (!same && !m_keeper.keepUnlessVouched(kind, twin)) {
+            return fail(kind, m_keeper.failureReason(), m_keeper.failedPath());
+        }
+        const bool done =
+            same ? m_files.replace(path, between) && m_files.replace(between, finalPath(kind)) : m_files.remove(path);
         if (!done) {
             return fail(kind, m_files.failureReason(), path);
         }
@@ -190,6 +262,7 @@ void RunOutputs::discard()
 
 bool RunOutputs::fail(OutputKind kind, const std::string& reason, const std::string& path)
 {
+    m_failedReadOnly = false;
     m_failedKind = kind;
     m_failedPath = path.empty() ? finalPath(kind) : path;
     m_failureReason = reason;

@@ -2,7 +2,8 @@
 #pragma once
 
 #include "engine/LogReader.h"
-#include "run/RunHost.h"
+#include "run/Message.h"
+#include "run/OutputNames.h"
 
 #include <cstdint>
 #include <vector>
@@ -21,13 +22,15 @@ enum class RunOutcome {
 
 struct RunResult {
     RunOutcome outcome = RunOutcome::None;
+    OutputNames outputs;         // the files the run wrote, or would have written
     std::int64_t records = 0;    // complete records read
     std::int64_t logRecords = 0; // record lines handed to log.adi
     std::int64_t badRecords = 0; // record lines handed to bad.adi
     // Lines of log.asc that hold other than 18 fields, the first few of them, and how many in all.
     std::vector<engine::LogReader::OddLine> oddLines;
     std::int64_t oddLineCount = 0;
-    // After a complete run: the date-layout and band-format notes, if the log suggests another choice.
+    // What the user should know of a run that put its outputs in place: old outputs kept under other names, an
+    // empty log, and after a complete run the date-layout and band-format notes, if the log suggests another choice.
     std::vector<Message> notes;
 };
 

@@ -5,23 +5,9 @@
 
 namespace quillon::run {
 
-namespace {
-
 std::string twoDigits(int value)
 {
     return std::string{static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
-}
-
-} // namespace
-
-std::string_view fileNameOf(OutputKind kind)
-{
-    return kind == OutputKind::Log ? "log.adi" : "bad.adi";
-}
-
-std::string_view displayNameOf(OutputKind kind)
-{
-    return kind == OutputKind::Log ? "LOG.ADI" : "BAD.ADI";
 }
 
 std::string listedNames(const std::vector<std::string>& names)
@@ -47,8 +33,8 @@ std::string timestampLine(const Clock& clock, const LocaleNames& names)
            twoDigits(time.minute) + sep + twoDigits(time.second);
 }
 
-std::vector<std::string> preambleLines(OutputKind kind, std::string_view title, std::string_view timestamp,
-                                       const std::vector<std::string>& headerFields)
+std::vector<std::string> preambleLines(OutputKind kind, const OutputNames& names, std::string_view title,
+                                       std::string_view timestamp, const std::vector<std::string>& headerFields)
 {
     std::vector<std::string> lines{
         std::string(title),
@@ -57,11 +43,11 @@ std::vector<std::string> preambleLines(OutputKind kind, std::string_view title, 
         std::string(timestamp),
     };
     if (kind == OutputKind::Log) {
-        lines.emplace_back("See file BAD.ADI for any problems with this conversion.");
+        lines.push_back("See file " + names.badShown + " for any problems with this conversion.");
     } else {
         lines.emplace_back("This file contains records with problems found by the conversion program.");
         lines.emplace_back("You will find the string *BAD* with each problem.");
-        lines.emplace_back("These records were NOT included in the file LOG.ADI");
+        lines.push_back("These records were NOT included in the file " + names.logShown);
         lines.emplace_back("You may text edit this file and use it as an ADIF format import file.");
     }
     lines.insert(lines.end(), headerFields.begin(), headerFields.end());

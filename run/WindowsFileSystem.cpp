@@ -252,6 +252,13 @@ bool WindowsFileSystem::removeIfAbandoned(const std::string& path)
     return ticks(now) > ticks(info.ftLastWriteTime) + kTenSeconds && DeleteFileW(name.c_str());
 }
 
+bool WindowsFileSystem::isReadOnly(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesW(wideText(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+           (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 bool WindowsFileSystem::failed()
 {
     setFailureReason(lastErrorText());

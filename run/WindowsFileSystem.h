@@ -17,6 +17,7 @@ public:
     bool syncFolder(const std::string&) override { return true; }
     bool sameFile(const std::string& a, const std::string& b) override;
     bool removeIfAbandoned(const std::string& path) override;
+    bool isReadOnly(const std::string& path) override;
 
 private:
     bool failed();

@@ -50,21 +50,43 @@ std::string firstLine(const std::string& text)
     return text.substr(0, text.find('\n'));
 }
 
-// The case's log: log.asc, or the same name in other letters (LOG.ASC), as a user may have saved it.
+std::string lowerCase(std::string name)
+{
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    return name;
+}
+
+// The case's log: log.asc, or the same name in other letters (LOG.ASC), as a user may have saved it, or else the
+// one .asc file of a case about a log named otherwise.
 fs::path logOf(const fs::path& caseFolder)
 {
+    fs::path other;
     for (const auto& entry : fs::directory_iterator(caseFolder)) {
-        std::string name = entry.path().filename().string();
-        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+        const std::string name = lowerCase(entry.path().filename().string());
         if (name == "log.asc") {
             return entry.path();
         }
+        other = name.ends_with(".asc") ? entry.path() : other;
     }
-    return caseFolder / "log.asc";
+    return other.empty() ? caseFolder / "log.asc" : other;
+}
+
+// The names of the .adi files in a folder, sorted.
+std::vector<std::string> outputsIn(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.path().extension() == ".adi") {
+            names.push_back(entry.path().filename().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 // Every folder under tests/data holds its log, args and exit, and what the converter must write: log.adi and
-// bad.adi (none written when the folder has none), and its standard output and error when the folder has them.
+// bad.adi, or the outputs of a log named otherwise (none written when the folder has none), and its standard
+// output and error when the folder has them.
 TEST(ConvertCommandTest, GoldenCases)
 {
     for (const auto& entry : fs::directory_iterator(QUILLON_TEST_DATA_DIR)) {
@@ -77,9 +99,10 @@ TEST(ConvertCommandTest, GoldenCases)
         fs::copy_file(log, folder.path() / log.filename());
         const Outcome outcome = runConverter(folder, firstLine(readFile(entry.path() / "args")));
         EXPECT_EQ(outcome.exitStatus, std::stoi(readFile(entry.path() / "exit"))) << outcome.err;
-        for (const char* file : {"log.adi", "bad.adi"}) {
+        const std::vector<std::string> outputs = outputsIn(entry.path());
+        EXPECT_EQ(outputsIn(folder.path()), outputs);
+        for (const std::string& file : outputs) {
             SCOPED_TRACE(file);
-            EXPECT_EQ(fs::exists(folder.path() / file), fs::exists(entry.path() / file));
             EXPECT_EQ(withPlaceholders(readFile(folder.path() / file)), readFile(entry.path() / file));
         }
         const std::pair<const char*, const std::string&> streams[] = {{"stdout", outcome.out}, {"stderr", outcome.err}};
@@ -130,6 +153,17 @@ TEST(ConvertCommandTest, FailuresGiveAMessageAndAnExitStatus)
          },
          "--date YY-MM-DD", 1,
          "Cannot write LOG.ADI: The file: <dir>/log.adi could not be written. Permission denied\n", true},
+        // chmod 444 is the user's word: the file is not replaced, even by root, who could.
+        {"a read-only bad.adi",
+         [](auto& f) {
+             writeFile(f.path() / "log.asc", "");
+             writeFile(f.path() / "bad.adi", "corrected");
+             fs::permissions(f.path() / "bad.adi",
+                             fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+         },
+         "--date YY-MM-DD", 1,
+         "Read-only BAD.ADI: The file: <dir>/bad.adi is read-only, so it is not replaced, and nothing was converted. "
+         "Make it writable, or move it away, and convert again.\n"},
         // Two logs that differ only in letter case: neither is read, not even to look at its dates.
         {"LOG.ASC and Log.asc",
          [](auto& f) {
@@ -283,10 +317,15 @@ TEST(ConvertCommandTest, StopSignalKeepsTheOldOutputs)
                       "quillon-convert: stopped; LOG.ADI and BAD.ADI are as they were\n");
         }
     }
+    // No run here has a record of writing the old files, so they are kept beside the new ones.
     writeFile(folder.path() / "log.asc", "");
     EXPECT_EQ(runConverter(folder, "--date YY-MM-DD").exitStatus, 0);
-    EXPECT_EQ(namesIn(folder.path()),
-              (std::vector<std::string>{".stderr", ".stdout", "bad.adi", "log.adi", "log.asc"}));
+    const auto names = namesIn(folder.path());
+    ASSERT_EQ(names.size(), 8U);
+    EXPECT_EQ(names[0], ".quillon-outputs");
+    EXPECT_EQ(readFile(folder.path() / names[4]), "old bad, corrected by hand");
+    EXPECT_EQ(readFile(folder.path() / names[6]), "old log");
+    EXPECT_TRUE(names[6].starts_with("log.adi.kept-"));
 }
 
 TEST(ConvertCommandTest, HelpAndVersion)

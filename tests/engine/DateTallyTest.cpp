@@ -48,24 +48,33 @@ TEST(DateTallyTest, AgreesWithTheConversion)
     EXPECT_EQ(tally.dates(), 15 * 15 * 15 + 1);
 }
 
-// Dates on lines 1, 2, 3, ...: where each layout first fails, and from where it reads to the end. Typos count for
-// neither.
-TEST(DateTallyTest, WhereLayoutsStopAndStartReading)
+// Dates on lines 1, 2, 3, ...: the best place to go from one layout to another, and what the two parts read.
+TEST(DateTallyTest, BestSplitBetweenTwoLayouts)
 {
     struct Case {
         const char* name;
         std::vector<std::string> dates;
-        DateLayout layout;
-        std::int64_t firstBad;
-        std::int64_t readsAllFrom;
+        DateLayout before;
+        DateLayout after;
+        std::int64_t reads;
+        std::int64_t line;
     };
+    const DateLayout mdy = DateLayout::MmDdYy;
+    const DateLayout dmy = DateLayout::DdMmYy;
+    const std::vector<std::string> switched = {"12-25-99", "01-05-99", "25-12-99", "31-01-00"};
     const Case cases[] = {
-        {"month first, then day first", {"12-25-99", "01-05-99", "25-12-99", "31-01-00"}, DateLayout::MmDdYy, 3, 0},
-        {"the same, seen from day first", {"12-25-99", "01-05-99", "25-12-99", "31-01-00"}, DateLayout::DdMmYy, 1, 2},
-        {"a typo after the switch", {"12-25-99", "25-12-99", "99-99-99"}, DateLayout::DdMmYy, 1, 2},
-        {"a typo first", {"1x-0y-0z", "25-12-99"}, DateLayout::DdMmYy, 0, 2},
-        {"a leap day that only one layout reads", {"29-02-00", "12-25-99"}, DateLayout::DdMmYy, 2, 0},
-        {"never bad", {"25-12-99", "31-12-99"}, DateLayout::DdMmYy, 0, 1},
+        // From the date after the last that only month first reads: the one between, both read.
+        {"month first, then day first", switched, mdy, dmy, 4, 2},
+        {"the other way round: no split helps", switched, dmy, mdy, 3, 0},
+        {"typos and dates both read move nothing", {"12-25-99", "99-99-99", "05-06-99", "25-12-99"}, mdy, dmy, 3, 2},
+        {"a typo the other layout reads ties two places: the first is taken",
+         {"12-25-99", "13-01-99", "12-26-99", "25-12-99", "26-12-99"},
+         mdy,
+         dmy,
+         4,
+         2},
+        {"never another layout", {"12-25-99", "12-26-99"}, mdy, dmy, 2, 0},
+        {"the switch at the last date", {"12-25-99", "25-12-99"}, mdy, dmy, 2, 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -74,8 +83,8 @@ TEST(DateTallyTest, WhereLayoutsStopAndStartReading)
             tally.setLine(static_cast<std::int64_t>(i) + 1);
             tally.add(c.dates[i]);
         }
-        EXPECT_EQ(tally.firstBadLine(c.layout), c.firstBad);
-        EXPECT_EQ(tally.readsAllFromLine(c.layout), c.readsAllFrom);
+        EXPECT_EQ(tally.splitReads(c.before, c.after), c.reads);
+        EXPECT_EQ(tally.splitLine(c.before, c.after), c.line);
     }
 }
 

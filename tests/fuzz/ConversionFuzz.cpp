@@ -49,7 +49,7 @@ std::vector<std::string> recordLines(const std::string& file, bool completed)
     return records;
 }
 
-// One run over log.asc in `folder`, replacing the outputs of an earlier run there.
+// One run over log.asc in `folder`, beside the outputs of an earlier run that left no record, which it keeps.
 void checkRun(const tests::TempFolder& folder, engine::DateLayout layout, engine::BandFormat band, run::RunSizes sizes)
 {
     tests::UnsyncedFileSystem files;
@@ -64,8 +64,13 @@ void checkRun(const tests::TempFolder& folder, engine::DateLayout layout, engine
     const auto& result = conversion.result();
     const bool completed = result.outcome == run::RunOutcome::Completed;
     require(completed || result.outcome == run::RunOutcome::InputEndedInRecord, "the run ends normally or short");
-    require(std::distance(std::filesystem::directory_iterator(folder.path()), {}) == 3,
-            "the folder holds log.asc, log.adi and bad.adi, and no temporary");
+    require(std::distance(std::filesystem::directory_iterator(folder.path()), {}) == 6,
+            "the folder holds log.asc, log.adi, bad.adi, their record and the earlier files kept, and no temporary");
+    for (const char* name : {"log.adi", "bad.adi"}) {
+        require(tests::readFile(folder.path() / (name + std::string(".kept-2026-12-05-2035"))) ==
+                    "an earlier run's " + std::string(name),
+                "the earlier file, which no record vouches for, is kept", name);
+    }
     const std::string logFile = tests::readFile(folder.path() / "log.adi");
     const auto log = recordLines(logFile, completed);
     const auto bad = recordLines(tests::readFile(folder.path() / "bad.adi"), completed);

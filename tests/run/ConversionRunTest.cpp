@@ -31,6 +31,12 @@ const std::string kBadPreamble = kStamp +
                                  "These records were NOT included in the file LOG.ADI\r\n"
                                  "You may text edit this file and use it as an ADIF format import file.\r\n<EOH>\r\n";
 
+// The preamble of the clean file of a log named otherwise than log.asc.
+std::string logPreambleNaming(const std::string& badFile)
+{
+    return kStamp + "See file " + badFile + " for any problems with this conversion.\r\n<EOH>\r\n";
+}
+
 std::string cleanRecord(const std::string& date = "99-12-31")
 {
     return logLine({"N0CALL", "20", "14.025", "SSB", "59", "57", "Bob", "nice qso", "291", "y", "n", "ma", "NA-123",
@@ -105,6 +111,7 @@ protected:
     ConversionRun conversion{host, files, clock, names};
 };
 
+// An empty log is no failure, but the user is told that it holds no contacts.
 TEST_F(ConversionRunTest, EmptyInputGivesPreamblesAndTrailersOnly)
 {
     writeInput("");
@@ -113,7 +120,9 @@ TEST_F(ConversionRunTest, EmptyInputGivesPreamblesAndTrailersOnly)
     EXPECT_EQ(badAdi(), kBadPreamble + trailer(0));
     EXPECT_EQ(host.counter, -1) << "the counter keeps its value when no record is read";
     EXPECT_EQ(host.statuses, (std::vector<std::string>{"Processing.....", "    "}));
-    EXPECT_TRUE(host.messages.empty());
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_EQ(host.messages[0].message.text, "LOG.ASC holds no contacts, so LOG.ADI and BAD.ADI hold none.");
+    EXPECT_EQ(host.messages[0].message.style, MessageStyle::Information);
     EXPECT_EQ(conversion.result().outcome, RunOutcome::Completed);
     expectIdleAndClosed();
 }
@@ -198,8 +207,8 @@ TEST_F(ConversionRunTest, MissingOrUnopenableInputLeavesOldOutputsAlone)
     }
 }
 
-// A log saved as LOG.ASC is found when there is no log.asc; two such names are ambiguous. Old outputs go in
-// whatever case they stand, so only the new lower-case files are left.
+// A log saved as LOG.ASC is found when there is no log.asc; two such names are ambiguous. Old outputs in another
+// letter case give way to the new lower-case files.
 TEST_F(ConversionRunTest, LogFoundWhateverItsLetterCase)
 {
     struct Case {
@@ -207,9 +216,22 @@ TEST_F(ConversionRunTest, LogFoundWhateverItsLetterCase)
         std::string messageTitle;        // empty: the run completes
         std::vector<std::string> namesAfter;
     };
+    // The old twins may hold the user's work, as no run here has a record of writing them: they are kept aside,
+    // named as they were, or where letter case does not count (Windows) as the outputs they stand for.
+    writeFile(folder.file("Probe"), "");
+    const bool caseBlind = std::filesystem::exists(folder.file("PROBE"));
+    std::filesystem::remove(folder.file("Probe"));
+    const std::vector<std::string> kept = {".quillon-outputs",
+                                           caseBlind ? "bad.adi.kept-2026-12-05-2035" : "Bad.Adi.kept-2026-12-05-2035",
+                                           caseBlind ? "log.adi.kept-2026-12-05-2035" : "LOG.ADI.kept-2026-12-05-2035"};
+    const auto with = [&kept](std::vector<std::string> names) {
+        names.insert(names.begin(), kept.begin(), kept.end());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
     const Case cases[] = {
-        {{"LOG.ASC"}, "", {"LOG.ASC", "bad.adi", "log.adi"}},
-        {{"log.asc", "LOG.ASC"}, "", {"LOG.ASC", "bad.adi", "log.adi", "log.asc"}},
+        {{"LOG.ASC"}, "", with({"LOG.ASC", "bad.adi", "log.adi"})},
+        {{"log.asc", "LOG.ASC"}, "", with({"LOG.ASC", "bad.adi", "log.adi", "log.asc"})},
         {{"LOG.ASC", "Log.Asc"}, "Ambiguous LOG.ASC", {"Bad.Adi", "LOG.ADI", "LOG.ASC", "Log.Asc"}},
     };
     for (const auto& c : cases) {
@@ -244,6 +266,28 @@ TEST_F(ConversionRunTest, LogFoundWhateverItsLetterCase)
     host.logName = "1998.asc";
     conversion.start();
     EXPECT_EQ(conversion.result().records, 1);
+}
+
+// Two logs in one folder keep their outputs apart, and the messages and preambles name the files as they are.
+TEST_F(ConversionRunTest, NamedLogsHaveOutputsOfTheirOwn)
+{
+    writeFile(folder.file("contest98.asc"), cleanRecord() + badRecord());
+    writeFile(folder.file("contest99.asc"), cleanRecord());
+    for (const char* log : {"contest98.asc", "contest99.asc"}) {
+        host.logName = log;
+        conversion.start();
+        EXPECT_EQ(conversion.result().outcome, RunOutcome::Completed);
+    }
+    EXPECT_EQ(readFile(folder.file("contest98.adi")), logPreambleNaming("contest98-bad.adi") + kCleanLine + trailer(2));
+    EXPECT_EQ(crlfLines(readFile(folder.file("contest98-bad.adi")))[6],
+              "These records were NOT included in the file contest98.adi");
+    EXPECT_EQ(readFile(folder.file("contest99.adi")), logPreambleNaming("contest99-bad.adi") + kCleanLine + trailer(1));
+    EXPECT_TRUE(host.messages.empty()) << "no kept file: each log's record vouches for its own outputs";
+    EXPECT_FALSE(std::filesystem::exists(folder.file("log.adi")));
+
+    host.logName = "contest00.asc";
+    conversion.start();
+    expectOneMessage("Missing contest00.asc", "The file: " + folder.file("contest00.asc") + " doesn't exist.", "    ");
 }
 
 // The title line is the caption as the window shows it.
@@ -283,6 +327,7 @@ std::vector<std::string> namesIn(const tests::TempFolder& dir)
 }
 
 const std::vector<std::string> kLogAndOutputs = {"bad.adi", "log.adi", "log.asc"};
+const std::vector<std::string> kLogOutputsAndRecord = {".quillon-outputs", "bad.adi", "log.adi", "log.asc"};
 
 // Each case breaks one output at the opening: nothing is written, the old files stay, and a second press with
 // the cause removed gives a normal run.
@@ -394,7 +439,6 @@ TEST_F(ConversionRunTest, ShortLastRecordStopsWithoutTrailers)
 {
     std::string shortRecord = cleanRecord();
     shortRecord.erase(shortRecord.rfind(','));
-    writeFile(folder.file("LOG.ADI"), "old log");
     writeInput(cleanRecord() + badRecord() + shortRecord + "\r\n");
     conversion.start();
     expectOneMessage("Bad LOG.ASC File", "", "Processing.....");
@@ -402,7 +446,7 @@ TEST_F(ConversionRunTest, ShortLastRecordStopsWithoutTrailers)
                                                         "Line 3 holds 17 fields; the contacts after it are shifted."));
     EXPECT_EQ(logAdi(), kLogPreamble + kCleanLine);
     EXPECT_TRUE(badAdi().ends_with("<EOR>\r\n"));
-    EXPECT_EQ(namesIn(folder), kLogAndOutputs);
+    EXPECT_EQ(namesIn(folder), kLogOutputsAndRecord);
     EXPECT_EQ(host.counter, 2);
     EXPECT_EQ(conversion.result().outcome, RunOutcome::InputEndedInRecord);
     expectIdleAndClosed();
@@ -487,7 +531,7 @@ TEST_F(ConversionRunTest, TemporariesOfAKilledRunAreRemovedByTheNext)
     writeFile(folder.file("log.adi.~quillon"), "not one of ours");
     conversion.start();
     EXPECT_EQ(conversion.result().outcome, RunOutcome::Completed);
-    EXPECT_EQ(namesIn(folder), (std::vector<std::string>{"bad.adi", "log.adi", "log.adi.~quillon",
+    EXPECT_EQ(namesIn(folder), (std::vector<std::string>{".quillon-outputs", "bad.adi", "log.adi", "log.adi.~quillon",
                                                          "log.adi.~quillon-5711a11e", "log.asc"}));
 }
 

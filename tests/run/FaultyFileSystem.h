@@ -64,6 +64,7 @@ public:
     bool syncFolder(const std::string& folder) override { return m_real->syncFolder(folder) || failedAs(*m_real); }
     bool sameFile(const std::string& a, const std::string& b) override { return m_real->sameFile(a, b); }
     bool removeIfAbandoned(const std::string& path) override { return m_real->removeIfAbandoned(path); }
+    bool isReadOnly(const std::string& path) override { return m_real->isReadOnly(path); }
 
 private:
     static std::string nameOf(const std::string& path)

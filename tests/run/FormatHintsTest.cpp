@@ -56,6 +56,11 @@ TEST(FormatHintsTest, NoteOnlyWhereAnotherLayoutOrFormatReadsMore)
          "Dates from line 3 on read as DD-MM-YY, not MM-DD-YY: the contacts from there on may be misdated; convert "
          "the two parts separately"},
         {"layouts mixed with no one line to switch at", {"12-25-99", "25-12-99", "12-26-99"}, DateLayout::MmDdYy, ""},
+        // Month first, then day first, but YY-DD-MM reads every date alike: no change of layout, one layout fits.
+        {"two parts that a third layout reads whole",
+         {"01-13-02", "01-14-02", "01-15-02", "13-01-02", "14-01-02", "15-01-02"},
+         DateLayout::MmDdYy,
+         "3 of 6 dates are not real dates as MM-DD-YY; YY-DD-MM reads all 6"},
         {"the chosen one fits among several", {"01-02-03"}, DateLayout::MmDdYy, ""},
         {"no dates", {"", " "}, DateLayout::YyMmDd, ""},
         {"a meters log read as MHz", meters, BandFormat::Mhz,

@@ -3,9 +3,11 @@
 #include "run/WindowsFileSystem.h"
 
 #include "run/PathText.h"
+#include "run/WideText.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 namespace quillon::run {
 namespace {
@@ -66,6 +68,21 @@ TEST(WindowsFileSystemTest, BytesAndUtf8PathsPassUnchanged)
     input->close();
     EXPECT_TRUE(files.remove(path));
     EXPECT_FALSE(files.exists(path));
+}
+
+// The read-only attribute is the user's word that a file must stay as it is; a folder is never read-only here.
+TEST(WindowsFileSystemTest, ReadOnlyAttributeIsSeen)
+{
+    tests::TempFolder folder;
+    tests::writeFile(folder.path() / "log.adi", "x");
+    const std::wstring path = wideText(folder.file("log.adi"));
+    WindowsFileSystem files;
+    EXPECT_FALSE(files.isReadOnly(folder.file("log.adi")));
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_TRUE(files.isReadOnly(folder.file("log.adi")));
+    EXPECT_FALSE(files.isReadOnly(folder.file("missing")));
+    EXPECT_FALSE(files.isReadOnly(folder.path().string()));
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 } // namespace

@@ -25,6 +25,7 @@ public:
     bool syncFolder(const std::string&) override { return true; }
     bool sameFile(const std::string& a, const std::string& b) override { return m_real->sameFile(a, b); }
     bool removeIfAbandoned(const std::string& path) override { return m_real->removeIfAbandoned(path); }
+    bool isReadOnly(const std::string& path) override { return m_real->isReadOnly(path); }
 
 private:
     class Output : public run::OutputFile
