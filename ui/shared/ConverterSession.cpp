@@ -2,7 +2,9 @@
 #include "ui/shared/ConverterSession.h"
 
 #include "engine/ProgramInfo.h"
+#include "run/LogSurvey.h"
 #include "run/RunInput.h"
+#include "run/RunReport.h"
 #include "run/RunTexts.h"
 
 namespace quillon::ui {
@@ -82,7 +84,7 @@ void ConverterSession::selectRememberedLayout()
 // whatever redraws were skipped on the way, and the folder may be changed again.
 void ConverterSession::cbStart_Click()
 {
-    if (!m_state.startEnabled()) {
+    if (!m_state.startEnabled() || (!isRunning() && !layoutConfirmed())) {
         return;
     }
     // A new run counts afresh: no count of an earlier run stays beside a run that is refused or stops.
@@ -99,6 +101,41 @@ void ConverterSession::cbStart_Click()
         m_view.setControlText("Text1", "0"); // a log without contacts was read to its end
     }
     showPaths();
+}
+
+// Before anything is written: when another date layout reads clearly more of the log's dates than the chosen one,
+// the user chooses between converting with that layout, with the chosen one anyway, or not at all (the old outputs
+// stay). A log that changes layout part way gets no offer of one layout for it all.
+bool ConverterSession::layoutConfirmed()
+{
+    const auto advice = run::checkDateLayout(m_run.files(), m_logFolder, m_logFile, m_dateLayout);
+    if (!advice) {
+        return true;
+    }
+    const std::string better(engine::dateLayoutName(advice->better));
+    const std::string chosen(engine::dateLayoutName(advice->chosen));
+    std::vector<std::string> answers;
+    if (advice->switchLine == 0) {
+        answers.push_back("Convert with " + better);
+    }
+    answers.push_back("Convert with " + chosen + " anyway");
+    answers.emplace_back("Do not convert");
+    run::Message question = advice->note;
+    question.text += "\n\nConvert the log now?";
+    question.style = run::MessageStyle::Exclamation;
+    const std::optional<std::size_t> answer = m_view.askChoice(forms::titled(question), answers);
+    if (!answer || *answer + 1 == answers.size()) {
+        return false;
+    }
+    if (answers[*answer].starts_with("Convert with " + better)) {
+        for (const forms::DateOption& option : forms::kDateOptions) {
+            if (option.layout == advice->better) {
+                m_view.selectOption(option.control);
+                option_Click(option.control);
+            }
+        }
+    }
+    return true;
 }
 
 // The chosen folder becomes the log folder, now and at the next start. The folder stays put while a run works in
@@ -208,6 +245,17 @@ void ConverterSession::showMessage(const run::Message& message)
     m_view.showMessage(forms::titled(message));
 }
 
+void ConverterSession::showRunResult(const run::RunResult& result)
+{
+    showCount();
+    setStatusText(run::shortResultText(result));
+    run::Message report = run::runReportMessage(result);
+    if (m_adifVersion == engine::AdifVersion::Adif3) {
+        report.text += "\n\nWritten as ADIF 3 for today's logbooks.";
+    }
+    m_view.showMessage(forms::titled(report));
+}
+
 void ConverterSession::readOptions()
 {
     const auto selected = [this](std::string_view option) { return m_view.isOptionSelected(option); };
@@ -226,9 +274,13 @@ void ConverterSession::showCount()
 void ConverterSession::showPaths()
 {
     const run::RunInput input = run::chooseInput(m_run.files(), m_logFolder, m_logFile);
-    const forms::FileToolTips tips = forms::fileToolTips(input, m_logFolder);
+    const run::OutputNames outputs = run::outputNamesFor(m_logFile);
+    const forms::FileToolTips tips = forms::fileToolTips(input, m_logFolder, outputs);
     m_view.setToolTip("Label1", tips.input);
     m_view.setToolTip("Label2", tips.output);
+    const forms::FileLabels labels = forms::fileLabels(m_logFile, outputs);
+    m_view.setControlText("Label1", labels.input);
+    m_view.setControlText("Label2", labels.output);
 }
 
 } // namespace quillon::ui

@@ -56,8 +56,12 @@ public:
     void setRecordCount(std::int64_t count) override;
     void processPendingEvents() override;
     void showMessage(const run::Message& message) override;
+    // After a run that put its outputs in place: what went where, what needs a look and every note, in one box,
+    // and the short form in the status label.
+    void showRunResult(const run::RunResult& result) override;
 
 private:
+    bool layoutConfirmed();
     void readOptions();
     void selectRememberedLayout();
     void loadOutputChoices();

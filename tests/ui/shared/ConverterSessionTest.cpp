@@ -230,9 +230,8 @@ TEST_F(ConverterSessionTest, UserActsDuringARun)
     EXPECT_TRUE(m_view.foldersAsked.empty());
     EXPECT_TRUE(m_view.menuEnabled.at(forms::MenuCommand::OpenFolder));
     EXPECT_EQ(m_view.texts.at("Text1"), "4");
-    EXPECT_EQ(m_view.texts.at("lblStatus"), "    ");
     EXPECT_EQ(recordDates(m_folder.path()), (std::vector<std::string>{"20010203", "20010203", "20030201", "20030201"}));
-    EXPECT_TRUE(m_view.messages.empty());
+    ASSERT_EQ(m_view.messages.size(), 1U); // the result of the first run alone
 }
 
 // Closing the window mid-run closes the About box and stops the run quietly; the old outputs stay.
@@ -304,14 +303,102 @@ TEST_F(ConverterSessionTest, CounterIsPacedAndEndsExact)
     m_session->cbStart_Click();
     EXPECT_EQ(m_view.eventRounds, 1);
     EXPECT_EQ(m_view.counterShown, (std::vector<std::string>{"", "2000"})); // cleared at Start, then the count
-    EXPECT_EQ(m_view.texts.at("lblStatus"), "    ");
     tests::writeFile(m_folder.path() / "log.asc", "");
     m_session->cbStart_Click();
     EXPECT_EQ(m_view.texts.at("Text1"), "0");
     std::filesystem::remove(m_folder.path() / "log.asc");
     m_session->cbStart_Click();
     EXPECT_EQ(m_view.texts.at("Text1"), "");
-    EXPECT_EQ(m_view.messages.size(), 1U); // the log is missing
+    ASSERT_EQ(m_view.messages.size(), 3U); // two results, then the missing log
+    EXPECT_EQ(m_view.messages[2].title, "Missing LOG.ASC");
+}
+
+// After every run that put its outputs in place, one box says what went where and what needs a look, with the
+// notes, and the status label keeps the short form; an ADIF 3 run says so.
+TEST_F(ConverterSessionTest, ResultOfEveryRunInOneBox)
+{
+    open();
+    tests::writeFile(m_folder.path() / "log.asc", ambiguousLog(3) +
+                                                      "N0CALL,20X,14.025,SSB,59,57,Bob,x,291,y,n,ma,NA-123,"
+                                                      "Hampden,5,Springfield,01-02-03,1234\r\n");
+    choose("dateOption1");
+    m_session->cbStart_Click();
+    ASSERT_EQ(m_view.messages.size(), 1U);
+    EXPECT_EQ(m_view.messages[0].title, "Conversion done");
+    EXPECT_TRUE(m_view.messages[0].text.starts_with("4 contacts: 3 to log.adi, 1 to bad.adi\n"))
+        << m_view.messages[0].text;
+    EXPECT_NE(m_view.messages[0].text.find("bad.adi"), std::string::npos);
+    EXPECT_EQ(m_view.texts.at("lblStatus"), "Done: 1 bad");
+    EXPECT_EQ(m_view.messages[0].text.find("ADIF 3"), std::string::npos);
+
+    m_session->menu_Click(forms::MenuCommand::Adif3Output);
+    m_session->cbStart_Click();
+    ASSERT_EQ(m_view.messages.size(), 2U);
+    EXPECT_TRUE(m_view.messages[1].text.ends_with("Written as ADIF 3 for today's logbooks."))
+        << m_view.messages[1].text;
+}
+
+// When another layout reads clearly more of the log's dates, Start asks before anything is written: the better
+// layout is chosen and used, the chosen one is used anyway, or nothing is converted and the old outputs stay.
+TEST_F(ConverterSessionTest, WrongLayoutIsQuestionedBeforeWriting)
+{
+    std::string log;
+    for (int day = 13; day <= 28; ++day) { // real dates as MM-DD-YY only
+        log += "N0CALL,20,14.025,SSB,59,57,Bob,x,291,y,n,ma,NA-123,Hampden,5,Springfield,07-" + std::to_string(day) +
+               "-98,1234\r\n";
+    }
+    struct Case {
+        const char* name;
+        std::optional<std::size_t> answer;
+        std::vector<std::string> outputs; // which files the run wrote; none when nothing was converted
+        engine::DateLayout layoutAfter;
+    };
+    const Case cases[] = {
+        {"the better layout", 0, {"log.adi", "bad.adi"}, engine::DateLayout::MmDdYy},
+        {"the chosen one anyway", 1, {"log.adi", "bad.adi"}, engine::DateLayout::DdMmYy},
+        {"not at all", 2, {}, engine::DateLayout::DdMmYy},
+        {"the box closed with Esc", std::nullopt, {}, engine::DateLayout::DdMmYy},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_view = FakeView();
+        open();
+        tests::writeFile(m_folder.path() / "log.asc", log);
+        std::filesystem::remove(m_folder.path() / "log.adi");
+        std::filesystem::remove(m_folder.path() / "bad.adi");
+        choose("dateOption4");
+        m_view.choice = c.answer;
+        m_session->cbStart_Click();
+        ASSERT_EQ(m_view.questions.size(), 1U);
+        EXPECT_NE(m_view.questions[0].text.find("16 of 16 dates are not real dates as DD-MM-YY"), std::string::npos)
+            << m_view.questions[0].text;
+        EXPECT_EQ(
+            m_view.answersOffered[0],
+            (std::vector<std::string>{"Convert with MM-DD-YY", "Convert with DD-MM-YY anyway", "Do not convert"}));
+        EXPECT_EQ(m_session->dateLayout(), c.layoutAfter);
+        std::vector<std::string> written;
+        for (const char* name : {"log.adi", "bad.adi"}) {
+            if (std::filesystem::exists(m_folder.path() / name)) {
+                written.emplace_back(name);
+            }
+        }
+        EXPECT_EQ(written, c.outputs);
+        if (!written.empty()) { // every date real under MM-DD-YY, none under DD-MM-YY
+            const bool better = c.layoutAfter == engine::DateLayout::MmDdYy;
+            EXPECT_EQ(recordDates(m_folder.path()).size(), better ? 16U : 0U);
+        }
+    }
+}
+
+// A log named on the command line stands in the labels with its own clean output.
+TEST_F(ConverterSessionTest, NamedLogInTheLabels)
+{
+    open();
+    EXPECT_EQ(m_view.texts.at("Label1"), " Input File:     log.asc");
+    m_session->setLogFolder(m_folder.path().string(), "contest98.asc");
+    EXPECT_EQ(m_view.texts.at("Label1"), " Input File: contest98.asc");
+    EXPECT_EQ(m_view.texts.at("Label2"), "Output File: contest98.adi ");
+    EXPECT_EQ(m_view.toolTips.at("Label2"), m_folder.file("contest98.adi") + "\n" + m_folder.file("contest98-bad.adi"));
 }
 
 // The layout chosen is chosen again at the next start, so Start can be pressed at once.

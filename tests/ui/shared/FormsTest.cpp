@@ -67,14 +67,26 @@ TEST(Forms, OptionsGiveTheirLayoutAndFormat)
     EXPECT_FALSE(isDateOption("bandMHZ"));
 }
 
-TEST(Forms, ToolTipsNameTheLogReadAndTheOutputs)
+// The tool tips name the log read and the outputs of that log; a named log's own name and output stand in the
+// labels, while log.asc keeps the labels as they always were.
+TEST(Forms, FileLabelsAndToolTipsNameTheLogAndItsOutputs)
 {
+    using quillon::run::outputNamesFor;
+    using quillon::run::pathIn;
     using quillon::run::RunInput;
-    const FileToolTips found = fileToolTips({RunInput::Status::Found, "/logs/LOG.ASC", {}}, "/logs");
+    const RunInput log{RunInput::Status::Found, "/logs/LOG.ASC", {}};
+    const FileToolTips found = fileToolTips(log, "/logs", outputNamesFor("LOG.ASC"));
     EXPECT_EQ(found.input, "/logs/LOG.ASC");
-    EXPECT_EQ(found.output, quillon::run::pathIn("/logs", "log.adi") + "\n" + quillon::run::pathIn("/logs", "bad.adi"));
+    EXPECT_EQ(found.output, pathIn("/logs", "log.adi") + "\n" + pathIn("/logs", "bad.adi"));
     const RunInput ambiguous{RunInput::Status::Ambiguous, "/logs/log.asc", {"/logs/LOG.ASC", "/logs/Log.asc"}};
-    EXPECT_EQ(fileToolTips(ambiguous, "/logs").input, "/logs/LOG.ASC\n/logs/Log.asc");
+    EXPECT_EQ(fileToolTips(ambiguous, "/logs", outputNamesFor("")).input, "/logs/LOG.ASC\n/logs/Log.asc");
+    EXPECT_EQ(fileToolTips(log, "/logs", outputNamesFor("contest98.asc")).output,
+              pathIn("/logs", "contest98.adi") + "\n" + pathIn("/logs", "contest98-bad.adi"));
+
+    EXPECT_EQ(fileLabels("", outputNamesFor("")).input, " Input File:     log.asc");
+    EXPECT_EQ(fileLabels("", outputNamesFor("")).output, "Output File:     log.adi ");
+    EXPECT_EQ(fileLabels("contest98.asc", outputNamesFor("contest98.asc")).input, " Input File: contest98.asc");
+    EXPECT_EQ(fileLabels("contest98.asc", outputNamesFor("contest98.asc")).output, "Output File: contest98.adi ");
 }
 
 // A box of 5820 by 3975 twips on a screen of 800 by 600 pixels stands at 3090, 2512.5: the half is not rounded.

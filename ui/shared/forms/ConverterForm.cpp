@@ -75,26 +75,8 @@ constexpr ControlRow kControls[] = {
      {},
      {},
      Fit::GrowDown},
-    {"Label1",
-     Label,
-     "Frame1",
-     " Input File:     log.asc",
-     {1080, 2880, 2655, 255},
-     5,
-     kLabelFont,
-     {},
-     {},
-     Fit::GrowDown},
-    {"Label2",
-     Label,
-     "Frame1",
-     "Output File:     log.adi ",
-     {960, 3120, 2655, 255},
-     4,
-     kLabelFont,
-     {},
-     {},
-     Fit::GrowDown},
+    {"Label1", Label, "Frame1", kInputLabel, {1080, 2880, 2655, 255}, 5, kLabelFont, {}, {}, Fit::GrowDown},
+    {"Label2", Label, "Frame1", kOutputLabel, {960, 3120, 2655, 255}, 4, kLabelFont, {}, {}, Fit::GrowDown},
     {"Label3", Label, "Frame1", "Records Processed:", {720, 3600, 2415, 375}, 2, kLabelFont, {}, {}, Fit::GrowDown},
 };
 
@@ -169,13 +151,21 @@ bool isDateOption(std::string_view control)
     return std::ranges::any_of(kDateOptions, [control](const DateOption& option) { return option.control == control; });
 }
 
-FileToolTips fileToolTips(const run::RunInput& input, const std::string& folder)
+FileToolTips fileToolTips(const run::RunInput& input, const std::string& folder, const run::OutputNames& outputs)
 {
     std::string inputs;
     for (const std::string& candidate : input.candidates.empty() ? std::vector{input.path} : input.candidates) {
         inputs += (inputs.empty() ? "" : "\n") + candidate;
     }
-    return {inputs, run::pathIn(folder, "log.adi") + '\n' + run::pathIn(folder, "bad.adi")};
+    return {inputs, run::pathIn(folder, outputs.log) + '\n' + run::pathIn(folder, outputs.bad)};
+}
+
+FileLabels fileLabels(const std::string& logFile, const run::OutputNames& outputs)
+{
+    if (logFile.empty()) {
+        return {std::string(kInputLabel), std::string(kOutputLabel)};
+    }
+    return {" Input File: " + logFile, "Output File: " + outputs.log + " "};
 }
 
 } // namespace quillon::forms

@@ -4,6 +4,7 @@
 
 #include "engine/AdifVersion.h"
 #include "engine/DateLayout.h"
+#include "run/OutputNames.h"
 #include "run/RunInput.h"
 #include "ui/shared/forms/FormTable.h"
 
@@ -136,6 +137,16 @@ struct FileToolTips {
     std::string input;
     std::string output;
 };
-FileToolTips fileToolTips(const run::RunInput& input, const std::string& folder);
+FileToolTips fileToolTips(const run::RunInput& input, const std::string& folder, const run::OutputNames& outputs);
+
+// The captions of "Input File:" and "Output File:" for log.asc, and for a log named otherwise, whose own name and
+// the name of its clean output take the place of log.asc and log.adi (without the wide gap, for room).
+inline constexpr std::string_view kInputLabel = " Input File:     log.asc";
+inline constexpr std::string_view kOutputLabel = "Output File:     log.adi ";
+struct FileLabels {
+    std::string input;
+    std::string output;
+};
+FileLabels fileLabels(const std::string& logFile, const run::OutputNames& outputs);
 
 } // namespace quillon::forms
