@@ -4,7 +4,6 @@
 #include "run/WideText.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace quillon::ui::win32 {
 
@@ -82,12 +81,33 @@ void sizeToInnerArea(HWND window, const forms::TwipsRect& inner, DWORD style, bo
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HFONT makeFont(const forms::FontSpec& wanted, int dpi)
+HFONT makeFont(const forms::FontSpec& wanted, int pixels)
 {
-    const int height = -static_cast<int>(std::lround(wanted.points * dpi / 72.0));
-    return CreateFontW(height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, wanted.italic, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                       run::wideText(forms::faceName(wanted.face)).c_str());
+    return CreateFontW(-pixels, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, wanted.italic, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, run::wideText(forms::faceName(wanted.face)).c_str());
+}
+
+forms::PixelSize lineExtent(HFONT font, std::string_view text)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    RECT box{};
+    DrawTextW(dc, run::wideText(text).c_str(), -1, &box, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return {static_cast<int>(box.right - box.left), static_cast<int>(box.bottom - box.top)};
+}
+
+HFONT makeFittedFont(const forms::FontSpec& wanted, std::string_view text, int dpi)
+{
+    const int pixels = forms::fittedFontPixels(wanted, dpi, [&](int tried) {
+        HFONT font = makeFont(wanted, tried);
+        const forms::PixelSize extent = lineExtent(font, text);
+        DeleteObject(font);
+        return extent;
+    });
+    return makeFont(wanted, pixels);
 }
 
 FormControls::~FormControls()
@@ -123,7 +143,7 @@ void FormControls::layOut(int dpi)
 {
     for (Made& made : m_made) {
         HFONT old = made.font;
-        made.font = makeFont(made.row->font, dpi);
+        made.font = makeFittedFont(made.row->font, made.row->text, dpi);
         SendMessageW(made.window, WM_SETFONT, reinterpret_cast<WPARAM>(made.font), FALSE);
         if (old != nullptr) {
             DeleteObject(old);
