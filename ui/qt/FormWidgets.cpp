@@ -33,9 +33,13 @@ QWidget* makeWidget(const forms::ControlRow& row, QWidget* parent)
     case forms::ControlKind::TextBox:
         return new QLineEdit(text, parent);
     case forms::ControlKind::Label:
+    case forms::ControlKind::Link:
         break;
     }
     auto* label = new QLabel(parent);
+    if (row.kind == forms::ControlKind::Link) {
+        label->setFocusPolicy(Qt::TabFocus);
+    }
     label->setTextFormat(Qt::PlainText);
     const bool centred = row.alignment == forms::TextAlignment::Centre;
     label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);

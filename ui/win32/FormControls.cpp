@@ -2,6 +2,7 @@
 #include "ui/win32/FormControls.h"
 
 #include "run/WideText.h"
+#include "ui/win32/KeyboardLink.h"
 
 #include <algorithm>
 
@@ -29,11 +30,13 @@ WindowKind windowKindOf(const forms::ControlRow& row)
     case ControlKind::TextBox:
         return {L"EDIT", ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::Label:
+    case ControlKind::Link:
         break;
     }
     const bool centred = row.alignment == forms::TextAlignment::Centre;
+    const DWORD tabStop = row.kind == ControlKind::Link ? WS_TABSTOP : 0;
     // SS_NOTIFY lets a label take clicks and show a tool tip.
-    return {L"STATIC", static_cast<DWORD>((centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX | SS_NOTIFY), 0};
+    return {L"STATIC", static_cast<DWORD>((centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX | SS_NOTIFY) | tabStop, 0};
 }
 
 // The height a label's text needs at its width, or the width and height of one line of it.
@@ -131,6 +134,9 @@ void FormControls::create(HWND form, forms::FormTable table, int dpi, int firstI
         const auto id = static_cast<INT_PTR>(m_firstId + (row - table.data()));
         HWND window = CreateWindowExW(kind.extendedStyle, kind.className, run::wideText(row->text).c_str(), style, 0, 0,
                                       0, 0, form, reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), nullptr);
+        if (row->kind == ControlKind::Link) {
+            makeKeyboardLink(window);
+        }
         m_made.push_back({row, window, nullptr});
         previousWasOption = option;
         previous = row;
@@ -159,7 +165,7 @@ void FormControls::place(const Made& made, int dpi) const
     const forms::PixelRect box = forms::pixelRect(forms::formBox(m_table, *made.row), dpi);
     int width = box.width;
     int height = box.height;
-    if (made.row->kind == ControlKind::Label && made.row->fit != forms::Fit::Box) {
+    if (forms::isLabel(made.row->kind) && made.row->fit != forms::Fit::Box) {
         const bool toText = made.row->fit == forms::Fit::ToText;
         const bool wrapped = made.row->alignment == forms::TextAlignment::Centre;
         const SIZE text = textExtent(made.window, made.font, wrapped && !toText, width);
