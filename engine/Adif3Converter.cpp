@@ -14,7 +14,14 @@ namespace {
 // "<TAG:length>data ", for tags too long for the fixed-size tags of the record fields.
 std::string taggedField(std::string_view tag, std::string_view data)
 {
-    return "<" + std::string(tag) + ":" + std::to_string(data.size()) + ">" + std::string(data) + " ";
+    std::string field(1, '<'); // appended piece by piece: GCC 12 warns falsely about a string put in front
+    field += tag;
+    field += ':';
+    field += std::to_string(data.size());
+    field += '>';
+    field += data;
+    field += ' ';
+    return field;
 }
 
 } // namespace
@@ -83,7 +90,10 @@ void Adif3Converter::appendOddLine(const std::vector<std::string>& fields, std::
             ++m_foldedFields;
         }
         const bool quote = field.find(',') != std::string::npos;
-        text += (i == 0 ? "" : ",") + std::string(quote ? "\"" : "") + field + (quote ? "\"" : "");
+        if (i != 0) {
+            text += ',';
+        }
+        text += quote ? "\"" + field + "\"" : field;
     }
     const std::string data = std::string(kBadMarker) + " line " + std::to_string(line) + " holds " +
                              std::to_string(fields.size()) + " fields, not 18: " + text;

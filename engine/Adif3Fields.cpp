@@ -231,7 +231,9 @@ void widenShortTime(FieldText& time)
     const bool shape = isAsciiDigit(text[0]) && !isAsciiDigit(text[1]) && isAllAsciiDigits(text.substr(2, 2)) &&
                        (text.size() == 4 || (!isAsciiDigit(text[4]) && isAllAsciiDigits(text.substr(5, 2))));
     if (shape) {
-        time.assign("0" + std::string(text));
+        std::string widened(1, '0'); // appended, not prefixed: GCC 12 warns falsely about a string put in front
+        widened += text;
+        time.assign(widened);
     }
 }
 
@@ -263,8 +265,13 @@ void widenShortDate(FieldText& date, DateLayout layout)
     }
     std::string widened;
     for (std::size_t i = 0; i < pieces.size(); ++i) {
-        widened +=
-            (pieces[i].size() == 1 ? "0" : "") + std::string(pieces[i]) + (i < 2 ? std::string(1, separator) : "");
+        if (pieces[i].size() == 1) {
+            widened += '0';
+        }
+        widened += pieces[i];
+        if (i < 2) {
+            widened += separator;
+        }
     }
     date.assign(widened);
 }

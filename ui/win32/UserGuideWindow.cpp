@@ -50,11 +50,14 @@ HWND makeGuide(HWND owner)
     const UINT dpi = GetDpiForWindow(owner);
     RECT room{0, 0, 1024, 768};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &room, 0);
-    const int width = std::min<int>(MulDiv(720, static_cast<int>(dpi), 96), (room.right - room.left) * 9 / 10);
-    const int height = std::min<int>(MulDiv(600, static_cast<int>(dpi), 96), (room.bottom - room.top) * 8 / 10);
+    const int width =
+        std::min(MulDiv(720, static_cast<int>(dpi), 96), static_cast<int>(room.right - room.left) * 9 / 10);
+    const int height =
+        std::min(MulDiv(600, static_cast<int>(dpi), 96), static_cast<int>(room.bottom - room.top) * 8 / 10);
     HWND guide = CreateWindowExW(0, kGuideClass, run::wideText(forms::kUserGuideTitle).c_str(), WS_OVERLAPPEDWINDOW,
-                                 (room.left + room.right - width) / 2, (room.top + room.bottom - height) / 2, width,
-                                 height, owner, nullptr, windowClass.hInstance, nullptr);
+                                 static_cast<int>(room.left + room.right - width) / 2,
+                                 static_cast<int>(room.top + room.bottom - height) / 2, width, height, owner, nullptr,
+                                 windowClass.hInstance, nullptr);
     HWND text = CreateWindowExW(0, L"EDIT", wideGuide().c_str(),
                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY |
                                     ES_AUTOVSCROLL | ES_AUTOHSCROLL,

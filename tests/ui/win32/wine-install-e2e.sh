@@ -103,9 +103,9 @@ difference=$(compare -metric AE "$work/window.png" "$here/reference-window.png" 
 [[ $difference == 0 ]] || fail "the window differs from the reference in $difference pixels"
 
 # Help > About by the mouse; Esc closes it.
-clickAt "$window" 49 33
+clickAt "$window" 100 33 # Help, beside File and Options
 sleep 0.3
-clickAt "$window" 68 70
+clickAt "$window" 119 70 # About
 waitFor hasWindow 'About Quillon' || fail "no About box"
 about=$(windowNamed 'About Quillon')
 # The About box must look as its reference too: its fonts, its etched rule and which controls take the default font.
