@@ -125,6 +125,7 @@ private slots:
         QVERIFY(guide != nullptr && guide->isVisible() && guide->isReadOnly());
         QVERIFY(guide->toPlainText().contains(QStringLiteral("What *BAD* means and how to correct it")));
         QVERIFY(!guide->toPlainText().contains(QLatin1Char('\r')));
+        QVERIFY(!guide->toPlainText().contains(QStringLiteral("{end}")));
         QTest::keyClick(m_window.get(), Qt::Key_F1);
         QCOMPARE(m_window->findChildren<QPlainTextEdit*>().size(), 1);
     }
