@@ -4,9 +4,12 @@
 # generated log in Documents\Quillon when a layout is chosen and Start is clicked, and log.adi and bad.adi equal the
 # Linux quillon-convert's byte for byte (the timestamp line aside). The window must look as the reference image
 # kept beside this script (so a control hidden by another fails), and so must the About box. The About box opens,
-# System Info tells in a message box that there is no system-information program, and Esc closes the box; File >
-# Open Folder takes a typed folder, and Start converts there. File > Exit ends the program; the silent uninstaller
-# takes the program, its shortcuts and its Apps & Features entry away and leaves the user's logs alone.
+# System Info tells in a message box that there is no system-information program, and Esc closes the box; Alt+H, A
+# opens it again, and Tab, Space and Enter open the web address; F1 shows the user guide and Esc closes it; File >
+# Open Folder takes a typed folder, and Enter presses Start there. File > Exit ends the program; started again at
+# 144 dpi the window must look as its reference at that density. The silent uninstaller takes the program, its
+# shortcuts and its Apps & Features entry away and leaves the user's logs alone. With QUILLON_UPDATE_REFERENCE set,
+# the pictures taken become the references.
 # usage: wine-install-e2e.sh SETUP_EXE LINUX_BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 
@@ -83,14 +86,17 @@ wineboot -i >/dev/null 2>&1
 wineserver -w
 cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-# The web browser is a script that notes each address it is asked to open.
+# The web browser is a script that notes each address it is asked to open; web pages (.htm) open in Wine's
+# winebrowser, which hands the address on to it.
 cat >"$work/browser" <<SCRIPT
 #!/bin/sh
 echo "\$1" >>"$work/opened"
 SCRIPT
 chmod +x "$work/browser"
 wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$work/browser" /f >/dev/null 2>&1
-opened() { [[ $(wc -l <"$work/opened" 2>/dev/null) -ge $1 ]]; }
+wine reg add 'HKCR\.htm' /ve /d htmlfile /f >/dev/null 2>&1
+wine reg add 'HKCR\htmlfile\shell\open\command' /ve /d 'C:\windows\system32\winebrowser.exe "%1"' /f >/dev/null 2>&1
+opened() { [[ $(wc -l 2>/dev/null <"$work/opened") -ge $1 ]]; }
 
 # Silent install.
 wine "$setup" /S
