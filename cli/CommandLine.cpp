@@ -69,7 +69,8 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& arguments)
     std::string logPath;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        if (argument == "--help" || argument == "-h") {
+        // "/?" asks for help as Windows programs are asked, and is no log anyone names.
+        if (argument == "--help" || argument == "-h" || argument == "/?") {
             result.action = CommandAction::Help;
             return result;
         }

@@ -61,8 +61,12 @@ TEST(CommandLineTest, RefusesBadUsage)
 
 TEST(CommandLineTest, HelpAndVersionWinOverEverythingElse)
 {
-    EXPECT_EQ(parseCommandLine({"--bogus", "--help"}).action, CommandAction::UsageError);
-    EXPECT_EQ(parseCommandLine({"--date", "YY-MM-DD", "--help"}).action, CommandAction::Help);
+    for (const std::string_view help : {"--help", "-h", "/?"}) {
+        SCOPED_TRACE(help);
+        EXPECT_EQ(parseCommandLine({help}).action, CommandAction::Help);
+        EXPECT_EQ(parseCommandLine({"--bogus", help}).action, CommandAction::UsageError);
+        EXPECT_EQ(parseCommandLine({"--date", "YY-MM-DD", "log.asc", help}).action, CommandAction::Help);
+    }
     EXPECT_EQ(parseCommandLine({"--version"}).action, CommandAction::Version);
 }
 

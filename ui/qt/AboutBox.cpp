@@ -9,6 +9,7 @@
 #include "ui/shared/forms/AboutForm.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -58,6 +59,7 @@ void AboutBox::buildControls()
     cmdOK->setAutoDefault(true);
     cmdSysInfo->setAutoDefault(true); // Enter presses whichever button has the focus
     setTabOrder(cmdOK, cmdSysInfo);
+    setTabOrder(cmdSysInfo, Label2);
 
     Label2->setCursor(Qt::PointingHandCursor);
     Label2->installEventFilter(this);
@@ -118,12 +120,37 @@ void AboutBox::showFailure(const std::optional<run::Message>& failure)
     }
 }
 
+// The web address opens with a click, or with Enter or Space once Tab has brought the focus to it; it is underlined
+// while it has the focus.
 bool AboutBox::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Label2 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (watched != Label2) {
+        return QDialog::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) {
+            break;
+        }
         Label2_Click();
         return true;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) {
+            break;
+        }
+        Label2_Click();
+        return true;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        QFont font = Label2->font();
+        font.setUnderline(event->type() == QEvent::FocusIn);
+        Label2->setFont(font);
+        break;
+    }
+    default:
+        break;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 
 #include "ui/qt/ControlFonts.h"
 
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace quillon::ui {
 
@@ -31,9 +33,13 @@ QWidget* makeWidget(const forms::ControlRow& row, QWidget* parent)
     case forms::ControlKind::TextBox:
         return new QLineEdit(text, parent);
     case forms::ControlKind::Label:
+    case forms::ControlKind::Link:
         break;
     }
     auto* label = new QLabel(parent);
+    if (row.kind == forms::ControlKind::Link) {
+        label->setFocusPolicy(Qt::TabFocus);
+    }
     label->setTextFormat(Qt::PlainText);
     const bool centred = row.alignment == forms::TextAlignment::Centre;
     label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
@@ -42,7 +48,25 @@ QWidget* makeWidget(const forms::ControlRow& row, QWidget* parent)
     return label;
 }
 
-// A wrapping label grows to the lines its text takes at its width; any other control to its own height.
+// The height a control needs: a wrapping label the lines its text takes at that width; a label of one line also
+// the lowest point of its letters, which on a scaled screen can lie below the line's height ("g" of "log.asc" at
+// 1.5 times); any other control its own height.
+int neededHeight(const QWidget* control, int width)
+{
+    const auto* label = qobject_cast<const QLabel*>(control);
+    if (label == nullptr) {
+        return control->sizeHint().height();
+    }
+    if (label->wordWrap()) {
+        return label->heightForWidth(width);
+    }
+    const QFontMetricsF metrics(label->font());
+    const double inkBottom = label->contentsMargins().top() + metrics.ascent() +
+                             std::max(0.0, metrics.tightBoundingRect(label->text()).bottom());
+    return std::max(label->sizeHint().height(), static_cast<int>(std::ceil(inkBottom)));
+}
+
+// A label grows downwards to the height its text needs; any other control to its own height.
 void place(QWidget* control, const forms::ControlRow& row)
 {
     QRect rect = pixelQRect(row.box);
@@ -50,10 +74,7 @@ void place(QWidget* control, const forms::ControlRow& row)
     case forms::Fit::Box:
         break;
     case forms::Fit::GrowDown: {
-        const auto* label = qobject_cast<QLabel*>(control);
-        const int needed =
-            label != nullptr && label->wordWrap() ? label->heightForWidth(rect.width()) : control->sizeHint().height();
-        rect.setHeight(std::max(rect.height(), needed));
+        rect.setHeight(std::max(rect.height(), neededHeight(control, rect.width())));
         break;
     }
     case forms::Fit::ToText:

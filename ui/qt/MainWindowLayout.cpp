@@ -4,6 +4,7 @@
 #include "ui/qt/MainWindow.h"
 #include "ui/shared/forms/ConverterForm.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -35,6 +36,7 @@ void MainWindow::buildControls()
             control(row.name)->raise();
         }
     }
+    static_cast<QPushButton*>(control(forms::kDefaultButton))->setDefault(true);
     // Only the run writes the counter; the user may select and copy it.
     static_cast<QLineEdit*>(control("Text1"))->setReadOnly(true);
     setFocusOrder();
@@ -70,6 +72,21 @@ void MainWindow::connectHandlers()
     }
     connect(static_cast<QPushButton*>(control("cbStart")), &QPushButton::clicked, this,
             [this] { m_session.cbStart_Click(); });
+}
+
+// Enter that no control took (an option button or the counter has the focus) presses the default button, as in a
+// dialog; while Start is disabled it does nothing.
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    auto* start = static_cast<QPushButton*>(control(forms::kDefaultButton));
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (start->isEnabled()) {
+            start->click();
+        }
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 } // namespace quillon::ui

@@ -28,7 +28,7 @@ int ConverterWindow::runMessageLoop()
 }
 
 // Esc in the user guide first, then the accelerators, then the dialog keys (Tab, the arrows within an option group,
-// Enter, Alt and a letter).
+// Enter for the default button, Alt and a letter).
 bool ConverterWindow::dispatchTo(MSG& message)
 {
     if (closeGuideOnEscape(message)) {
@@ -62,6 +62,8 @@ LRESULT ConverterWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         command(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case DM_GETDEFID: // Enter, where the focus is on no push button, presses Start (IsDialogMessage asks)
+        return MAKELRESULT(m_controls.idOf(forms::kDefaultButton), DC_HASDEFID);
     case WM_CTLCOLORSTATIC:
         return reinterpret_cast<LRESULT>(colourControl(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_DPICHANGED: {

@@ -91,6 +91,7 @@ void ConverterWindow::buildControls()
 {
     const int dpi = static_cast<int>(GetDpiForWindow(m_window));
     m_controls.create(m_window, forms::converterControls(), dpi, kFirstControlId);
+    SendMessageW(m_controls.control(forms::kDefaultButton), BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
     m_toolTips =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, m_window, nullptr, GetModuleHandleW(nullptr), nullptr);

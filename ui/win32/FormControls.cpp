@@ -2,9 +2,9 @@
 #include "ui/win32/FormControls.h"
 
 #include "run/WideText.h"
+#include "ui/win32/KeyboardLink.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace quillon::ui::win32 {
 
@@ -30,11 +30,13 @@ WindowKind windowKindOf(const forms::ControlRow& row)
     case ControlKind::TextBox:
         return {L"EDIT", ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::Label:
+    case ControlKind::Link:
         break;
     }
     const bool centred = row.alignment == forms::TextAlignment::Centre;
+    const DWORD tabStop = row.kind == ControlKind::Link ? WS_TABSTOP : 0;
     // SS_NOTIFY lets a label take clicks and show a tool tip.
-    return {L"STATIC", static_cast<DWORD>((centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX | SS_NOTIFY), 0};
+    return {L"STATIC", static_cast<DWORD>((centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX | SS_NOTIFY) | tabStop, 0};
 }
 
 // The height a label's text needs at its width, or the width and height of one line of it.
@@ -82,12 +84,33 @@ void sizeToInnerArea(HWND window, const forms::TwipsRect& inner, DWORD style, bo
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HFONT makeFont(const forms::FontSpec& wanted, int dpi)
+HFONT makeFont(const forms::FontSpec& wanted, int pixels)
 {
-    const int height = -static_cast<int>(std::lround(wanted.points * dpi / 72.0));
-    return CreateFontW(height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, wanted.italic, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                       run::wideText(forms::faceName(wanted.face)).c_str());
+    return CreateFontW(-pixels, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, wanted.italic, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, run::wideText(forms::faceName(wanted.face)).c_str());
+}
+
+forms::PixelSize lineExtent(HFONT font, std::string_view text)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    RECT box{};
+    DrawTextW(dc, run::wideText(text).c_str(), -1, &box, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return {static_cast<int>(box.right - box.left), static_cast<int>(box.bottom - box.top)};
+}
+
+HFONT makeFittedFont(const forms::FontSpec& wanted, std::string_view text, int dpi)
+{
+    const int pixels = forms::fittedFontPixels(wanted, dpi, [&](int tried) {
+        HFONT font = makeFont(wanted, tried);
+        const forms::PixelSize extent = lineExtent(font, text);
+        DeleteObject(font);
+        return extent;
+    });
+    return makeFont(wanted, pixels);
 }
 
 FormControls::~FormControls()
@@ -111,6 +134,9 @@ void FormControls::create(HWND form, forms::FormTable table, int dpi, int firstI
         const auto id = static_cast<INT_PTR>(m_firstId + (row - table.data()));
         HWND window = CreateWindowExW(kind.extendedStyle, kind.className, run::wideText(row->text).c_str(), style, 0, 0,
                                       0, 0, form, reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), nullptr);
+        if (row->kind == ControlKind::Link) {
+            makeKeyboardLink(window);
+        }
         m_made.push_back({row, window, nullptr});
         previousWasOption = option;
         previous = row;
@@ -123,7 +149,7 @@ void FormControls::layOut(int dpi)
 {
     for (Made& made : m_made) {
         HFONT old = made.font;
-        made.font = makeFont(made.row->font, dpi);
+        made.font = makeFittedFont(made.row->font, made.row->text, dpi);
         SendMessageW(made.window, WM_SETFONT, reinterpret_cast<WPARAM>(made.font), FALSE);
         if (old != nullptr) {
             DeleteObject(old);
@@ -139,7 +165,7 @@ void FormControls::place(const Made& made, int dpi) const
     const forms::PixelRect box = forms::pixelRect(forms::formBox(m_table, *made.row), dpi);
     int width = box.width;
     int height = box.height;
-    if (made.row->kind == ControlKind::Label && made.row->fit != forms::Fit::Box) {
+    if (forms::isLabel(made.row->kind) && made.row->fit != forms::Fit::Box) {
         const bool toText = made.row->fit == forms::Fit::ToText;
         const bool wrapped = made.row->alignment == forms::TextAlignment::Centre;
         const SIZE text = textExtent(made.window, made.font, wrapped && !toText, width);

@@ -1,6 +1,7 @@
 // Win32 controls made from the rows of a form, at the pixels their twips come to at the window's DPI.
 #pragma once
 
+#include "ui/shared/forms/FontFit.h"
 #include "ui/shared/forms/FormTable.h"
 
 #include <string_view>
@@ -14,8 +15,15 @@ namespace quillon::ui::win32 {
 // then the frames, innermost first, so that no frame hides its members.
 std::vector<const forms::ControlRow*> creationOrder(forms::FormTable table);
 
-// A font of the row's face, size and style at `dpi`; the caller deletes it.
-HFONT makeFont(const forms::FontSpec& wanted, int dpi);
+// A font of the row's face and style, `pixels` pixels to the em; the caller deletes it.
+HFONT makeFont(const forms::FontSpec& wanted, int pixels);
+
+// The width and height of `text` on one line in `font`.
+forms::PixelSize lineExtent(HFONT font, std::string_view text);
+
+// The font of a control with that text at `dpi`: as large as its points come to, and no larger than lets the text
+// take the room it takes at 96 dpi.
+HFONT makeFittedFont(const forms::FontSpec& wanted, std::string_view text, int dpi);
 
 // Sizes a top-level window so that its inner area is `inner` at `dpi`, with its frame, caption and (if it has
 // one) menu bar around it; its position stays.

@@ -98,6 +98,37 @@ private slots:
         QTRY_COMPARE(platform.asked.empty(), !startsSysInfo);
     }
 
+    // Tab goes from OK to System Info to the web address, which shows the focus underlined; Enter or Space opens it
+    // and the box stays.
+    void webAddressFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void webAddressFromTheKeyboard()
+    {
+        QFETCH(int, key);
+        FakePlatform platform;
+        AboutBox box(platform, quillon::ui::showMessageBox, nullptr);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        auto* link = child<QLabel>(box, "Label2");
+        QVERIFY(!link->font().underline());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(box, "cmdSysInfo"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), link);
+        QVERIFY(link->font().underline());
+        QTest::keyClick(link, Qt::Key(key));
+        QCOMPARE(platform.asked, std::vector<std::string>{link->text().toStdString()});
+        QVERIFY(box.isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(box, "cmdOK"));
+        QVERIFY(!link->font().underline());
+    }
+
     // The box shows the version the program answers --version with; a click on the web address opens it, and
     // what the platform says when it cannot is shown with the application title.
     void versionAndWebAddress()

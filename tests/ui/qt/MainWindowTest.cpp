@@ -10,8 +10,10 @@
 #include "ui/qt/AboutBox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -74,6 +76,47 @@ private slots:
         QCOMPARE(child<QLabel>("Label1")->toolTip(), QString::fromStdString(m_folder->file("log.asc")));
     }
 
+    // Enter presses Start wherever the focus is, once a layout is chosen, and does nothing before.
+    void enterPressesStart_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter on a date option") << "dateOption2" << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter on a band option") << "bandMHZ" << int(Qt::Key_Enter);
+        QTest::newRow("Enter on the counter") << "Text1" << int(Qt::Key_Return);
+        QTest::newRow("Enter on Start") << "cbStart" << int(Qt::Key_Return);
+    }
+    void enterPressesStart()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        // A first start: no layout chosen yet.
+        quillon::ui::QtSettings().setText(quillon::ui::kDateLayoutSetting, "");
+        makeWindow();
+        writeFile(m_folder->path() / "log.asc", ambiguousLog(2));
+        QVERIFY(child<QPushButton>("cbStart")->isDefault());
+        auto* focused = child<QWidget>(focus.toLatin1().constData());
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key(key));
+        QVERIFY(!std::filesystem::exists(m_folder->path() / "log.adi"));
+        click("dateOption2");
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key(key));
+        QCOMPARE(loggedDates(m_folder->path()), (std::vector<std::string>{"20030102", "20030102"}));
+    }
+
+    // Alt and the menu's letter opens File, Options and Help.
+    void altLettersOpenTheMenus()
+    {
+        for (const char* name : {"File", "Options", "Help"}) {
+            auto* menu = child<QMenu>(name);
+            QTest::keyClick(m_window.get(), Qt::Key(name[0]), Qt::AltModifier);
+            QTRY_COMPARE(QApplication::activePopupWidget(), menu);
+            menu->close();
+            QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+        }
+    }
+
     // F1 shows the user guide, read-only, and shows the same window again.
     void f1ShowsOneGuide()
     {
@@ -82,6 +125,7 @@ private slots:
         QVERIFY(guide != nullptr && guide->isVisible() && guide->isReadOnly());
         QVERIFY(guide->toPlainText().contains(QStringLiteral("What *BAD* means and how to correct it")));
         QVERIFY(!guide->toPlainText().contains(QLatin1Char('\r')));
+        QVERIFY(!guide->toPlainText().contains(QStringLiteral("{end}")));
         QTest::keyClick(m_window.get(), Qt::Key_F1);
         QCOMPARE(m_window->findChildren<QPlainTextEdit*>().size(), 1);
     }

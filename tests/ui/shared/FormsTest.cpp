@@ -5,6 +5,7 @@
 #include "ui/shared/forms/AboutForm.h"
 #include "ui/shared/forms/ConverterForm.h"
 
+#include <cctype>
 #include <chrono>
 #include <gtest/gtest.h>
 #include <set>
@@ -28,7 +29,7 @@ TEST(Forms, TabOrderFollowsTheTabIndex)
     const std::vector<std::string_view> converter{"Text1",       "cbStart",     "dateOption1", "dateOption2",
                                                   "dateOption3", "dateOption4", "bandMETERS",  "bandMHZ"};
     EXPECT_EQ(focusOrder(converterControls()), converter);
-    EXPECT_EQ(focusOrder(aboutControls()), (std::vector<std::string_view>{"cmdOK", "cmdSysInfo"}));
+    EXPECT_EQ(focusOrder(aboutControls()), (std::vector<std::string_view>{"cmdOK", "cmdSysInfo", "Label2"}));
 }
 
 // Every parent is a frame defined before its members, names are unique, and every box lies in its parent.
@@ -48,6 +49,27 @@ TEST(Forms, RowsAreConsistent)
             EXPECT_LE(row.box.top + row.box.height, parent->box.height) << row.name;
         }
     }
+}
+
+// Alt and a letter opens each menu, and a letter chooses each item that has one; no two share a letter.
+TEST(Forms, MenusHaveTheirOwnAccessKeys)
+{
+    const auto accessKey = [](std::string_view text) {
+        const auto mark = text.find('&');
+        return mark == std::string_view::npos || mark + 1 == text.size()
+                   ? '\0'
+                   : static_cast<char>(std::tolower(text[mark + 1]));
+    };
+    std::set<char> menuKeys;
+    for (const Menu& menu : converterMenus()) {
+        SCOPED_TRACE(menu.name);
+        EXPECT_TRUE(menuKeys.insert(accessKey(menu.text)).second);
+        std::set<char> itemKeys;
+        for (const MenuItem& item : menu.items) {
+            EXPECT_TRUE(itemKeys.insert(accessKey(item.text)).second) << item.name;
+        }
+    }
+    EXPECT_EQ(menuKeys, (std::set<char>{'f', 'o', 'h'}));
 }
 
 TEST(Forms, OptionsGiveTheirLayoutAndFormat)

@@ -4,9 +4,12 @@
 # generated log in Documents\Quillon when a layout is chosen and Start is clicked, and log.adi and bad.adi equal the
 # Linux quillon-convert's byte for byte (the timestamp line aside). The window must look as the reference image
 # kept beside this script (so a control hidden by another fails), and so must the About box. The About box opens,
-# System Info tells in a message box that there is no system-information program, and Esc closes the box; File >
-# Open Folder takes a typed folder, and Start converts there. File > Exit ends the program; the silent uninstaller
-# takes the program, its shortcuts and its Apps & Features entry away and leaves the user's logs alone.
+# System Info tells in a message box that there is no system-information program, and Esc closes the box; Alt+H, A
+# opens it again, and Tab, Space and Enter open the web address; F1 shows the user guide and Esc closes it; File >
+# Open Folder takes a typed folder, and Enter presses Start there. File > Exit ends the program; started again at
+# 144 dpi the window must look as its reference at that density. The silent uninstaller takes the program, its
+# shortcuts and its Apps & Features entry away and leaves the user's logs alone. With QUILLON_UPDATE_REFERENCE set,
+# the pictures taken become the references.
 # usage: wine-install-e2e.sh SETUP_EXE LINUX_BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 
@@ -44,6 +47,19 @@ focusOn() { xdotool windowfocus "$1" && waitFor hasFocus "$1"; }
 # Clicks at x, y of the window's own pixels, frame and caption included. (--sync is left out: moving the pointer
 # to where it already is would wait for a motion that never comes.)
 clickAt() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+# Compares a window's picture with its reference beside this script; with QUILLON_UPDATE_REFERENCE set, the picture
+# becomes the reference instead (look at it first).
+matchesReference() {
+    local window=$1 name=$2 difference
+    import -window "$window" "$work/$name.png"
+    [[ -n $shots ]] && cp "$work/$name.png" "$shots/$name.png"
+    if [[ -n ${QUILLON_UPDATE_REFERENCE:-} ]]; then
+        cp "$work/$name.png" "$here/reference-$name.png"
+        return 0
+    fi
+    difference=$(compare -metric AE "$work/$name.png" "$here/reference-$name.png" null: 2>&1 || true)
+    [[ $difference == 0 ]] || fail "$name differs from its reference in $difference pixels"
+}
 endsNormally() { grep -q '^Normal end of run' "$1/log.adi" 2>/dev/null && grep -q '^Normal end of run' "$1/bad.adi"; }
 sameAsLinux() {
     local folder=$1 expected=$work/expected/$2 file
@@ -70,6 +86,17 @@ wineboot -i >/dev/null 2>&1
 wineserver -w
 cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# The web browser is a script that notes each address it is asked to open; web pages (.htm) open in Wine's
+# winebrowser, which hands the address on to it.
+cat >"$work/browser" <<SCRIPT
+#!/bin/sh
+echo "\$1" >>"$work/opened"
+SCRIPT
+chmod +x "$work/browser"
+wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$work/browser" /f >/dev/null 2>&1
+wine reg add 'HKCR\.htm' /ve /d htmlfile /f >/dev/null 2>&1
+wine reg add 'HKCR\htmlfile\shell\open\command' /ve /d 'C:\windows\system32\winebrowser.exe "%1"' /f >/dev/null 2>&1
+opened() { [[ $(wc -l 2>/dev/null <"$work/opened") -ge $1 ]]; }
 
 # Silent install.
 wine "$setup" /S
@@ -97,10 +124,7 @@ sameAsLinux "$documents" documents
 
 # The window as it stands after the run must look as the reference: every control in its place and visible.
 sleep 0.5
-import -window "$window" "$work/window.png"
-[[ -n $shots ]] && cp "$work/window.png" "$shots/window.png"
-difference=$(compare -metric AE "$work/window.png" "$here/reference-window.png" null: 2>&1 || true)
-[[ $difference == 0 ]] || fail "the window differs from the reference in $difference pixels"
+matchesReference "$window" window
 
 # Help > About by the mouse; Esc closes it.
 clickAt "$window" 100 33 # Help, beside File and Options
@@ -110,10 +134,7 @@ waitFor hasWindow 'About Quillon' || fail "no About box"
 about=$(windowNamed 'About Quillon')
 # The About box must look as its reference too: its fonts, its etched rule and which controls take the default font.
 sleep 0.5
-import -window "$about" "$work/about.png"
-[[ -n $shots ]] && cp "$work/about.png" "$shots/about.png"
-difference=$(compare -metric AE "$work/about.png" "$here/reference-about-box.png" null: 2>&1 || true)
-[[ $difference == 0 ]] || fail "the About box differs from the reference in $difference pixels"
+matchesReference "$about" about-box
 # Alt+S presses System Info; Wine has no MSINFO32.EXE in the registry, so the box says so in a message of its own.
 focusOn "$about" || fail "the About box did not get the keyboard"
 xdotool key alt+s
@@ -125,6 +146,37 @@ waitFor noWindow '^Quillon$' || fail "Enter did not close the System Info messag
 focusOn "$about" || fail "the About box did not get the keyboard back"
 xdotool key Escape
 waitFor noWindow 'About Quillon' || fail "Esc did not close the About box"
+
+# Alt+H, A opens the About box from the keyboard; Tab goes from OK to System Info to the web address, which Space
+# and Enter open, and the box stays.
+focusOn "$window" || fail "the window did not get the keyboard"
+xdotool key alt+h
+sleep 0.3
+xdotool key a
+waitFor hasWindow 'About Quillon' || fail "Alt+H, A opened no About box"
+about=$(windowNamed 'About Quillon')
+focusOn "$about" || fail "the About box did not get the keyboard"
+xdotool key Tab Tab
+sleep 0.3
+[[ -n $shots ]] && import -window "$about" "$shots/about-link-focused.png"
+xdotool key space
+waitFor opened 1 || fail "Space on the web address opened no browser"
+xdotool key Return
+waitFor opened 2 || fail "Enter on the web address opened no browser"
+hasWindow 'About Quillon' || fail "the web address closed the About box"
+[[ $(sort -u "$work/opened") == http* ]] || fail "the browser was asked for $(cat "$work/opened")"
+xdotool key Escape
+waitFor noWindow 'About Quillon' || fail "Esc did not close the About box"
+
+# F1 shows the user guide, and Esc closes it.
+focusOn "$window" || fail "the window did not get the keyboard"
+xdotool key F1
+waitFor hasWindow 'Quillon User Guide' || fail "F1 showed no user guide"
+sleep 0.3
+[[ -n $shots ]] && import -window "$(windowNamed 'Quillon User Guide')" "$shots/user-guide.png"
+focusOn "$(windowNamed 'Quillon User Guide')" || fail "the user guide did not get the keyboard"
+xdotool key Escape
+waitFor noWindow 'Quillon User Guide' || fail "Esc did not close the user guide"
 
 # File > Open Folder (Ctrl+O) with a typed path, then Start converts there.
 other=$work/other
@@ -139,8 +191,10 @@ focusOn "$(windowNamed 'Open Folder')" || fail "the folder dialog did not get th
 xdotool type --delay 10 "$(winepath -w "$other")"
 xdotool key Return
 waitFor noWindow 'Open Folder' || fail "the folder dialog did not take the typed folder"
-clickAt "$window" 155 325
-waitFor endsNormally "$other" || fail "no complete log.adi and bad.adi in the chosen folder"
+# Enter presses Start, the default button, with the focus on the chosen date option.
+focusOn "$window" || fail "the window did not get the keyboard back"
+xdotool key Return
+waitFor endsNormally "$other" || fail "Enter made no complete log.adi and bad.adi in the chosen folder"
 sameAsLinux "$other" other
 wine reg query 'HKCU\Software\Quillon' /v LogFolder 2>/dev/null | grep -qF "$(winepath -w "$other")" ||
     fail "the chosen folder was not kept"
@@ -150,6 +204,21 @@ focusOn "$window" || fail "the window did not get the keyboard back"
 xdotool key ctrl+q
 waitFor noWindow 'Quillon by ZELK' || fail "File > Exit did not close the window"
 
+# At 144 dpi every text fits its place: the window must look as its reference at that density.
+wineserver -w
+for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+    wine reg add "$key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+done
+wineserver -w
+wine 'C:\Program Files\Quillon\quillon.exe' >/dev/null 2>&1 &
+waitFor hasWindow 'Quillon by ZELK' || fail "the window did not open at 144 dpi"
+window=$(windowNamed 'Quillon by ZELK')
+sleep 1
+matchesReference "$window" window-144dpi
+focusOn "$window" || fail "the window at 144 dpi did not get the keyboard"
+xdotool key ctrl+q
+waitFor noWindow 'Quillon by ZELK' || fail "File > Exit did not close the window at 144 dpi"
+
 # Silent uninstall: the uninstaller copies itself away and returns at once, so wait for the whole prefix to settle.
 wine 'C:\Program Files\Quillon\uninstall.exe' /S
 wineserver -w
@@ -157,4 +226,4 @@ wineserver -w
 ! wine reg query "$uninstallKey" >/dev/null 2>&1 || fail "the Apps & Features entry is still there"
 [[ ! -e $menu ]] || fail "the Start-menu shortcut is still there"
 [[ -f $documents/log.adi ]] || fail "the uninstaller took the user's Documents\\Quillon"
-echo "ok: installed, converted in Documents\\Quillon and in a chosen folder as Linux does, About and Esc, exited, uninstalled"
+echo "ok: installed, converted in Documents\\Quillon and in a chosen folder as Linux does, About and Esc, the keys, 144 dpi, exited, uninstalled"

@@ -46,7 +46,7 @@ FormTable aboutControls()
          &kBlack,
          Fit::GrowDown},
         {"Label2",
-         Label,
+         Link,
          "",
          engine::kWebAddress,
          {240, 3120, 2430, 195},

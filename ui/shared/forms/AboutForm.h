@@ -12,7 +12,8 @@ namespace quillon::forms {
 inline constexpr TwipsRect kAboutClientArea{0, 0, 5730, 3555};
 
 // The controls in the order of the box's definition, all placed directly on the box. OK is the default and the
-// cancel button; the '&' of "&System Info..." makes Alt+S press it.
+// cancel button; the '&' of "&System Info..." makes Alt+S press it. Tab goes from OK to System Info to the web
+// address, which Enter or Space opens.
 FormTable aboutControls();
 
 // One line of the etched rule between the author line and the buttons, drawn `width` pixels wide.

@@ -82,8 +82,8 @@ constexpr ControlRow kControls[] = {
 
 constexpr MenuItem kFileItems[] = {{"OpenFolder", "&Open Folder...", MenuCommand::OpenFolder, Shortcut::CtrlO},
                                    {"Exit", "E&xit", MenuCommand::Exit, Shortcut::CtrlQ}};
-constexpr MenuItem kHelpItems[] = {{"UserGuide", "User Guide", MenuCommand::UserGuide, Shortcut::F1},
-                                   {"About", "About", MenuCommand::About}};
+constexpr MenuItem kHelpItems[] = {{"UserGuide", "&User Guide", MenuCommand::UserGuide, Shortcut::F1},
+                                   {"About", "&About", MenuCommand::About}};
 // The output, then the log's code page and the call signs, which only ADIF 3 writes.
 constexpr MenuItem kOptionsItems[] = {
     {"ClassicOutput", "&Classic output", MenuCommand::ClassicOutput, Shortcut::None, 1},
@@ -97,7 +97,7 @@ constexpr MenuItem kOptionsItems[] = {
     {"OperatorCallsign", "&Operator...", MenuCommand::OperatorCallsign},
 };
 constexpr Menu kMenus[] = {
-    {"File", "&File", kFileItems}, {"Options", "&Options", kOptionsItems}, {"Help", "Help", kHelpItems}};
+    {"File", "&File", kFileItems}, {"Options", "&Options", kOptionsItems}, {"Help", "&Help", kHelpItems}};
 
 } // namespace
 

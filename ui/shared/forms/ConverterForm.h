@@ -20,6 +20,9 @@ inline constexpr TwipsRect kConverterClientArea{0, 0, 4590, 5055};
 // The controls in the order of the window's definition. Option buttons and frames name their frame as parent.
 FormTable converterControls();
 
+// Enter presses it wherever the focus is in the window, once it is enabled (a date option is chosen).
+inline constexpr std::string_view kDefaultButton = "cbStart";
+
 // Labels are drawn beneath the controls that have windows of their own (the counter box runs over the end of
 // "Records Processed:").
 constexpr bool drawnOverLabels(ControlKind kind)

@@ -10,7 +10,9 @@
 
 namespace quillon::forms {
 
-enum class ControlKind { Frame, OptionButton, PushButton, TextBox, Label };
+// A link is a label that opens its address: clicked, or from the keyboard, reached with Tab and pressed with Enter
+// or Space.
+enum class ControlKind { Frame, OptionButton, PushButton, TextBox, Label, Link };
 
 // Faces of the classic forms; WindowDefault is the form's own font, MS Sans Serif 8.25 pt, regular.
 enum class ControlFace { WindowDefault, Arial, MsSansSerif, ComicSansMs };
@@ -66,10 +68,17 @@ std::vector<std::string_view> focusOrder(FormTable table);
 // controls all belong to the form itself.
 TwipsRect formBox(FormTable table, const ControlRow& row);
 
+// Whether the control shows text as a label does, sized or grown by its row's fit.
+constexpr bool isLabel(ControlKind kind)
+{
+    return kind == ControlKind::Label || kind == ControlKind::Link;
+}
+
 // Whether the user can move the focus to such a control.
 constexpr bool takesFocus(ControlKind kind)
 {
-    return kind == ControlKind::OptionButton || kind == ControlKind::PushButton || kind == ControlKind::TextBox;
+    return kind == ControlKind::OptionButton || kind == ControlKind::PushButton || kind == ControlKind::TextBox ||
+           kind == ControlKind::Link;
 }
 
 } // namespace quillon::forms
