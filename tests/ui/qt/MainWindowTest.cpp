@@ -72,7 +72,7 @@ private slots:
         const bool layoutChanged = m_window->session().dateLayout() != quillon::engine::DateLayout::MmDdYy;
         QVERIFY(layoutChanged);
         QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("2"));
-        QCOMPARE(child<QLabel>("lblStatus")->text(), QStringLiteral("    "));
+        QCOMPARE(child<QLabel>("lblStatus")->text(), QStringLiteral("Done"));
         QCOMPARE(child<QLabel>("Label1")->toolTip(), QString::fromStdString(m_folder->file("log.asc")));
     }
 

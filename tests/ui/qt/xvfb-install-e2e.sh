@@ -116,10 +116,15 @@ clickAt() {
     xdotool mousemove --window "$window" "$1" "$(($2 + menu))" click 1
     sleep 0.3
 }
-# Presses Start and waits for the run in folder $1 to end.
+# Presses Start, waits for the run in folder $1 to end and for the box that says how it went, and closes the box
+# with Return.
 startIn() {
     clickAt 152 284 # the middle of Start: Frame1 (8, 0) + (104, 272) + (40, 12)
     waitFor grep -qs "Normal end of run" "$1/bad.adi" || fail "no run ended in $1"
+    waitFor shows "Conversion done" || fail "no box said how the run in $1 went"
+    xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "Conversion done" | head -n 1)" key Return
+    waitFor onlyMainWindow || fail "the result box stayed open"
+    xdotool windowfocus --sync "$window"
 }
 # Chooses YY-MM-DD, converts in folder $1 and compares log.adi and bad.adi there with quillon-convert's, but for the
 # time they were written.

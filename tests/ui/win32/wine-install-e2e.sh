@@ -60,6 +60,15 @@ matchesReference() {
     difference=$(compare -metric AE "$work/$name.png" "$here/reference-$name.png" null: 2>&1 || true)
     [[ $difference == 0 ]] || fail "$name differs from its reference in $difference pixels"
 }
+# After a run a box says how it went; Return closes it. $1 names its screenshot.
+closeResult() {
+    waitFor hasWindow '^Conversion done$' || fail "no box said how the run went"
+    sleep 0.3
+    [[ -n $shots ]] && import -window "$(windowNamed '^Conversion done$')" "$shots/$1.png"
+    focusOn "$(windowNamed '^Conversion done$')" || fail "the result box did not get the keyboard"
+    xdotool key Return
+    waitFor noWindow '^Conversion done$' || fail "Return did not close the result box"
+}
 endsNormally() { grep -q '^Normal end of run' "$1/log.adi" 2>/dev/null && grep -q '^Normal end of run' "$1/bad.adi"; }
 sameAsLinux() {
     local folder=$1 expected=$work/expected/$2 file
@@ -121,6 +130,7 @@ clickAt "$window" 66 89   # YY-MM-DD
 clickAt "$window" 155 325 # Start
 waitFor endsNormally "$documents" || fail "no complete log.adi and bad.adi in Documents\\Quillon"
 sameAsLinux "$documents" documents
+closeResult result-documents
 
 # The window as it stands after the run must look as the reference: every control in its place and visible.
 sleep 0.5
@@ -196,6 +206,7 @@ focusOn "$window" || fail "the window did not get the keyboard back"
 xdotool key Return
 waitFor endsNormally "$other" || fail "Enter made no complete log.adi and bad.adi in the chosen folder"
 sameAsLinux "$other" other
+closeResult result-other
 wine reg query 'HKCU\Software\Quillon' /v LogFolder 2>/dev/null | grep -qF "$(winepath -w "$other")" ||
     fail "the chosen folder was not kept"
 
