@@ -65,6 +65,24 @@ TEST(BadContactsTest, SaysWhyALineMendedAsOneTextStillFails)
     EXPECT_TRUE(lineProblems(kBadDate, 3, DateLayout::MmDdYy, BandFormat::Meters).empty());
 }
 
+// Untouched fields keep their blanks and quotes; a changed one gets quotes when it needs them.
+TEST(BadContactsTest, WritesAMendedLineKeepingWhatWasNotChanged)
+{
+    BadContact contact;
+    contact.text = " K1ABC , 40 ,7.030,CW,599,579,\"Smith, J\"x,first,291,y,y,ct,,Hartford,5,Newington,01-13-01,0015";
+    contact.fields = contactFieldsOf(contact.text);
+    engine::ContactFields values = contact.fields;
+    values[static_cast<std::size_t>(Field::Date)] = "01-12-01";
+    values[static_cast<std::size_t>(Field::Qth)] = "Newington, CT";
+    Field unwritable = Field::Call;
+    EXPECT_EQ(
+        mendedLine(contact, values, unwritable),
+        " K1ABC , 40 ,7.030,CW,599,579,\"Smith, J\"x,first,291,y,y,ct,,Hartford,5,\"Newington, CT\",01-12-01,0015");
+    values[static_cast<std::size_t>(Field::Comment)] = "a \"b\", c";
+    EXPECT_EQ(mendedLine(contact, values, unwritable), std::nullopt);
+    EXPECT_EQ(unwritable, Field::Comment);
+}
+
 TEST(BadContactsTest, SaysWhenTheLogCannotBeRead)
 {
     tests::TempFolder folder;
