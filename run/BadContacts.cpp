@@ -92,6 +92,25 @@ engine::ContactFields contactFieldsOf(std::string_view text)
     return fields;
 }
 
+std::optional<std::string> mendedLine(const BadContact& contact, const engine::ContactFields& values,
+                                      engine::Field& unwritable)
+{
+    const auto raw = engine::rawFieldsOf(contact.text);
+    std::string line;
+    for (std::size_t i = 0; i < engine::kFieldCount; ++i) {
+        line += i == 0 ? "" : ",";
+        if (values[i] == contact.fields[i] && i < raw.size()) {
+            line += raw[i];
+        } else if (const auto written = engine::rawFieldFor(values[i])) {
+            line += *written;
+        } else {
+            unwritable = static_cast<engine::Field>(i);
+            return std::nullopt;
+        }
+    }
+    return line;
+}
+
 std::vector<engine::FieldProblem> lineProblems(std::string_view text, std::int64_t line, engine::DateLayout layout,
                                                engine::BandFormat format)
 {

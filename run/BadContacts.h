@@ -8,6 +8,7 @@
 #include "run/LogMending.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,12 @@ BadContactList findBadContacts(FileSystem& files, const std::string& logPath, en
 // fields, with the field's label in front of each reason.
 std::vector<engine::FieldProblem> lineProblems(std::string_view text, std::int64_t line, engine::DateLayout layout,
                                                engine::BandFormat format);
+
+// The line of a whole contact with its fields set to `values`: a field the user left as it was keeps its text as
+// written (blanks, quotes), a changed one is written so that the reader takes it back unchanged. None when a value
+// cannot be written (a line end, a quote in a value that holds a comma); `unwritable` then names that field.
+std::optional<std::string> mendedLine(const BadContact& contact, const engine::ContactFields& values,
+                                      engine::Field& unwritable);
 
 // The values of a line's fields, as the reader takes them; the line must hold 18.
 engine::ContactFields contactFieldsOf(std::string_view text);
