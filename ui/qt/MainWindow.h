@@ -2,6 +2,7 @@
 // menus, over the converter session that holds the window's logic.
 #pragma once
 
+#include "ui/qt/CorrectionWindow.h"
 #include "ui/qt/LogFolder.h"
 #include "ui/qt/MessageBoxes.h"
 #include "ui/shared/ConverterSession.h"
@@ -41,6 +42,8 @@ public:
     ConverterSession& session() { return m_session; }
     // What File, Open Folder asks with; the folder dialog unless a test puts a stub in its place.
     void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
+    // What the correction window asks when closed with unsaved corrections; a message box unless a test stubs it.
+    void setUnsavedQuestion(UnsavedQuestion ask) { m_askAboutUnsaved = std::move(ask); }
 
     void setCaption(const std::string& text) override;
     void setControlText(std::string_view control, const std::string& text) override;
@@ -60,6 +63,7 @@ protected:
 private:
     void About_Click();
     void showUserGuide();
+    void correctBadContacts();
 
     void buildMenu();
     void buildControls();
@@ -73,6 +77,7 @@ private:
     QPointer<AboutBox> m_about;   // while Help, About shows it
     UserGuide* m_guide = nullptr; // made when first asked for, then shown again
     FolderChooser m_chooseFolder = askForFolderInDialog;
+    UnsavedQuestion m_askAboutUnsaved = askInMessageBox;
     MessagePresenter m_presenter;
     QtFolderPlaces m_places;
     QtSettings m_settings;

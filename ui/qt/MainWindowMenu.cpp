@@ -1,6 +1,9 @@
-// The converter window's menus and what their commands do: File, Open Folder and Exit; Help, User Guide and About.
+// The converter window's menus and what their commands do: File, Open Folder, Correct Bad Contacts and Exit; Help,
+// User Guide and About.
+#include "run/SystemFileSystem.h"
 #include "ui/platform/PlatformServices.h"
 #include "ui/qt/AboutBox.h"
+#include "ui/qt/CorrectionWindow.h"
 #include "ui/qt/FormWidgets.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/TextConversion.h"
@@ -37,6 +40,9 @@ void MainWindow::buildMenu()
             case forms::MenuCommand::OpenFolder:
                 connect(action, &QAction::triggered, this, [this] { m_session.openFolder_Click(); });
                 break;
+            case forms::MenuCommand::CorrectBadContacts:
+                connect(action, &QAction::triggered, this, &MainWindow::correctBadContacts);
+                break;
             case forms::MenuCommand::Exit: // closes the window as its close box does
                 connect(action, &QAction::triggered, this, &QWidget::close);
                 break;
@@ -60,6 +66,20 @@ void MainWindow::About_Click()
     AboutBox box(*platform, m_presenter, this);
     m_about = &box;
     box.exec();
+}
+
+// File, Correct Bad Contacts: modal, so the log cannot be converted from the window while it is mended. Not while
+// a run works on the log.
+void MainWindow::correctBadContacts()
+{
+    if (m_session.isRunning()) {
+        return;
+    }
+    const auto files = run::makeSystemFileSystem();
+    CorrectionWindow window(m_session, *files, m_presenter, m_askAboutUnsaved, this);
+    if (window.start()) {
+        window.exec();
+    }
 }
 
 // Help, User Guide: one window for the guide, raised again when it is already open.

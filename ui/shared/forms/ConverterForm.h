@@ -26,8 +26,8 @@ constexpr bool drawnOverLabels(ControlKind kind)
 }
 
 // The menus. A text's '&' marks its access key.
-enum class MenuCommand { OpenFolder, Exit, UserGuide, About };
-enum class Shortcut { None, CtrlO, CtrlQ, F1 };
+enum class MenuCommand { OpenFolder, CorrectBadContacts, Exit, UserGuide, About };
+enum class Shortcut { None, CtrlO, CtrlE, CtrlQ, F1 };
 
 struct MenuItem {
     std::string_view name;
