@@ -5,6 +5,8 @@
 #include "run/RunInput.h"
 #include "run/RunTexts.h"
 
+#include <utility>
+
 namespace quillon::ui {
 
 namespace {
@@ -93,7 +95,15 @@ void CorrectionSession::takeTyped()
     }
 }
 
+// While the controls change, a box that loses the focus or is hidden is not the user leaving it.
 void CorrectionSession::show()
+{
+    const bool wasBusy = std::exchange(m_busy, true);
+    showContact();
+    m_busy = wasBusy;
+}
+
+void CorrectionSession::showContact()
 {
     const bool any = m_current < m_contacts.size();
     const bool whole = any && m_contacts[m_current].wholeContact;

@@ -53,6 +53,7 @@ private:
     bool load();
     void takeTyped();
     void show();
+    void showContact();
     void showChecks(bool focus);
     std::vector<engine::FieldProblem> problemsOf(std::size_t index) const;
     bool isChanged(std::size_t index) const;
@@ -69,7 +70,7 @@ private:
     std::vector<Edit> m_edits;
     std::size_t m_current = 0;
     std::string m_savedNote; // the result of the last save
-    bool m_busy = false;     // converting again after a save: the handlers wait
+    bool m_busy = false;     // converting again after a save, or changing the controls: the handlers wait
 };
 
 } // namespace quillon::ui

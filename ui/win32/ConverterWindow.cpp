@@ -4,6 +4,7 @@
 
 #include "run/WideText.h"
 #include "ui/win32/AboutDialog.h"
+#include "ui/win32/CorrectionWindow.h"
 #include "ui/win32/FolderDialog.h"
 #include "ui/win32/Messages.h"
 #include "ui/win32/UserGuideWindow.h"
@@ -42,6 +43,11 @@ void ConverterWindow::command(int id, int notification)
         switch (static_cast<forms::MenuCommand>(id - static_cast<int>(menuId({})))) {
         case forms::MenuCommand::OpenFolder:
             m_session.openFolder_Click();
+            break;
+        case forms::MenuCommand::CorrectBadContacts: // not while a run works on the log
+            if (!m_session.isRunning()) {
+                CorrectionWindow::show(m_window, m_session);
+            }
             break;
         case forms::MenuCommand::Exit: // closes the window as its close box does
             PostMessageW(m_window, WM_CLOSE, 0, 0);
