@@ -171,10 +171,9 @@ std::string timeReason(std::string_view time)
 std::string bandReason(std::string_view band, BandFormat format)
 {
     std::string reason = format == BandFormat::Meters
-                             ? text(band, " is not a band; bands are 160, 80, 40, 30, 20, 17, 15, 12, 10, 6, 2 or "
-                                          "70CM, or 14.025 as MHz")
-                             : text(band, " is not a band in MHz; bands are 1.8, 3.5, 7, 10.1, 14, 18, 21, 24.9, 28, "
-                                          "50, 144 or 420 to 450 MHz, or 20 as meters");
+                             ? text(band, " is not a band; bands are 160, 80, \u2026 or 14.025 as MHz")
+                             : text(band, " is not a band in MHz; bands are 1.8, 3.5, 7, \u2026 or 432 MHz, or 20 as "
+                                          "meters");
     const BandFormat other = otherFormat(format);
     if (const std::string_view name = bandNameOf(band, other); !name.empty()) {
         reason += text(" (as ", bandFormatName(other), " it is ", text(name, ")"));

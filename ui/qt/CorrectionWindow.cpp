@@ -108,6 +108,7 @@ void CorrectionWindow::setControlText(std::string_view control, const std::strin
         box->setText(shown);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(fromRunText(text));
+        label->setToolTip(label->text()); // a long reason runs past its label
     }
 }
 

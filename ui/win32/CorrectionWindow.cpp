@@ -13,7 +13,7 @@ namespace quillon::ui::win32 {
 namespace {
 
 constexpr int kFirstId = 100;
-constexpr DWORD kStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT | DS_CENTER;
+constexpr DWORD kStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT;
 constexpr COLORREF kFailedGround = RGB(255, 236, 236);
 constexpr UINT kKeyMessage = WM_APP + 1; // wParam: the forms::CorrectionKey
 

@@ -44,7 +44,7 @@ std::vector<ControlRow> makeRows()
 {
     const RowNames& names = rowNames();
     std::vector<ControlRow> rows;
-    rows.push_back({"lblContact", Label, "", "", {120, 120, 9360, 255}, -1, kHeadFont});
+    rows.push_back({"lblContact", Label, "", "", {120, 120, 11280, 255}, -1, kHeadFont});
     for (std::size_t i = 0; i < engine::kFieldCount; ++i) {
         const int top = kFirstRow + kRowHeight * static_cast<int>(i);
         const auto field = static_cast<engine::Field>(i);
@@ -56,29 +56,30 @@ std::vector<ControlRow> makeRows()
                         Label,
                         "",
                         "",
-                        {4260, top + 30, 5220, 255},
+                        {4260, top + 30, 7140, 255},
                         -1,
                         kWindowDefaultFont,
                         TextAlignment::Left,
                         &kProblemColour});
     }
     const int tab = static_cast<int>(engine::kFieldCount);
-    rows.push_back({kLineBox, TextBox, "", "", {120, kFirstRow, 9360, 285}, tab, kWindowDefaultFont});
+    rows.push_back({kLineBox, TextBox, "", "", {120, kFirstRow, 11280, 285}, tab, kWindowDefaultFont});
     rows.push_back({kLineReason,
                     Label,
                     "",
                     "",
-                    {120, kFirstRow + 360, 9360, 510},
+                    {120, kFirstRow + 360, 11280, 510},
                     -1,
                     kWindowDefaultFont,
                     TextAlignment::Left,
                     &kProblemColour});
-    rows.push_back({"lblStatus", Label, "", "", {120, kBottom + 90, 9360, 255}, -1, kLabelFont});
+    rows.push_back({"lblStatus", Label, "", "", {120, kBottom + 90, 11280, 255}, -1, kLabelFont});
     rows.push_back(
         {"cbPrevious", PushButton, "", "&Previous", {120, kBottom + 450, 1215, 375}, tab + 1, kWindowDefaultFont});
     rows.push_back({"cbNext", PushButton, "", "&Next", {1455, kBottom + 450, 1215, 375}, tab + 2, kWindowDefaultFont});
-    rows.push_back({"cbSave", PushButton, "", "&Save", {6900, kBottom + 450, 1215, 375}, tab + 3, kWindowDefaultFont});
-    rows.push_back({"cbClose", PushButton, "", "Close", {8265, kBottom + 450, 1215, 375}, tab + 4, kWindowDefaultFont});
+    rows.push_back({"cbSave", PushButton, "", "&Save", {8820, kBottom + 450, 1215, 375}, tab + 3, kWindowDefaultFont});
+    rows.push_back(
+        {"cbClose", PushButton, "", "Close", {10185, kBottom + 450, 1215, 375}, tab + 4, kWindowDefaultFont});
     return rows;
 }
 

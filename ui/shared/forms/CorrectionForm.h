@@ -9,7 +9,7 @@
 
 namespace quillon::forms {
 
-inline constexpr TwipsRect kCorrectionClientArea{0, 0, 9600, 7140};
+inline constexpr TwipsRect kCorrectionClientArea{0, 0, 11520, 7140};
 inline constexpr std::string_view kCorrectionTitle = "Correct Bad Contacts";
 
 // The controls: lblContact, then for each field lblFieldN (its label as in the log), txtFieldN and lblReasonN
