@@ -160,6 +160,7 @@ TEST_F(CorrectionSessionTest, CorrectsTwoContactsAndConvertsAgain)
     EXPECT_EQ(text("lblContact"), "Contact 2 of 3: line 4 of log.asc");
     EXPECT_EQ(m_view.focused, box(Field::Band));
     EXPECT_EQ(text(box(Field::Band)), "20X");
+    EXPECT_TRUE(m_view.enabled.at("cbPrevious") && m_view.enabled.at("cbNext"));
     m_view.type("20");
     m_session.key(forms::CorrectionKey::PageUp);
     EXPECT_EQ(text(box(Field::Date)), "99-12-28"); // kept while away
@@ -179,6 +180,7 @@ TEST_F(CorrectionSessionTest, CorrectsTwoContactsAndConvertsAgain)
     EXPECT_EQ(text("lblStatus"), "Saved and converted again: 6 contacts, 5 to log.adi, 1 to bad.adi.");
     EXPECT_EQ(text("lblContact"), "Contact 1 of 1: line 5 of log.asc");
     EXPECT_EQ(m_view.focused, box(Field::Dxcc));
+    EXPECT_FALSE(m_view.enabled.at("cbNext"));
 
     m_session.key(forms::CorrectionKey::Escape);
     EXPECT_EQ(m_view.questions, 0);
