@@ -105,9 +105,15 @@ std::optional<std::string> MainWindow::askText(const std::string& title, const s
     return accepted ? std::optional(toRunText(text)) : std::nullopt;
 }
 
-std::optional<std::size_t> MainWindow::askChoice(const run::Message& question, const std::vector<std::string>& answers)
+std::size_t MainWindow::askChoice(const run::Message& question, const std::vector<std::string>& answers,
+                                  std::size_t escapeAnswer)
 {
-    return m_chooser(this, question, answers);
+    return m_chooser(this, question, answers, escapeAnswer);
+}
+
+void MainWindow::openCorrectionWindow()
+{
+    correctBadContacts();
 }
 
 void MainWindow::showMessage(const run::Message& message)

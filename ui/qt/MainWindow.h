@@ -2,6 +2,7 @@
 // menus, over the converter session that holds the window's logic.
 #pragma once
 
+#include "ui/qt/CorrectionWindow.h"
 #include "ui/qt/LogFolder.h"
 #include "ui/qt/MessageBoxes.h"
 #include "ui/shared/ConverterSession.h"
@@ -43,6 +44,8 @@ public:
     void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
     // What a question is asked with; a message box unless a test puts a stub in its place.
     void setAnswerChooser(AnswerChooser chooser) { m_chooser = std::move(chooser); }
+    // What the correction window asks when closed with unsaved corrections; a message box unless a test stubs it.
+    void setUnsavedQuestion(UnsavedQuestion ask) { m_askAboutUnsaved = std::move(ask); }
 
     void setCaption(const std::string& text) override;
     void setControlText(std::string_view control, const std::string& text) override;
@@ -55,11 +58,12 @@ public:
     std::string askForFolder(const std::string& start) override;
     std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                        const std::string& initial) override;
-    std::optional<std::size_t> askChoice(const run::Message& question,
-                                         const std::vector<std::string>& answers) override;
+    std::size_t askChoice(const run::Message& question, const std::vector<std::string>& answers,
+                          std::size_t escapeAnswer) override;
     void showMessage(const run::Message& message) override;
     void processEvents() override;
     void closeAboutBox() override;
+    void openCorrectionWindow() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,6 +73,7 @@ private:
     void menu_Click(forms::MenuCommand command);
     void About_Click();
     void showUserGuide();
+    void correctBadContacts();
 
     void buildMenu();
     void buildControls();
@@ -82,6 +87,7 @@ private:
     QPointer<AboutBox> m_about;   // while Help, About shows it
     UserGuide* m_guide = nullptr; // made when first asked for, then shown again
     FolderChooser m_chooseFolder = askForFolderInDialog;
+    UnsavedQuestion m_askAboutUnsaved = askAboutUnsavedInBox;
     MessagePresenter m_presenter;
     AnswerChooser m_chooser = askInMessageBox;
     QtFolderPlaces m_places;

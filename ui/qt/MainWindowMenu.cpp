@@ -1,6 +1,9 @@
-// The converter window's menus and what their commands do: File, Open Folder and Exit; Help, User Guide and About.
+// The converter window's menus and what their commands do: File, Open Folder, Correct Bad Contacts and Exit; Help,
+// User Guide and About.
+#include "run/SystemFileSystem.h"
 #include "ui/platform/PlatformServices.h"
 #include "ui/qt/AboutBox.h"
+#include "ui/qt/CorrectionWindow.h"
 #include "ui/qt/FormWidgets.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/TextConversion.h"
@@ -65,6 +68,9 @@ void MainWindow::menu_Click(forms::MenuCommand command)
     case forms::MenuCommand::About:
         About_Click();
         break;
+    case forms::MenuCommand::CorrectBadContacts:
+        correctBadContacts();
+        break;
     default:
         m_session.menu_Click(command);
         break;
@@ -80,6 +86,20 @@ void MainWindow::About_Click()
     AboutBox box(*platform, m_presenter, this);
     m_about = &box;
     box.exec();
+}
+
+// File, Correct Bad Contacts: modal, so the log cannot be converted from the window while it is mended. Not while
+// a run works on the log.
+void MainWindow::correctBadContacts()
+{
+    if (m_session.isRunning()) {
+        return;
+    }
+    const auto files = run::makeSystemFileSystem();
+    CorrectionWindow window(m_session, *files, m_presenter, m_askAboutUnsaved, this);
+    if (window.start()) {
+        window.exec();
+    }
 }
 
 // Help, User Guide: one window for the guide, raised again when it is already open.

@@ -29,8 +29,8 @@ QMessageBox::Icon iconOf(run::MessageStyle style)
 
 } // namespace
 
-std::optional<std::size_t> askInMessageBox(QWidget* owner, const run::Message& question,
-                                           const std::vector<std::string>& answers)
+std::size_t askInMessageBox(QWidget* owner, const run::Message& question, const std::vector<std::string>& answers,
+                            std::size_t escapeAnswer)
 {
     QMessageBox box(iconOf(question.style), fromRunText(question.title), fromRunText(question.boxText()),
                     QMessageBox::NoButton, owner);
@@ -39,16 +39,11 @@ std::optional<std::size_t> askInMessageBox(QWidget* owner, const run::Message& q
     for (const std::string& answer : answers) {
         buttons.push_back(box.addButton(fromRunText(answer), QMessageBox::AcceptRole));
     }
-    if (!buttons.empty()) {
-        box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
-        box.setEscapeButton(buttons.back());
-    }
+    box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    box.setEscapeButton(buttons.at(escapeAnswer));
     box.exec();
     const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
-    if (chosen == buttons.end()) {
-        return std::nullopt;
-    }
-    return static_cast<std::size_t>(chosen - buttons.begin());
+    return chosen == buttons.end() ? escapeAnswer : static_cast<std::size_t>(chosen - buttons.begin());
 }
 
 void showMessageBox(QWidget* owner, const run::Message& message)

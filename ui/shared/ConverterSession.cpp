@@ -101,6 +101,11 @@ void ConverterSession::cbStart_Click()
         m_view.setControlText("Text1", "0"); // a log without contacts was read to its end
     }
     showPaths();
+    // Once the run is over, not from inside it, since correcting converts the log again.
+    if (m_correctAfterRun && !isRunning()) {
+        m_correctAfterRun = false;
+        m_view.openCorrectionWindow();
+    }
 }
 
 // Before anything is written: when another date layout reads clearly more of the log's dates than the chosen one,
@@ -123,11 +128,11 @@ bool ConverterSession::layoutConfirmed()
     run::Message question = advice->note;
     question.text += "\n\nConvert the log now?";
     question.style = run::MessageStyle::Exclamation;
-    const std::optional<std::size_t> answer = m_view.askChoice(forms::titled(question), answers);
-    if (!answer || *answer + 1 == answers.size()) {
+    const std::size_t answer = m_view.askChoice(forms::titled(question), answers, answers.size() - 1);
+    if (answer + 1 == answers.size()) {
         return false;
     }
-    if (answers[*answer].starts_with("Convert with " + better)) {
+    if (answers[answer].starts_with("Convert with " + better)) {
         for (const forms::DateOption& option : forms::kDateOptions) {
             if (option.layout == advice->better) {
                 m_view.selectOption(option.control);
@@ -253,7 +258,13 @@ void ConverterSession::showRunResult(const run::RunResult& result)
     if (m_adifVersion == engine::AdifVersion::Adif3) {
         report.text += "\n\nWritten as ADIF 3 for today's logbooks.";
     }
-    m_view.showMessage(forms::titled(report));
+    if (result.badRecords == 0) {
+        m_view.showMessage(forms::titled(report));
+        return;
+    }
+    // Contacts that need a look can be corrected at once.
+    const std::vector<std::string> answers{"OK", std::string(kCorrectBadContacts)};
+    m_correctAfterRun = m_view.askChoice(forms::titled(report), answers, 0) == 1;
 }
 
 void ConverterSession::readOptions()

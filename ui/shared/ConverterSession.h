@@ -17,6 +17,9 @@ namespace quillon::ui {
 // A front end builds its controls from the converter form, implements the view, and forwards each event to the
 // handler of the same name here. The handlers keep their historical names (cbStart_Click, Form_Load), so behaviour
 // can be matched to them at a glance.
+// What the File menu and the result box call the correction window.
+inline constexpr std::string_view kCorrectBadContacts = "Correct Bad Contacts\u2026";
+
 class ConverterSession : public run::RunHost
 {
 public:
@@ -85,6 +88,7 @@ private:
     // The output and its choices, kept from one start to the next; a run takes them when it opens its files.
     engine::AdifVersion m_adifVersion = engine::AdifVersion::Classic;
     engine::Adif3Options m_adif3;
+    bool m_correctAfterRun = false; // the result box was answered with Correct Bad Contacts
     run::SystemRun m_run;
 };
 

@@ -36,16 +36,18 @@ public:
     // when cancelled.
     virtual std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                                const std::string& initial) = 0;
-    // A modal question with one button for each answer, the first the default; the answer's index, or nothing
-    // when the box is closed without one. The message's title is filled in.
-    virtual std::optional<std::size_t> askChoice(const run::Message& question,
-                                                 const std::vector<std::string>& answers) = 0;
+    // A modal question with one button for each answer, the first the default; the index of the answer chosen, or
+    // `escapeAnswer` when the box is closed with Esc or its close box. The message's title is filled in.
+    virtual std::size_t askChoice(const run::Message& question, const std::vector<std::string>& answers,
+                                  std::size_t escapeAnswer) = 0;
     // Modal, one OK button; returns when dismissed. The message's title is filled in.
     virtual void showMessage(const run::Message& message) = 0;
     // Repaints and lets the user act, from inside a run.
     virtual void processEvents() = 0;
     // Closes the About box, when it is up.
     virtual void closeAboutBox() = 0;
+    // Opens the window that corrects the bad contacts of the last run, as File > Correct Bad Contacts does.
+    virtual void openCorrectionWindow() = 0;
 };
 
 } // namespace quillon::ui

@@ -4,6 +4,7 @@
 
 #include "run/WideText.h"
 #include "ui/win32/AboutDialog.h"
+#include "ui/win32/CorrectionWindow.h"
 #include "ui/win32/FolderDialog.h"
 #include "ui/win32/Messages.h"
 #include "ui/win32/TextPrompt.h"
@@ -41,6 +42,11 @@ void ConverterWindow::command(int id, int notification)
 {
     if (id >= static_cast<int>(menuId({}))) {
         switch (const auto chosen = static_cast<forms::MenuCommand>(id - static_cast<int>(menuId({})))) {
+        case forms::MenuCommand::CorrectBadContacts: // not while a run works on the log
+            if (!m_session.isRunning()) {
+                CorrectionWindow::show(m_window, m_session);
+            }
+            break;
         case forms::MenuCommand::Exit: // closes the window as its close box does
             PostMessageW(m_window, WM_CLOSE, 0, 0);
             break;
@@ -131,10 +137,15 @@ std::optional<std::string> ConverterWindow::askText(const std::string& title, co
     return askForText(m_window, title, prompt, initial);
 }
 
-std::optional<std::size_t> ConverterWindow::askChoice(const run::Message& question,
-                                                      const std::vector<std::string>& answers)
+std::size_t ConverterWindow::askChoice(const run::Message& question, const std::vector<std::string>& answers,
+                                       std::size_t escapeAnswer)
 {
-    return askChoiceInBox(m_window, question, answers);
+    return askChoiceInBox(m_window, question, answers, escapeAnswer);
+}
+
+void ConverterWindow::openCorrectionWindow()
+{
+    CorrectionWindow::show(m_window, m_session);
 }
 
 void ConverterWindow::showMessage(const run::Message& message)

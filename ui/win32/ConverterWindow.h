@@ -40,11 +40,12 @@ public:
     std::string askForFolder(const std::string& start) override;
     std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                        const std::string& initial) override;
-    std::optional<std::size_t> askChoice(const run::Message& question,
-                                         const std::vector<std::string>& answers) override;
+    std::size_t askChoice(const run::Message& question, const std::vector<std::string>& answers,
+                          std::size_t escapeAnswer) override;
     void showMessage(const run::Message& message) override;
     void processEvents() override;
     void closeAboutBox() override;
+    void openCorrectionWindow() override;
 
 private:
     // Menu commands have ids from 1000 on, the controls from 100 on.

@@ -21,6 +21,8 @@ ACCEL acceleratorOf(forms::Shortcut shortcut, WORD id)
     switch (shortcut) {
     case forms::Shortcut::CtrlO:
         return {FVIRTKEY | FCONTROL, 'O', id};
+    case forms::Shortcut::CtrlE:
+        return {FVIRTKEY | FCONTROL, 'E', id};
     case forms::Shortcut::CtrlQ:
         return {FVIRTKEY | FCONTROL, 'Q', id};
     case forms::Shortcut::F1:

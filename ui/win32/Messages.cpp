@@ -31,8 +31,8 @@ void showMessageBox(HWND owner, const run::Message& message)
                 messageBoxStyle(shown.style));
 }
 
-std::optional<std::size_t> askChoiceInBox(HWND owner, const run::Message& question,
-                                          const std::vector<std::string>& answers)
+std::size_t askChoiceInBox(HWND owner, const run::Message& question, const std::vector<std::string>& answers,
+                           std::size_t escapeAnswer)
 {
     constexpr int kFirstAnswerId = 100;
     const run::Message asked = forms::titled(question);
@@ -62,7 +62,7 @@ std::optional<std::size_t> askChoiceInBox(HWND owner, const run::Message& questi
     int pressed = 0;
     if (FAILED(TaskDialogIndirect(&config, &pressed, nullptr, nullptr)) || pressed < kFirstAnswerId ||
         pressed >= kFirstAnswerId + static_cast<int>(buttons.size())) {
-        return std::nullopt;
+        return escapeAnswer;
     }
     return static_cast<std::size_t>(pressed - kFirstAnswerId);
 }

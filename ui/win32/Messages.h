@@ -16,9 +16,9 @@ UINT messageBoxStyle(run::MessageStyle style);
 // Modal over `owner`; a message without a title shows the application title. Lines are separated by LF.
 void showMessageBox(HWND owner, const run::Message& message);
 
-// A question with one button for each answer, the first the default; the answer's index, or nothing when the box
-// is closed without one (Esc).
-std::optional<std::size_t> askChoiceInBox(HWND owner, const run::Message& question,
-                                          const std::vector<std::string>& answers);
+// A question with one button for each answer, the first the default; the index of the answer chosen, or
+// `escapeAnswer` when the box is closed with Esc.
+std::size_t askChoiceInBox(HWND owner, const run::Message& question, const std::vector<std::string>& answers,
+                           std::size_t escapeAnswer);
 
 } // namespace quillon::ui::win32

@@ -80,8 +80,10 @@ constexpr ControlRow kControls[] = {
     {"Label3", Label, "Frame1", "Records Processed:", {720, 3600, 2415, 375}, 2, kLabelFont, {}, {}, Fit::GrowDown},
 };
 
-constexpr MenuItem kFileItems[] = {{"OpenFolder", "&Open Folder...", MenuCommand::OpenFolder, Shortcut::CtrlO},
-                                   {"Exit", "E&xit", MenuCommand::Exit, Shortcut::CtrlQ}};
+constexpr MenuItem kFileItems[] = {
+    {"OpenFolder", "&Open Folder...", MenuCommand::OpenFolder, Shortcut::CtrlO},
+    {"CorrectBadContacts", "&Correct Bad Contacts\u2026", MenuCommand::CorrectBadContacts, Shortcut::CtrlE},
+    {"Exit", "E&xit", MenuCommand::Exit, Shortcut::CtrlQ}};
 constexpr MenuItem kHelpItems[] = {{"UserGuide", "&User Guide", MenuCommand::UserGuide, Shortcut::F1},
                                    {"About", "&About", MenuCommand::About}};
 // The output, then the log's code page and the call signs, which only ADIF 3 writes.
@@ -116,6 +118,8 @@ std::string_view shortcutText(Shortcut shortcut)
     switch (shortcut) {
     case Shortcut::CtrlO:
         return "Ctrl+O";
+    case Shortcut::CtrlE:
+        return "Ctrl+E";
     case Shortcut::CtrlQ:
         return "Ctrl+Q";
     case Shortcut::F1:

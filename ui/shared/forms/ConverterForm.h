@@ -33,6 +33,7 @@ constexpr bool drawnOverLabels(ControlKind kind)
 // The menus. A text's '&' marks its access key.
 enum class MenuCommand {
     OpenFolder,
+    CorrectBadContacts,
     Exit,
     UserGuide,
     About,
@@ -46,7 +47,7 @@ enum class MenuCommand {
     StationCallsign,
     OperatorCallsign,
 };
-enum class Shortcut { None, CtrlO, CtrlQ, F1 };
+enum class Shortcut { None, CtrlO, CtrlE, CtrlQ, F1 };
 
 struct MenuItem {
     std::string_view name;
@@ -59,10 +60,12 @@ struct MenuItem {
     bool separatorBefore = false;
 };
 
-// Exit, the user guide and the About box are the front end's own; every other command goes to the session.
+// Exit, the user guide, the About box and the correction window are the front end's own; every other command goes to
+// the session.
 constexpr bool isFrontEndCommand(MenuCommand command)
 {
-    return command == MenuCommand::Exit || command == MenuCommand::UserGuide || command == MenuCommand::About;
+    return command == MenuCommand::Exit || command == MenuCommand::UserGuide || command == MenuCommand::About ||
+           command == MenuCommand::CorrectBadContacts;
 }
 
 // What the output and code-page items of the Options menu choose.
