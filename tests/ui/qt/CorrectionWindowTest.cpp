@@ -49,6 +49,12 @@ private slots:
             [this](QWidget*, const quillon::run::Message& message) { m_messages.push_back(message); },
             quillon::forms::Pacing{{}, {}});
         m_window->session().setLogFolder(m_folder->path().string());
+        // The box after a run is answered OK; the window is opened as the user would, with Ctrl+E.
+        m_window->setAnswerChooser(
+            [this](QWidget*, const quillon::run::Message& report, const std::vector<std::string>&, std::size_t) {
+                m_messages.push_back(report);
+                return std::size_t{0};
+            });
         m_window->setUnsavedQuestion([this](QWidget*, const quillon::run::Message&) {
             ++m_questions;
             return quillon::ui::UnsavedAnswer::Discard;
@@ -88,7 +94,8 @@ private slots:
                  contact("20", "291", "99-12-31") + "\r\n" + contact("20", "291", "99-12-28") + "\r\n" +
                      contact("20", "291", "99-12-30") + "\r\n" + contact("20", "USA", "99-12-29") + "\r\n");
         QVERIFY(readFile(m_folder->path() / "bad.adi").find("<DXCC:5>*BAD* USA") != std::string::npos);
-        QCOMPARE(m_messages.size(), std::size_t{0});
+        // The results of the first run and of the run after the save, and nothing else.
+        QCOMPARE(m_messages.size(), std::size_t{2});
     }
 
     void escAsksAboutUnsavedCorrections()
