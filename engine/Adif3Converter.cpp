@@ -9,23 +9,6 @@
 
 namespace quillon::engine {
 
-namespace {
-
-// "<TAG:length>data ", for tags too long for the fixed-size tags of the record fields.
-std::string taggedField(std::string_view tag, std::string_view data)
-{
-    std::string field(1, '<'); // appended piece by piece: GCC 12 warns falsely about a string put in front
-    field += tag;
-    field += ':';
-    field += std::to_string(data.size());
-    field += '>';
-    field += data;
-    field += ' ';
-    return field;
-}
-
-} // namespace
-
 void Adif3Converter::setOptions(const Adif3Options& options)
 {
     m_options = options;
@@ -34,10 +17,10 @@ void Adif3Converter::setOptions(const Adif3Options& options)
     const std::string station = normalisedCallsign(options.stationCallsign);
     const std::string op = normalisedCallsign(options.operatorCallsign);
     if (!station.empty()) {
-        m_station += taggedField("STATION_CALLSIGN", station);
+        m_station += taggedData("STATION_CALLSIGN", station) + " ";
     }
     if (!op.empty()) {
-        m_station += taggedField("OPERATOR", op);
+        m_station += taggedData("OPERATOR", op) + " ";
     }
 }
 
@@ -97,7 +80,7 @@ void Adif3Converter::appendOddLine(const std::vector<std::string>& fields, std::
     }
     const std::string data = std::string(kBadMarker) + " line " + std::to_string(line) + " holds " +
                              std::to_string(fields.size()) + " fields, not 18: " + text;
-    out.append(taggedField("APP_QUILLON_BAD_LINE", data));
+    out.append(taggedData("APP_QUILLON_BAD_LINE", data) + " ");
     out.append(std::string_view("<EOR>"));
 }
 

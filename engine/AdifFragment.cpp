@@ -22,4 +22,16 @@ void makeMarkedFragment(AdifFragment& fragment, const AdifTag& tag, std::string_
     fragment += ' ';
 }
 
+// Appended piece by piece: GCC 12 warns falsely about a string put in front of another.
+std::string taggedData(std::string_view tag, std::string_view data)
+{
+    std::string field(1, '<');
+    field += tag;
+    field += ':';
+    field += std::to_string(data.size());
+    field += '>';
+    field += data;
+    return field;
+}
+
 } // namespace quillon::engine

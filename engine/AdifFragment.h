@@ -108,6 +108,10 @@ inline std::size_t fragmentSize(const AdifTag& tag, const LengthText& length, st
     out.put(' ');
 }
 
+// "<TAG:length>data" for a tag known only at run time (the header fields, the station's, a kept bad line), without
+// the space the record fields end in.
+std::string taggedData(std::string_view tag, std::string_view data);
+
 // The tag rule for a value that is not a buffer of its own (a band name, the digits of a time).
 inline void makeFragment(AdifFragment& fragment, const AdifTag& tag, std::string_view value)
 {

@@ -1,23 +1,13 @@
 // The ADIF 3 header fields and the note on folded text.
 #include "run/Adif3Run.h"
 
+#include "engine/AdifFragment.h"
 #include "engine/ProgramInfo.h"
 #include "run/RunTexts.h"
 
 namespace quillon::run {
 
 namespace {
-
-std::string headerField(std::string_view tag, const std::string& data)
-{
-    std::string field(1, '<'); // appended piece by piece: GCC 12 warns falsely about a string put in front
-    field += tag;
-    field += ':';
-    field += std::to_string(data.size());
-    field += '>';
-    field += data;
-    return field;
-}
 
 // Zero-filled to `width` digits.
 std::string digits(int value, std::size_t width)
@@ -34,10 +24,10 @@ std::vector<std::string> adif3HeaderFields(const Clock& clock)
     const std::string timestamp = digits(date.year, 4) + digits(date.month, 2) + digits(date.day, 2) + " " +
                                   digits(time.hour, 2) + digits(time.minute, 2) + digits(time.second, 2);
     return {
-        headerField("ADIF_VER", "3.1.6"),
-        headerField("PROGRAMID", std::string(engine::kApplicationTitle)),
-        headerField("PROGRAMVERSION", engine::versionText()),
-        headerField("CREATED_TIMESTAMP", timestamp),
+        engine::taggedData("ADIF_VER", "3.1.6"),
+        engine::taggedData("PROGRAMID", std::string(engine::kApplicationTitle)),
+        engine::taggedData("PROGRAMVERSION", engine::versionText()),
+        engine::taggedData("CREATED_TIMESTAMP", timestamp),
     };
 }
 
