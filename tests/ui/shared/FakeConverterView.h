@@ -32,7 +32,7 @@ public:
     std::vector<run::Message> messages;
     std::vector<run::Message> questions;
     std::vector<std::vector<std::string>> answersOffered;
-    std::optional<std::size_t> choice;     // what every question is answered
+    std::optional<std::size_t> choice; // what every question is answered
     int correctionWindows = 0;
     std::vector<std::string> counterShown; // every text the counter was given, in turn
     int eventRounds = 0;
