@@ -34,10 +34,10 @@ DateLayout mirrorOf(DateLayout layout)
 engine::FormatSurvey logOf(DateLayout layout, int typos, bool ambiguousOnly = false, int switchAt = 0)
 {
     engine::FormatSurvey survey;
-    unsigned seed = 12345;
-    const auto next = [&seed](int range) {
-        seed = seed * 1103515245U + 12345U;
-        return static_cast<int>((seed >> 16) % static_cast<unsigned>(range));
+    unsigned state = 12345;
+    const auto next = [&state](int range) {
+        state = state * 1103515245U + 12345U;
+        return static_cast<int>((state >> 16) % static_cast<unsigned>(range));
     };
     constexpr int kDates = 50;
     int typosMade = 0;
