@@ -193,9 +193,12 @@ void convertAdif3Iota(FieldText& iota, AdifFragment& fragment)
     std::string upper(iota.view());
     upperCaseInPlace(upper);
     const bool dashed = upper.size() == 6 && upper[2] == '-';
+    if (upper.size() != 5 && !dashed) { // checked first: a shorter text has no number to take
+        makeMarkedFragment(fragment, "IOTA", iota);
+        return;
+    }
     const std::string_view number = std::string_view(upper).substr(dashed ? 3 : 2);
-    if ((upper.size() != 5 && !dashed) || !isIotaContinent(upper.substr(0, 2)) || number.size() != 3 ||
-        !isAllAsciiDigits(number) || number == "000") {
+    if (!isIotaContinent(upper.substr(0, 2)) || number.size() != 3 || !isAllAsciiDigits(number) || number == "000") {
         makeMarkedFragment(fragment, "IOTA", iota);
         return;
     }

@@ -2,8 +2,10 @@
 // texts below only name the part of the rule that was broken.
 #include "engine/FieldReasons.h"
 
+#include "engine/Adif3Fields.h"
 #include "engine/AdifFragment.h"
 #include "engine/AsciiDigits.h"
+#include "engine/AsciiFolding.h"
 #include "engine/BandConverter.h"
 #include "engine/CalendarRules.h"
 #include "engine/DateConverter.h"
@@ -11,6 +13,9 @@
 #include "engine/FieldChecks.h"
 #include "engine/TextRules.h"
 #include "engine/TimeConverter.h"
+
+#include <cstdio>
+#include <optional>
 
 namespace quillon::engine {
 
@@ -31,52 +36,125 @@ std::string text(std::string_view a, std::string_view b = {}, std::string_view c
     return joined;
 }
 
-// Runs the converter's own conversion of the field and looks for the marker it leaves in the fragment.
-bool isMarked(Field field, std::string_view value, std::string_view state, DateLayout layout, BandFormat format)
+const std::string& valueAt(const ContactFields& contact, Field field)
 {
-    FieldText fieldText(value);
-    AdifFragment fragment;
+    return contact[static_cast<std::size_t>(field)];
+}
+
+// The contact as the converter reads it: under ADIF 3 every field is folded to plain ASCII first.
+ContactFields readAs(const ContactFields& contact, const CheckChoices& choices)
+{
+    if (choices.output != AdifVersion::Adif3) {
+        return contact;
+    }
+    ContactFields folded;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        folded[i] = isPrintableAscii(contact[i]) ? contact[i] : foldedToAscii(contact[i], choices.codePage);
+    }
+    return folded;
+}
+
+// The field's value as its conversion starts on it: ADIF 3 first widens the short dates and times that can mean
+// only one thing.
+FieldText startValue(Field field, const ContactFields& contact, const CheckChoices& choices)
+{
+    FieldText value(valueAt(contact, field));
+    if (choices.output == AdifVersion::Adif3 && field == Field::Date) {
+        widenShortDate(value, choices.layout);
+    } else if (choices.output == AdifVersion::Adif3 && field == Field::Time) {
+        widenShortTime(value);
+    }
+    return value;
+}
+
+// The fields that ADIF 3 reads by rules of its own; false for the others, which it reads as the classic output.
+bool convertByAdif3Rule(Field field, FieldText& value, const ContactFields& contact, BandFormat format,
+                        AdifFragment& fragment)
+{
+    switch (field) {
+    case Field::Band:
+        convertAdif3Band(value, valueAt(contact, Field::Freq), format, fragment);
+        return true;
+    case Field::Freq:
+        convertAdif3Freq(value, fragment);
+        return true;
+    case Field::Mode:
+        convertAdif3Mode(value, fragment);
+        return true;
+    case Field::Dxcc:
+        convertAdif3Dxcc(value, fragment);
+        return true;
+    case Field::QslSent:
+        convertAdif3QslSent(value, fragment);
+        return true;
+    case Field::QslRcvd:
+        convertAdif3QslReceived(value, fragment);
+        return true;
+    case Field::Iota:
+        convertAdif3Iota(value, fragment);
+        return true;
+    case Field::Cqz:
+        convertAdif3Cqz(value, fragment);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void convertClassic(Field field, FieldText& value, const ContactFields& contact, const CheckChoices& choices,
+                    AdifFragment& fragment)
+{
     switch (field) {
     case Field::Date:
-        convertDate(fieldText, layout, fragment);
+        convertDate(value, choices.layout, fragment);
         break;
     case Field::Time:
-        convertTime(fieldText, fragment);
+        convertTime(value, fragment);
         break;
     case Field::Call:
-        convertCall(fieldText, fragment);
+        convertCall(value, fragment);
         break;
     case Field::Mode:
-        convertMode(fieldText, fragment);
+        convertMode(value, fragment);
         break;
     case Field::Band:
-        convertBand(fieldText, format, fragment);
+        convertBand(value, choices.format, fragment);
         break;
     case Field::Dxcc:
-        convertDxcc(fieldText, fragment);
+        convertDxcc(value, fragment);
         break;
     case Field::QslSent:
-        convertQsl(fieldText, "QSL_SENT", fragment);
+        convertQsl(value, "QSL_SENT", fragment);
         break;
     case Field::QslRcvd:
-        convertQsl(fieldText, "QSL_RCVD", fragment);
+        convertQsl(value, "QSL_RCVD", fragment);
         break;
     case Field::State:
-        convertState(fieldText, fragment);
+        convertState(value, fragment);
         break;
     case Field::Iota:
-        convertIota(fieldText, fragment);
+        convertIota(value, fragment);
         break;
     case Field::Cnty: {
-        FieldText convertedState(state);
+        FieldText state(valueAt(contact, Field::State));
         AdifFragment stateFragment;
-        convertState(convertedState, stateFragment);
-        convertCounty(fieldText, convertedState, fragment);
+        convertState(state, stateFragment);
+        convertCounty(value, state, fragment);
         break;
     }
     default:
-        applyPlainRule(fieldText, "FIELD", fragment);
+        applyPlainRule(value, "FIELD", fragment);
         break;
+    }
+}
+
+// Runs the converter's own conversion of the field and looks for the marker it leaves in the fragment.
+bool isMarked(Field field, const ContactFields& contact, const CheckChoices& choices)
+{
+    FieldText value = startValue(field, contact, choices);
+    AdifFragment fragment;
+    if (choices.output != AdifVersion::Adif3 || !convertByAdif3Rule(field, value, contact, choices.format, fragment)) {
+        convertClassic(field, value, contact, choices, fragment);
     }
     return fragment.view().find(kBadMarker) != std::string_view::npos;
 }
@@ -126,46 +204,32 @@ std::string dateReason(std::string_view date, DateLayout layout)
 // The shapes as the converter reads them: one to three characters are zero-filled to four first.
 std::string timeReason(std::string_view time)
 {
-    const std::string shape = text(time, " is not a time: write HHMM, HH:MM, HHMMSS or HH:MM:SS");
+    constexpr std::string_view kShapes = "write HHMM, HH:MM, HHMMSS or HH:MM:SS";
     std::string filled(time.size() < 4 ? 4 - time.size() : 0, '0');
     filled += time;
-    std::size_t minutes = 2;
-    std::size_t seconds = 0;
-    switch (filled.size()) {
-    case 4:
-        break;
-    case 5:
-        minutes = 3;
-        break;
-    case 6:
-        seconds = 4;
-        break;
-    case 8:
-        minutes = 3;
-        seconds = 6;
-        break;
-    default:
-        return shape;
+    const auto shape = timeShapeOf(filled.size());
+    if (!shape) {
+        return text(time, " is not a time: ", kShapes);
     }
-    if (minutes == 3 && (isAsciiDigit(filled[2]) || (seconds == 6 && isAsciiDigit(filled[5])))) {
-        return text(time, " has a digit where the separator belongs: write HHMM, HH:MM, HHMMSS or HH:MM:SS");
+    if (hasDigitSeparator(filled, *shape)) {
+        return text(time, " has a digit where the separator belongs: ", kShapes);
     }
     const int hour = twoDigitsAt(filled, 0);
-    const int minute = twoDigitsAt(filled, minutes);
-    const int second = seconds == 0 ? 0 : twoDigitsAt(filled, seconds);
+    const int minute = twoDigitsAt(filled, shape->minutes);
+    const int second = shape->seconds == 0 ? 0 : twoDigitsAt(filled, shape->seconds);
     if (hour < 0 || minute < 0 || second < 0) {
-        return shape;
+        return text(time, " is not a time: ", kShapes);
     }
     if (hour > 23) {
         return text("no hour ", filled.substr(0, 2), "; hours are 00 to 23");
     }
     if (minute > 59) {
-        return text("no minute ", filled.substr(minutes, 2), "; minutes are 00 to 59");
+        return text("no minute ", filled.substr(shape->minutes, 2), "; minutes are 00 to 59");
     }
     if (second > 59) {
-        return text("no second ", filled.substr(seconds, 2), "; seconds are 00 to 59");
+        return text("no second ", filled.substr(shape->seconds, 2), "; seconds are 00 to 59");
     }
-    return shape;
+    return text(time, " is not a time: ", kShapes);
 }
 
 std::string bandReason(std::string_view band, BandFormat format)
@@ -181,21 +245,79 @@ std::string bandReason(std::string_view band, BandFormat format)
     return reason;
 }
 
+// "14" or "14.35": a band edge as the user writes a frequency.
+std::string mhzText(double mhz)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.6g", mhz);
+    return buffer;
+}
+
+// A band that ADIF names is marked either for the name or for a FREQ outside its edges.
+std::string adif3BandReason(std::string_view band, std::string_view freq, BandFormat format)
+{
+    if (const AdifBand* found = adif3BandOf(band, format)) {
+        return text(
+            "FREQ ", trimmedBlanks(freq), " is outside the ",
+            text(found->name, " band (", mhzText(found->lowerMhz), text(" to ", mhzText(found->upperMhz), " MHz)")));
+    }
+    std::string reason = format == BandFormat::Meters
+                             ? text(band, " is not an ADIF band; bands are 160, 80, 60, … 23CM or 14.025 as MHz")
+                             : text(band, " is not an ADIF band in MHz; bands are 1.8, 3.5, 5.3, … or 20 as "
+                                          "meters");
+    const BandFormat other = otherFormat(format);
+    if (const AdifBand* found = adif3BandOf(band, other)) {
+        reason += text(" (as ", bandFormatName(other), " it is ", text(found->name, ")"));
+    }
+    return reason;
+}
+
+// The words of the rules that ADIF 3 reads by its own lists; none for a field read as the classic output reads it.
+std::optional<std::string> adif3RuleReason(Field field, std::string_view value, const ContactFields& contact,
+                                           BandFormat format)
+{
+    switch (field) {
+    case Field::Band:
+        return adif3BandReason(value, valueAt(contact, Field::Freq), format);
+    case Field::Freq:
+        return text("FREQ is a number in MHz, as 14.025, not ", value);
+    case Field::Mode:
+        return text(value, " is not an ADIF mode or submode, as SSB, CW, FT8 or PSK31");
+    case Field::Dxcc:
+        return text("DXCC is the number of an entity on the DXCC list, as 291, not ", value);
+    case Field::QslSent:
+        return text("QSL_SENT is Y, N, R, Q or I, not ", value);
+    case Field::QslRcvd:
+        return text("QSL_RCVD is Y, N, R, I or V, not ", value);
+    case Field::Iota:
+        return text("IOTA is a continent, a dash and three digits, as NA-123, not ", value);
+    case Field::Cqz:
+        return text("CQZ is a zone from 1 to 40, not ", value);
+    default:
+        return std::nullopt;
+    }
+}
+
 // The rule of each field that a value of its own can break; the value is trimmed as the converter trims it.
-std::string ruleReason(Field field, std::string_view value, std::string_view state, DateLayout layout,
-                       BandFormat format)
+std::string ruleReason(Field field, std::string_view value, const ContactFields& contact, const CheckChoices& choices)
 {
     if (value.empty() &&
         (field == Field::Date || field == Field::Time || field == Field::Call || field == Field::Mode)) {
         return missing(field);
     }
+    if (choices.output == AdifVersion::Adif3) {
+        if (auto reason = adif3RuleReason(field, value, contact, choices.format)) {
+            return *reason;
+        }
+    }
+    const std::string_view state = trimmedBlanks(valueAt(contact, Field::State));
     switch (field) {
     case Field::Date:
-        return dateReason(value, layout);
+        return dateReason(value, choices.layout);
     case Field::Time:
         return timeReason(value);
     case Field::Band:
-        return bandReason(value, format);
+        return bandReason(value, choices.format);
     case Field::Dxcc:
         return text("DXCC is a number, as 291, not ", value);
     case Field::State:
@@ -203,9 +325,8 @@ std::string ruleReason(Field field, std::string_view value, std::string_view sta
     case Field::Iota:
         return text("IOTA is two letters and three digits, as NA-123 or NA123, not ", value);
     case Field::Cnty:
-        return trimmedBlanks(state).empty()
-                   ? std::string("a county needs a STATE of two characters beside it")
-                   : text("a county needs a STATE of two characters, not ", trimmedBlanks(state));
+        return state.empty() ? std::string("a county needs a STATE of two characters beside it")
+                             : text("a county needs a STATE of two characters, not ", state);
     default:
         return text(fieldLabel(field), " does not pass its check");
     }
@@ -218,25 +339,25 @@ std::string_view fieldLabel(Field field)
     return kLabels[static_cast<std::size_t>(field)];
 }
 
-std::string fieldProblem(Field field, std::string_view value, std::string_view state, DateLayout layout,
-                         BandFormat format)
+std::string fieldProblem(Field field, const ContactFields& contact, const CheckChoices& choices)
 {
-    if (!isMarked(field, value, state, layout, format)) {
+    const ContactFields read = readAs(contact, choices);
+    if (!isMarked(field, read, choices)) {
         return {};
     }
-    if (value.find(kBadMarker) != std::string_view::npos) {
+    const FieldText value = startValue(field, read, choices);
+    if (value.view().find(kBadMarker) != std::string_view::npos) {
         return text(fieldLabel(field), " holds *BAD*, which always sends a contact to bad.adi");
     }
-    return ruleReason(field, trimmedBlanks(value), state, layout, format);
+    return ruleReason(field, trimmedBlanks(value.view()), read, choices);
 }
 
-std::vector<FieldProblem> contactProblems(const ContactFields& fields, DateLayout layout, BandFormat format)
+std::vector<FieldProblem> contactProblems(const ContactFields& fields, const CheckChoices& choices)
 {
     std::vector<FieldProblem> problems;
-    const std::string& state = fields[static_cast<std::size_t>(Field::State)];
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const auto field = static_cast<Field>(i);
-        std::string reason = fieldProblem(field, fields[i], state, layout, format);
+        std::string reason = fieldProblem(field, fields, choices);
         if (!reason.empty()) {
             problems.push_back({field, std::move(reason)});
         }

@@ -18,11 +18,20 @@ using ContactFields = std::array<std::string, kFieldCount>;
 // The column's name as the log's description gives it: "CALL", "RST_SENT", "DATE".
 std::string_view fieldLabel(Field field);
 
-// Why `value` in `field` would be marked *BAD* when converted with these choices, or empty when it passes. Only
-// CNTY looks at `state`, the contact's STATE as written. Whether a value fails is decided by the converter's own
-// field conversion, so this can never disagree with it; the words only say which part of the rule was broken.
-std::string fieldProblem(Field field, std::string_view value, std::string_view state, DateLayout layout,
-                         BandFormat format);
+// What a contact is checked by: the date layout and band format, and the output, since ADIF 3 reads some fields
+// by rules of its own (its band and mode lists, its value lists, the short dates and times).
+struct CheckChoices {
+    DateLayout layout = DateLayout::YyMmDd;
+    BandFormat format = BandFormat::Meters;
+    AdifVersion output = AdifVersion::Classic;
+    CodePage codePage = CodePage::Windows1252; // ADIF 3 folds the text of this code page to plain ASCII first
+};
+
+// Why `field` of the contact would be marked *BAD* when converted with these choices, or empty when it passes. A
+// field is read with the others it depends on: CNTY with STATE, and under ADIF 3 BAND with FREQ. Whether a value
+// fails is decided by the converter's own field conversion, so this can never disagree with it; the words only
+// say which part of the rule was broken.
+std::string fieldProblem(Field field, const ContactFields& contact, const CheckChoices& choices);
 
 struct FieldProblem {
     Field field;
@@ -30,6 +39,6 @@ struct FieldProblem {
 };
 
 // Every field of the contact that sends it to bad.adi, in the order of the columns, with its reason.
-std::vector<FieldProblem> contactProblems(const ContactFields& fields, DateLayout layout, BandFormat format);
+std::vector<FieldProblem> contactProblems(const ContactFields& fields, const CheckChoices& choices);
 
 } // namespace quillon::engine

@@ -32,31 +32,16 @@ std::string_view zeroFill(std::string_view time, char (&buffer)[kLongestTime])
 }
 
 // Takes the clock digits out of HHMM, HH?MM, HHMMSS or HH?MM?SS and checks them: hours 00-23, minutes and
-// seconds 00-59. The separator may be any character but a digit, since a digit there is a typo (12345) that
-// dropping it would turn into another time. Returns the number of digits taken, 4 or 6, or 0 for any other text.
+// seconds 00-59. The separator may be any character but a digit. Returns the number of digits taken, 4 or 6, or 0 for
+// any other text.
 std::size_t readClock(std::string_view time, char (&digits)[6])
 {
-    std::size_t minutes = 2;
-    std::size_t seconds = 0; // 0: none
-    switch (time.size()) {
-    case 4:
-        break;
-    case 5:
-        minutes = 3;
-        break;
-    case 6:
-        seconds = 4;
-        break;
-    case 8:
-        minutes = 3;
-        seconds = 6;
-        break;
-    default:
+    const auto shape = timeShapeOf(time.size());
+    if (!shape || hasDigitSeparator(time, *shape)) {
         return 0;
     }
-    if (minutes == 3 && (isAsciiDigit(time[2]) || (seconds == 6 && isAsciiDigit(time[5])))) {
-        return 0;
-    }
+    const std::size_t minutes = shape->minutes;
+    const std::size_t seconds = shape->seconds;
     const auto within = [](int value, int largest) { return value >= 0 && value <= largest; };
     if (!within(twoDigitsAt(time, 0), 23) || !within(twoDigitsAt(time, minutes), 59) ||
         (seconds != 0 && !within(twoDigitsAt(time, seconds), 59))) {
@@ -76,6 +61,11 @@ std::size_t readClock(std::string_view time, char (&digits)[6])
 }
 
 } // namespace
+
+bool hasDigitSeparator(std::string_view filled, TimeShape shape)
+{
+    return shape.minutes == 3 && (isAsciiDigit(filled[2]) || (shape.seconds == 6 && isAsciiDigit(filled[5])));
+}
 
 void convertTime(FieldText& time, AdifFragment& fragment)
 {

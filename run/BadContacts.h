@@ -34,18 +34,19 @@ struct BadContactList {
 };
 
 // Reads the log, converts every contact as a run with these choices does, and lists, in the order of the log,
-// each line that holds one contact that goes to bad.adi, every line that holds other than 18 fields, and every
-// line of a contact that goes to bad.adi with fields of other lines.
-BadContactList findBadContacts(FileSystem& files, const std::string& logPath, engine::DateLayout layout,
-                               engine::BandFormat format);
+// each line that holds one contact that goes to bad.adi, every line that holds other than 18 fields, and (in the
+// classic output, which reads the fields as one stream) every line of a contact that goes to bad.adi with fields
+// of other lines. ADIF 3 reads line by line, so there a line of other than 18 fields shifts nothing.
+BadContactList findBadContacts(FileSystem& files, const std::string& logPath, const engine::CheckChoices& choices);
 
 // What is wrong with a line mended as one text: its field count when it is not 18, else the problems of its
 // fields, with the field's label in front of each reason.
-std::vector<engine::FieldProblem> lineProblems(std::string_view text, std::int64_t line, engine::DateLayout layout,
-                                               engine::BandFormat format);
+std::vector<engine::FieldProblem> lineProblems(std::string_view text, std::int64_t line,
+                                               const engine::CheckChoices& choices);
 
 // The line of a whole contact with its fields set to `values`: a field the user left as it was keeps its text as
-// written (blanks, quotes), a changed one is written so that the reader takes it back unchanged. None when a value
+// written (blanks, quotes), as do empty fields after the 18th, and a changed one is written so that the reader
+// takes it back unchanged. None when a value
 // cannot be written (a line end, a quote in a value that holds a comma); `unwritable` then names that field.
 std::optional<std::string> mendedLine(const BadContact& contact, const engine::ContactFields& values,
                                       engine::Field& unwritable);

@@ -97,6 +97,7 @@ TEST(Adif3ConverterTest, ModesAndTheCheckedLists)
         {convertAdif3Iota, "EU-005", "<IOTA:6>EU-005 "},
         {convertAdif3Iota, "XX-123", "<IOTA:5>*BAD* XX-123 "},
         {convertAdif3Iota, "NA-000", "<IOTA:5>*BAD* NA-000 "},
+        {convertAdif3Iota, "E", "<IOTA:5>*BAD* E "},
         {convertAdif3Cqz, "05", "<CQZ:1>5 "},
         {convertAdif3Cqz, "40", "<CQZ:2>40 "},
         {convertAdif3Cqz, "41", "<CQZ:5>*BAD* 41 "},

@@ -23,7 +23,11 @@ struct ReasonCase {
     BandFormat format;
     std::string_view reason; // empty: the value passes
     std::string_view state = "MA";
+    AdifVersion output = AdifVersion::Classic;
+    std::string_view freq = "";
 };
+
+constexpr AdifVersion k3 = AdifVersion::Adif3;
 
 constexpr ReasonCase kReasonCases[] = {
     {Field::Date, "  ", L::YyMmDd, B::Meters, "DATE is missing"},
@@ -73,13 +77,41 @@ constexpr ReasonCase kReasonCases[] = {
      "COMMENT holds *BAD*, which always sends a contact to bad.adi"},
     {Field::QslSent, "*BAD*", L::YyMmDd, B::Meters, "QSL_SENT holds *BAD*, which always sends a contact to bad.adi"},
     {Field::Freq, "anything", L::YyMmDd, B::Meters, ""},
+    // ADIF 3 reads the short dates and times, and its own lists.
+    {Field::Date, "7/12/95", L::MmDdYy, B::Meters, "", "MA", k3},
+    {Field::Date, "13/7/95", L::MmDdYy, B::Meters, "no month 13 in MM-DD-YY", "MA", k3},
+    {Field::Time, "9:30", L::YyMmDd, B::Meters, "", "MA", k3},
+    {Field::Time, "9:61", L::YyMmDd, B::Meters, "no minute 61; minutes are 00 to 59", "MA", k3},
+    {Field::Band, "60", L::YyMmDd, B::Meters, "", "MA", k3, "5.357"},
+    {Field::Band, "20m", L::YyMmDd, B::Meters, "FREQ 7.150 is outside the 20M band (14 to 14.35 MHz)", "MA", k3,
+     "7.150"},
+    {Field::Band, "20X", L::YyMmDd, B::Meters,
+     "20X is not an ADIF band; bands are 160, 80, 60, \u2026 23CM or 14.025 as MHz", "MA", k3},
+    {Field::Band, "20", L::YyMmDd, B::Mhz,
+     "20 is not an ADIF band in MHz; bands are 1.8, 3.5, 5.3, \u2026 or 20 as meters (as meters it is 20M)", "MA", k3},
+    {Field::Freq, "14,025", L::YyMmDd, B::Meters, "FREQ is a number in MHz, as 14.025, not 14,025", "MA", k3},
+    {Field::Mode, "FT4", L::YyMmDd, B::Meters, "", "MA", k3},
+    {Field::Mode, "FT9", L::YyMmDd, B::Meters, "FT9 is not an ADIF mode or submode, as SSB, CW, FT8 or PSK31", "MA",
+     k3},
+    {Field::Dxcc, "999", L::YyMmDd, B::Meters, "DXCC is the number of an entity on the DXCC list, as 291, not 999",
+     "MA", k3},
+    {Field::QslSent, "V", L::YyMmDd, B::Meters, "QSL_SENT is Y, N, R, Q or I, not V", "MA", k3},
+    {Field::QslRcvd, "Q", L::YyMmDd, B::Meters, "QSL_RCVD is Y, N, R, I or V, not Q", "MA", k3},
+    {Field::Iota, "NA-000", L::YyMmDd, B::Meters, "IOTA is a continent, a dash and three digits, as NA-123, not NA-000",
+     "MA", k3},
+    {Field::Cqz, "41", L::YyMmDd, B::Meters, "CQZ is a zone from 1 to 40, not 41", "MA", k3},
+    {Field::Name, "Jos\xE9", L::YyMmDd, B::Meters, "", "MA", k3},
 };
 
 TEST(FieldReasonsTest, EachRuleHasItsWords)
 {
     for (const ReasonCase& c : kReasonCases) {
         SCOPED_TRACE(std::string(fieldLabel(c.field)) + " '" + std::string(c.value) + "'");
-        EXPECT_EQ(fieldProblem(c.field, c.value, c.state, c.layout, c.format), c.reason);
+        ContactFields contact;
+        contact[static_cast<std::size_t>(Field::State)] = c.state;
+        contact[static_cast<std::size_t>(Field::Freq)] = c.freq;
+        contact[static_cast<std::size_t>(c.field)] = c.value;
+        EXPECT_EQ(fieldProblem(c.field, contact, {c.layout, c.format, c.output, CodePage::Latin1}), c.reason);
     }
 }
 
@@ -111,6 +143,25 @@ struct Choices : FormatSource {
     BandFormat bandFormat() const override { return format; }
 };
 
+struct Choice {
+    DateLayout layout;
+    BandFormat format;
+    AdifVersion output;
+};
+
+std::vector<Choice> everyChoice()
+{
+    std::vector<Choice> choices;
+    for (const DateLayout layout : kAllDateLayouts) {
+        for (const BandFormat format : kAllBandFormats) {
+            for (const AdifVersion output : {AdifVersion::Classic, AdifVersion::Adif3}) {
+                choices.push_back({layout, format, output});
+            }
+        }
+    }
+    return choices;
+}
+
 TEST(FieldReasonsTest, AgreesWithTheConverterOverEveryGoldenLog)
 {
     std::size_t marked = 0;
@@ -121,28 +172,27 @@ TEST(FieldReasonsTest, AgreesWithTheConverterOverEveryGoldenLog)
             }
             tests::StringSource source(tests::readFile(entry.path() / name));
             const tests::ReadOutcome log = tests::readAllRecords(source, 1 << 16);
-            for (const DateLayout layout : kAllDateLayouts) {
-                for (const BandFormat format : kAllBandFormats) {
-                    for (const auto& values : log.records) {
-                        ContactFields fields;
-                        ContactRecord record;
-                        for (std::size_t i = 0; i < kFieldCount; ++i) {
-                            fields[i] = values[i];
-                            record.atInputPosition(i).assign(values[i]);
-                        }
-                        RecordConverter converter;
-                        const Destination destination = converter.convert(record, Choices(layout, format));
-                        const auto problems = contactProblems(fields, layout, format);
-                        SCOPED_TRACE(entry.path().filename().string() + ": " + std::string(converter.line()));
-                        EXPECT_EQ(destination == Destination::BadFile, !problems.empty());
-                        std::size_t next = 0;
-                        for (std::size_t i = 0; i < kFieldCount; ++i) {
-                            const bool inLine = isMarkedInLine(converter.line(), static_cast<Field>(i));
-                            const bool reasoned = next < problems.size() && problems[next].field == Field(i);
-                            EXPECT_EQ(inLine, reasoned) << fieldLabel(Field(i));
-                            next += reasoned ? 1 : 0;
-                            marked += inLine ? 1 : 0;
-                        }
+            for (const auto& [layout, format, output] : everyChoice()) {
+                for (const auto& values : log.records) {
+                    ContactFields fields;
+                    ContactRecord record;
+                    for (std::size_t i = 0; i < kFieldCount; ++i) {
+                        fields[i] = values[i];
+                        record.atInputPosition(i).assign(values[i]);
+                    }
+                    RecordConverter converter;
+                    converter.setOutput(output, {CodePage::Dos437, {}, {}});
+                    const Destination destination = converter.convert(record, Choices(layout, format));
+                    const auto problems = contactProblems(fields, {layout, format, output, CodePage::Dos437});
+                    SCOPED_TRACE(entry.path().filename().string() + ": " + std::string(converter.line()));
+                    EXPECT_EQ(destination == Destination::BadFile, !problems.empty());
+                    std::size_t next = 0;
+                    for (std::size_t i = 0; i < kFieldCount; ++i) {
+                        const bool inLine = isMarkedInLine(converter.line(), static_cast<Field>(i));
+                        const bool reasoned = next < problems.size() && problems[next].field == Field(i);
+                        EXPECT_EQ(inLine, reasoned) << fieldLabel(Field(i));
+                        next += reasoned ? 1 : 0;
+                        marked += inLine ? 1 : 0;
                     }
                 }
             }

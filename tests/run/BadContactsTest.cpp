@@ -30,7 +30,8 @@ TEST(BadContactsTest, ListsBadContactsAndOddLinesWithTheirReasons)
     tests::writeFile(folder.file("log.asc"), kGood + "\r\n" + kBadDate + "\r\n\r\n" + seventeen + "\r\n" + kGood +
                                                  "\r\n" + kGood + ",extra\r\n" + kGood);
     auto files = makeSystemFileSystem();
-    const BadContactList list = findBadContacts(*files, folder.file("log.asc"), DateLayout::YyMmDd, BandFormat::Meters);
+    const BadContactList list =
+        findBadContacts(*files, folder.file("log.asc"), {DateLayout::YyMmDd, BandFormat::Meters});
     EXPECT_EQ(list.failure, "");
     EXPECT_EQ(list.snapshot, snapshotOf(tests::readFile(folder.file("log.asc"))));
     ASSERT_EQ(list.contacts.size(), 4U);
@@ -57,12 +58,12 @@ TEST(BadContactsTest, ListsBadContactsAndOddLinesWithTheirReasons)
 
 TEST(BadContactsTest, SaysWhyALineMendedAsOneTextStillFails)
 {
-    EXPECT_EQ(lineProblems("a,b", 3, DateLayout::YyMmDd, BandFormat::Meters)[0].reason,
+    EXPECT_EQ(lineProblems("a,b", 3, {DateLayout::YyMmDd, BandFormat::Meters})[0].reason,
               "line 3 holds 2 fields; the contacts after it are shifted");
-    const auto problems = lineProblems(kBadDate, 3, DateLayout::YyMmDd, BandFormat::Meters);
+    const auto problems = lineProblems(kBadDate, 3, {DateLayout::YyMmDd, BandFormat::Meters});
     ASSERT_EQ(problems.size(), 1U);
     EXPECT_EQ(problems[0].reason, "DATE: no month 13 in YY-MM-DD");
-    EXPECT_TRUE(lineProblems(kBadDate, 3, DateLayout::MmDdYy, BandFormat::Meters).empty());
+    EXPECT_TRUE(lineProblems(kBadDate, 3, {DateLayout::MmDdYy, BandFormat::Meters}).empty());
 }
 
 // Untouched fields keep their blanks and quotes; a changed one gets quotes when it needs them.
@@ -83,11 +84,45 @@ TEST(BadContactsTest, WritesAMendedLineKeepingWhatWasNotChanged)
     EXPECT_EQ(unwritable, Field::Comment);
 }
 
+// ADIF 3 reads a contact a line: a short line is listed alone and shifts nothing, a comma at the end of a line is
+// no field, and the modes and bands are read by ADIF's lists.
+TEST(BadContactsTest, ReadsLineByLineForAdif3)
+{
+    tests::TempFolder folder;
+    const std::string seventeen = kGood.substr(0, kGood.rfind(','));
+    std::string pactor = kGood;
+    pactor.replace(pactor.find("SSB"), 3, "PACTOR9");
+    tests::writeFile(folder.file("log.asc"),
+                     kGood + ",\r\n" + seventeen + "\r\n" + kGood + "\r\n" + pactor + ", ,\r\n" + kBadDate);
+    auto files = makeSystemFileSystem();
+    const engine::CheckChoices adif3{DateLayout::YyMmDd, BandFormat::Meters, engine::AdifVersion::Adif3};
+    const BadContactList list = findBadContacts(*files, folder.file("log.asc"), adif3);
+    ASSERT_EQ(list.contacts.size(), 3U);
+    EXPECT_EQ(list.contacts[0].line, 2);
+    EXPECT_FALSE(list.contacts[0].wholeContact);
+    EXPECT_EQ(list.contacts[0].fieldCount, 17U);
+    EXPECT_EQ(list.contacts[0].problems[0].reason, "line 2 holds 17 fields, not 18");
+    const BadContact& mode = list.contacts[1];
+    EXPECT_EQ(mode.line, 4);
+    EXPECT_TRUE(mode.wholeContact);
+    ASSERT_EQ(mode.problems.size(), 1U);
+    EXPECT_EQ(mode.problems[0].reason, "PACTOR9 is not an ADIF mode or submode, as SSB, CW, FT8 or PSK31");
+    EXPECT_EQ(list.contacts[2].line, 5);
+    EXPECT_EQ(lineProblems(pactor + ",,", 4, adif3)[0].reason, "MODE: " + mode.problems[0].reason);
+
+    engine::ContactFields values = mode.fields;
+    values[static_cast<std::size_t>(Field::Mode)] = "PKT";
+    Field unwritable = Field::Call;
+    EXPECT_EQ(mendedLine(mode, values, unwritable),
+              kGood.substr(0, kGood.find("SSB")) + "PKT" + kGood.substr(kGood.find("SSB") + 3) + ", ,");
+}
+
 TEST(BadContactsTest, SaysWhenTheLogCannotBeRead)
 {
     tests::TempFolder folder;
     auto files = makeSystemFileSystem();
-    const BadContactList list = findBadContacts(*files, folder.file("log.asc"), DateLayout::YyMmDd, BandFormat::Meters);
+    const BadContactList list =
+        findBadContacts(*files, folder.file("log.asc"), {DateLayout::YyMmDd, BandFormat::Meters});
     EXPECT_TRUE(list.failure.starts_with("The file: " + folder.file("log.asc") + " could not be read."));
     EXPECT_TRUE(list.contacts.empty());
 }
@@ -122,7 +157,7 @@ TEST(BadContactsTest, AgreesWithTheGoldenBadFiles)
         const Choices choices(*layout, match[3] == "mhz" ? BandFormat::Mhz : BandFormat::Meters);
         auto files = makeSystemFileSystem();
         const BadContactList list =
-            findBadContacts(*files, (entry.path() / "log.asc").string(), choices.layout, choices.format);
+            findBadContacts(*files, (entry.path() / "log.asc").string(), {choices.layout, choices.format});
         std::vector<std::string> expected;
         for (const std::string& line : tests::crlfLines(tests::readFile(entry.path() / "bad.adi"))) {
             if (line.ends_with("<EOR>")) {

@@ -66,13 +66,20 @@ bool CorrectionSession::load()
         m_edits.clear();
         return false;
     }
-    m_list = run::findBadContacts(m_files, input.path, m_converter.dateLayout(), m_converter.bandFormat());
+    m_list = run::findBadContacts(m_files, input.path, checkChoices());
     m_edits.clear();
     for (const run::BadContact& contact : m_contacts) {
         m_edits.push_back({contact.fields, contact.text});
     }
     m_current = 0;
     return m_list.failure.empty();
+}
+
+// The converter's options as they are now: a change of layout, band format or output applies at once.
+engine::CheckChoices CorrectionSession::checkChoices() const
+{
+    return {m_converter.dateLayout(), m_converter.bandFormat(), m_converter.adifVersion(),
+            m_converter.adif3Options().codePage};
 }
 
 std::string CorrectionSession::logName() const
@@ -133,9 +140,8 @@ std::vector<engine::FieldProblem> CorrectionSession::problemsOf(std::size_t inde
 {
     const Edit& edit = m_edits[index];
     const run::BadContact& contact = m_contacts[index];
-    return contact.wholeContact
-               ? engine::contactProblems(edit.values, m_converter.dateLayout(), m_converter.bandFormat())
-               : run::lineProblems(edit.line, contact.line, m_converter.dateLayout(), m_converter.bandFormat());
+    return contact.wholeContact ? engine::contactProblems(edit.values, checkChoices())
+                                : run::lineProblems(edit.line, contact.line, checkChoices());
 }
 
 // Every field is checked again, not only the one left: a county's check reads the state.

@@ -60,6 +60,7 @@ private:
     bool collectLines(std::map<std::int64_t, std::string>& lines);
     void showSaved();
     void moveTo(std::size_t index);
+    engine::CheckChoices checkChoices() const;
     std::string logName() const;
 
     CorrectionView& m_view;
