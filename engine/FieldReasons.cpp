@@ -352,6 +352,13 @@ std::string fieldProblem(Field field, const ContactFields& contact, const CheckC
     return ruleReason(field, trimmedBlanks(value.view()), read, choices);
 }
 
+std::string notInCodePageReason(std::string_view character, CodePage page)
+{
+    constexpr std::string_view kTitles[] = {"DOS 437", "DOS 850", "Windows-1252", "ISO-8859-1", "UTF-8"};
+    return text(character, " cannot be written in the log's code page, ", kTitles[static_cast<std::size_t>(page)],
+                "; type another letter or choose the log's code page under Options");
+}
+
 std::vector<FieldProblem> contactProblems(const ContactFields& fields, const CheckChoices& choices)
 {
     std::vector<FieldProblem> problems;

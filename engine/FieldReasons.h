@@ -38,6 +38,9 @@ struct FieldProblem {
     std::string reason;
 };
 
+// Why a corrected value cannot go into the log: `character` has no byte in the log's code page.
+std::string notInCodePageReason(std::string_view character, CodePage page);
+
 // Every field of the contact that sends it to bad.adi, in the order of the columns, with its reason.
 std::vector<FieldProblem> contactProblems(const ContactFields& fields, const CheckChoices& choices);
 

@@ -1,6 +1,7 @@
 // Reading back the bad contacts: the real reader and converter decide, the log's lines say where each contact is.
 #include "run/BadContacts.h"
 
+#include "engine/CodePageText.h"
 #include "engine/LineFields.h"
 #include "engine/LogLines.h"
 #include "engine/LogReader.h"
@@ -259,6 +260,7 @@ BadContactList findBadContacts(FileSystem& files, const std::string& logPath, co
         return list;
     }
     list.snapshot = snapshotOf(*bytes);
+    list.textPage = engine::logTextPage(*bytes, choices.codePage);
     list.contacts = choices.output == engine::AdifVersion::Adif3 ? badLinesOneByOne(*bytes, choices)
                                                                  : badContactsOfStream(*bytes, choices);
     return list;

@@ -30,7 +30,8 @@ struct BadContactList {
     std::string logPath;
     LogSnapshot snapshot; // of the log as it was read here
     std::vector<BadContact> contacts;
-    std::string failure; // why the log could not be read; empty when it was
+    engine::CodePage textPage = engine::CodePage::Windows1252; // what the log's text is written in
+    std::string failure;                                       // why the log could not be read; empty when it was
 };
 
 // Reads the log, converts every contact as a run with these choices does, and lists, in the order of the log,

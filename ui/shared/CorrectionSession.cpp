@@ -1,10 +1,12 @@
 // The correction window's steps: show a contact, check it again, move on, save into the log and convert again.
 #include "ui/shared/CorrectionSession.h"
 
+#include "engine/CodePageText.h"
 #include "run/PathText.h"
 #include "run/RunInput.h"
 #include "run/RunTexts.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quillon::ui {
@@ -63,14 +65,20 @@ bool CorrectionSession::load()
     if (input.status != run::RunInput::Status::Found) {
         m_list = {};
         m_list.failure = "There is no log to correct in " + m_converter.logFolder() + ".";
+        m_shown.clear();
         m_edits.clear();
         return false;
     }
     m_list = run::findBadContacts(m_files, input.path, checkChoices());
-    m_edits.clear();
+    m_shown.clear();
     for (const run::BadContact& contact : m_contacts) {
-        m_edits.push_back({contact.fields, contact.text});
+        Edit shown{{}, engine::utf8FromLogText(contact.text, m_list.textPage)};
+        for (std::size_t i = 0; i < engine::kFieldCount; ++i) {
+            shown.values[i] = engine::utf8FromLogText(contact.fields[i], m_list.textPage);
+        }
+        m_shown.push_back(std::move(shown));
     }
+    m_edits = m_shown;
     m_current = 0;
     return m_list.failure.empty();
 }
@@ -136,12 +144,52 @@ void CorrectionSession::showContact()
     showChecks(true);
 }
 
+// A value typed into a field, in the bytes of the log's code page; a value left as it was shown keeps the bytes
+// it was read from. None when a character of it has no byte in that code page.
+std::optional<std::string> CorrectionSession::typedInLog(std::size_t index, std::size_t field) const
+{
+    const std::string& typed = m_edits[index].values[field];
+    return typed == m_shown[index].values[field] ? m_contacts[index].fields[field]
+                                                 : engine::logTextFromUtf8(typed, m_list.textPage);
+}
+
+std::optional<std::string> CorrectionSession::typedLineInLog(std::size_t index) const
+{
+    const std::string& typed = m_edits[index].line;
+    return typed == m_shown[index].line ? m_contacts[index].text : engine::logTextFromUtf8(typed, m_list.textPage);
+}
+
+std::string CorrectionSession::notInLogReason(std::string_view typed) const
+{
+    return engine::notInCodePageReason(engine::firstCharacterNotIn(typed, m_list.textPage), m_list.textPage);
+}
+
+// The checks read what would be written into the log; a character the log cannot hold is a problem of its own.
 std::vector<engine::FieldProblem> CorrectionSession::problemsOf(std::size_t index) const
 {
     const Edit& edit = m_edits[index];
     const run::BadContact& contact = m_contacts[index];
-    return contact.wholeContact ? engine::contactProblems(edit.values, checkChoices())
-                                : run::lineProblems(edit.line, contact.line, checkChoices());
+    if (!contact.wholeContact) {
+        const auto line = typedLineInLog(index);
+        return line ? run::lineProblems(*line, contact.line, checkChoices())
+                    : std::vector<engine::FieldProblem>{{Field::Call, notInLogReason(edit.line)}};
+    }
+    engine::ContactFields values;
+    std::map<Field, std::string> unwritable;
+    for (std::size_t i = 0; i < engine::kFieldCount; ++i) {
+        const auto value = typedInLog(index, i);
+        values[i] = value.value_or(edit.values[i]);
+        if (!value) {
+            unwritable[fieldAt(i)] = notInLogReason(edit.values[i]);
+        }
+    }
+    auto problems = engine::contactProblems(values, checkChoices());
+    std::erase_if(problems, [&](const engine::FieldProblem& p) { return unwritable.count(p.field) != 0; });
+    for (auto& [field, reason] : unwritable) {
+        problems.push_back({field, reason});
+    }
+    std::sort(problems.begin(), problems.end(), [](const auto& a, const auto& b) { return a.field < b.field; });
+    return problems;
 }
 
 // Every field is checked again, not only the one left: a county's check reads the state.
@@ -232,8 +280,7 @@ void CorrectionSession::key(forms::CorrectionKey key)
 bool CorrectionSession::isChanged(std::size_t index) const
 {
     const Edit& edit = m_edits[index];
-    const run::BadContact& contact = m_contacts[index];
-    return contact.wholeContact ? edit.values != contact.fields : edit.line != contact.text;
+    return m_contacts[index].wholeContact ? edit.values != m_shown[index].values : edit.line != m_shown[index].line;
 }
 
 bool CorrectionSession::hasUnsavedChanges()
@@ -247,29 +294,54 @@ bool CorrectionSession::hasUnsavedChanges()
     return false;
 }
 
+// Moves to the contact, says why the log was not changed and puts the cursor where the fault is.
+bool CorrectionSession::refuseUnwritable(std::size_t index, std::string_view control, const std::string& what)
+{
+    moveTo(index);
+    m_view.showMessage(message("The log was not changed: " + what, run::MessageStyle::Exclamation));
+    m_view.focusAndSelect(control);
+    return false;
+}
+
 // A value that no text of the log can hold stops the save at that field, with what was typed kept.
 bool CorrectionSession::collectLines(std::map<std::int64_t, std::string>& lines)
 {
+    constexpr std::string_view kNoQuotes = " cannot be written into the log. A value that holds a comma cannot "
+                                           "hold a double quote, nor can one start with it, and no value can hold "
+                                           "a line end.";
     for (std::size_t i = 0; i < m_contacts.size(); ++i) {
         if (!isChanged(i)) {
             continue;
         }
         const run::BadContact& contact = m_contacts[i];
+        const std::string where = " on line " + std::to_string(contact.line);
+        if (!contact.wholeContact) {
+            const auto line = typedLineInLog(i);
+            if (!line) {
+                return refuseUnwritable(i, forms::kLineBox,
+                                        "the line" + where + ": " + notInLogReason(m_edits[i].line));
+            }
+            if (line->find_first_of("\r\n") != std::string::npos) {
+                return refuseUnwritable(i, forms::kLineBox, "the line" + where + std::string(kNoQuotes));
+            }
+            lines.emplace(contact.line, *line);
+            continue;
+        }
+        engine::ContactFields values;
+        for (std::size_t f = 0; f < engine::kFieldCount; ++f) {
+            const auto value = typedInLog(i, f);
+            if (!value) {
+                return refuseUnwritable(i, forms::fieldBoxName(fieldAt(f)),
+                                        std::string(engine::fieldLabel(fieldAt(f))) + where + ": " +
+                                            notInLogReason(m_edits[i].values[f]));
+            }
+            values[f] = *value;
+        }
         Field unwritable = Field::Call;
-        const auto line = contact.wholeContact ? run::mendedLine(contact, m_edits[i].values, unwritable)
-                          : m_edits[i].line.find_first_of("\r\n") == std::string::npos
-                              ? std::optional<std::string>(m_edits[i].line)
-                              : std::nullopt;
+        const auto line = run::mendedLine(contact, values, unwritable);
         if (!line) {
-            moveTo(i);
-            const std::string what = contact.wholeContact ? std::string(engine::fieldLabel(unwritable)) : "the line";
-            m_view.showMessage(message("The log was not changed: " + what + " on line " + std::to_string(contact.line) +
-                                           " cannot be written into the log. A value that holds a comma cannot hold "
-                                           "a double quote, nor can one start with it, and no value can hold a line "
-                                           "end.",
-                                       run::MessageStyle::Exclamation));
-            m_view.focusAndSelect(contact.wholeContact ? forms::fieldBoxName(unwritable) : forms::kLineBox);
-            return false;
+            return refuseUnwritable(i, forms::fieldBoxName(unwritable),
+                                    std::string(engine::fieldLabel(unwritable)) + where + std::string(kNoQuotes));
         }
         lines.emplace(contact.line, *line);
     }

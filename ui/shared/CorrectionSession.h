@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,10 @@ private:
     void showContact();
     void showChecks(bool focus);
     std::vector<engine::FieldProblem> problemsOf(std::size_t index) const;
+    std::optional<std::string> typedInLog(std::size_t index, std::size_t field) const;
+    std::optional<std::string> typedLineInLog(std::size_t index) const;
+    std::string notInLogReason(std::string_view typed) const;
+    bool refuseUnwritable(std::size_t index, std::string_view control, const std::string& what);
     bool isChanged(std::size_t index) const;
     bool collectLines(std::map<std::int64_t, std::string>& lines);
     void showSaved();
@@ -68,6 +73,7 @@ private:
     run::FileSystem& m_files;
     run::BadContactList m_list;
     std::vector<run::BadContact>& m_contacts = m_list.contacts;
+    std::vector<Edit> m_shown; // the log's text as shown, in UTF-8
     std::vector<Edit> m_edits;
     std::size_t m_current = 0;
     std::string m_savedNote; // the result of the last save
