@@ -85,6 +85,10 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& arguments)
             logPath = argument;
             continue;
         }
+        if (argument == "--why") {
+            result.options.why = true;
+            continue;
+        }
         const auto equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
         if (name != "--date" && name != "--band" && name != "--dir" && !isOutputOption(name)) {
@@ -121,7 +125,7 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& arguments)
 std::string usageText()
 {
     return "Usage: quillon-convert --date LAYOUT [--band meters|mhz|auto] [--adif 3|classic] [--code-page CP]\n"
-           "                       [--call SIGN] [--operator SIGN] [--dir DIR | LOG]\n"
+           "                       [--call SIGN] [--operator SIGN] [--why] [--dir DIR | LOG]\n"
            "\n"
            "Converts DIR/log.asc into DIR/log.adi (clean contacts) and DIR/bad.adi (contacts marked *BAD*).\n"
            "log.asc may be written in any letter case (LOG.ASC). A LOG named instead is converted with its\n"
@@ -133,6 +137,8 @@ std::string usageText()
            "  --band FORMAT  how log.asc writes its band column: meters (the default) or mhz, or auto\n"
            "  --dir DIR      the folder that holds log.asc and receives the output files (default: here)\n" +
            std::string(outputOptionsUsage()) +
+           "  --why          after the run, list each contact sent to bad.adi by its line, with the reason of\n"
+           "                 each field that failed\n"
            "  --help         show this text\n"
            "  --version      show the version\n"
            "\n"

@@ -18,6 +18,7 @@ struct ConvertOptions {
     bool detectLayout = false; // "--date auto": read the layout from the log itself
     bool detectBand = false;   // "--band auto"
     OutputChoice output;       // --adif, --code-page, --call, --operator
+    bool why = false;          // "--why": list the contacts sent to the bad file with their reasons
 };
 
 enum class CommandAction { Convert, Help, Version, UsageError };

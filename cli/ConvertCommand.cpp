@@ -6,6 +6,7 @@
 #include "cli/FormatDetection.h"
 #include "cli/StopSignals.h"
 #include "engine/ProgramInfo.h"
+#include "run/BadContacts.h"
 #include "run/DateLayoutRule.h"
 #include "run/LogSurvey.h"
 #include "run/PathText.h"
@@ -53,6 +54,27 @@ void printNotes(const run::RunResult& result, std::FILE* errors)
     }
     if (const std::string more = run::moreOddLinesText(result); !more.empty()) {
         std::fprintf(errors, "warning: %s\n", more.c_str());
+    }
+}
+
+// Each line of the log whose contact went to the bad file, with what is wrong with it, read again with the run's
+// choices; a line to be mended as a whole says so itself.
+void printReasons(run::FileSystem& files, const ConvertOptions& options, std::FILE* out)
+{
+    const run::RunInput input = run::chooseInput(files, options.folder, options.logFile);
+    const engine::CheckChoices choices{options.layout, options.band, options.output.version,
+                                       options.output.adif3.codePage};
+    const run::BadContactList list = run::findBadContacts(files, input.path, choices);
+    for (const run::BadContact& contact : list.contacts) {
+        for (const engine::FieldProblem& problem : contact.problems) {
+            std::string where = "line " + std::to_string(contact.line) + ": ";
+            if (contact.wholeContact) {
+                where.append(engine::fieldLabel(problem.field)).append(": ");
+            } else if (problem.reason.starts_with("line ")) {
+                where.clear();
+            }
+            std::fprintf(out, "%s%s\n", where.c_str(), problem.reason.c_str());
+        }
     }
 }
 
@@ -146,6 +168,9 @@ int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE*
     const run::RunResult& result = conversion.result();
     if (result.outcome == run::RunOutcome::Completed || result.outcome == run::RunOutcome::InputEndedInRecord) {
         printSummary(result, out);
+        if (options.why && result.badRecords > 0) {
+            printReasons(wiring.files(), options, out);
+        }
     }
     std::fflush(out);
     printNotes(result, errors);
