@@ -1,12 +1,18 @@
 // Mending the log: only the corrected lines change, the original is kept once, and a failed save changes nothing.
 #include "run/LogMending.h"
 
+#include "run/SystemFileSystem.h"
 #include "tests/run/FaultyFileSystem.h"
 #include "tests/support/TestFiles.h"
 
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace quillon::run {
 namespace {
@@ -134,6 +140,44 @@ TEST_F(Mending, AFailedSaveChangesNothing)
             EXPECT_EQ(faulty.openFiles, 0);
         }
     }
+}
+
+// A folder the user may not write in, for real: root writes anywhere, so as root the save is tried by a child
+// process that has become nobody first.
+TEST_F(Mending, ARealReadOnlyFolderChangesNothing)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "a folder's permissions are set otherwise on Windows";
+#else
+    std::filesystem::permissions(folder.path(),
+                                 std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    const auto tryToSave = [this] {
+        auto system = makeSystemFileSystem();
+        const MendResult result = mendLog(*system, log, snapshotOf(kLog), {{1, "A1,15"}});
+        return !result.saved && result.failure == "The log was not changed: its original could not be kept in "
+                                                  "log.asc.original.\nPermission denied";
+    };
+    bool refused = false;
+    if (geteuid() != 0) {
+        refused = tryToSave();
+    } else {
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            constexpr uid_t kNobody = 65534;
+            _exit(setgid(kNobody) == 0 && setuid(kNobody) == 0 && tryToSave() ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        refused = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(readFile(log), kLog);
+    EXPECT_EQ(names(), std::vector<std::string>{"log.asc"});
+#endif
 }
 
 } // namespace
