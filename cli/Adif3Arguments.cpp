@@ -23,7 +23,12 @@ std::string applyOutputOption(std::string_view name, const std::string& value, O
             return "unknown ADIF version '" + value + "' (use 3 or classic)";
         }
         choice.version = *version;
-    } else if (name == "--code-page") {
+        return {};
+    }
+    if (choice.adif3OnlyGiven.empty()) {
+        choice.adif3OnlyGiven = name;
+    }
+    if (name == "--code-page") {
         const auto page = engine::codePageFromName(value);
         if (!page) {
             return "unknown code page '" + value + "' (use 437, 850, 1252, latin1 or utf8)";
@@ -37,6 +42,14 @@ std::string applyOutputOption(std::string_view name, const std::string& value, O
         (name == kCall ? choice.adif3.stationCallsign : choice.adif3.operatorCallsign) = call;
     }
     return {};
+}
+
+std::string ignoredOptionsWarning(const OutputChoice& choice)
+{
+    if (choice.version != engine::AdifVersion::Classic || choice.adif3OnlyGiven.empty()) {
+        return {};
+    }
+    return choice.adif3OnlyGiven + " applies to ADIF 3 only (--adif 3); the classic output is written without it";
 }
 
 std::string_view outputOptionsUsage()

@@ -11,7 +11,11 @@ namespace quillon::cli {
 struct OutputChoice {
     engine::AdifVersion version = engine::AdifVersion::Classic;
     engine::Adif3Options adif3;
+    std::string adif3OnlyGiven; // the first of --code-page, --call and --operator given, which classic ignores
 };
+
+// The warning when options that only ADIF 3 uses were given for the classic output; empty otherwise.
+std::string ignoredOptionsWarning(const OutputChoice& choice);
 
 // True for the four option names.
 bool isOutputOption(std::string_view name);

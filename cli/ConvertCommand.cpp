@@ -152,6 +152,9 @@ int runConvertCommand(const std::vector<std::string_view>& arguments, std::FILE*
         std::fprintf(errors, "quillon-convert: %s\n", problem.c_str());
         return kExitUsage;
     }
+    if (const std::string ignored = ignoredOptionsWarning(command.options.output); !ignored.empty()) {
+        std::fprintf(errors, "quillon-convert: warning: %s\n", ignored.c_str());
+    }
     ConvertOptions options = command.options;
     ConsoleHost host(options, errors, errorsIsTerminal);
     run::SystemRun wiring(host);
