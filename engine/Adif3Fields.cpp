@@ -156,9 +156,7 @@ void convertAdif3Mode(FieldText& mode, AdifFragment& fragment)
     }
     makeFragment(fragment, "MODE", adif->mode);
     if (!adif->submode.empty()) {
-        AdifFragment submode;
-        makeFragment(submode, "SUBMODE", adif->submode);
-        fragment += submode.view();
+        appendFragment(fragment, "SUBMODE", adif->submode);
     }
 }
 
