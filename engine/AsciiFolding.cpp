@@ -78,7 +78,7 @@ void appendFolded(std::string& out, unsigned char c, std::string_view nonAscii)
 
 // The check of a field that nearly every field passes, sixteen bytes at a time where the processor allows it; the
 // bytes read past the end of the text are left out of the verdict.
-bool isPrintableAscii(detail::PaddedView text)
+bool isPrintableAsciiPadded(detail::PaddedView text)
 {
 #if QUILLON_SSE2
     static_assert(detail::kSlack >= 16);
@@ -142,7 +142,7 @@ std::string foldedToAscii(std::string_view text, CodePage page)
 
 bool foldInPlace(ByteBuffer& field, CodePage page)
 {
-    if (isPrintableAscii(field.padded())) {
+    if (isPrintableAsciiPadded(field.padded())) {
         return false;
     }
     field.assign(foldedToAscii(field.view(), page));
