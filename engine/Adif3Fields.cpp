@@ -21,16 +21,25 @@ bool isWavelengthNumber(std::string_view text)
     return frequencyOf(text).has_value(); // digits with at most one point, as "60" or "1.25"
 }
 
-// Wavelengths: the classic names first (75 is 80 m, 70 is 70 cm), then the ADIF names, with or without the "M".
-const AdifBand* wavelengthBand(std::string_view upper)
+// Wavelengths in any letter case: the classic names first (75 is 80 m, 70 is 70 cm), then the ADIF names, with or
+// without the "M".
+const AdifBand* wavelengthBand(std::string_view band)
 {
-    if (const std::string_view classic = bandNameOf(upper, BandFormat::Meters); !classic.empty()) {
+    if (const std::string_view classic = bandNameOf(band, BandFormat::Meters); !classic.empty()) {
         return adifBandNamed(classic);
     }
-    if (const AdifBand* band = adifBandNamed(upper)) {
-        return band;
+    if (const AdifBand* named = adifBandNamed(band)) {
+        return named;
     }
-    return isWavelengthNumber(upper) ? adifBandNamed(std::string(upper) + "M") : nullptr;
+    // "60" is read as "60M"; every band name is shorter than kLongestName.
+    constexpr std::size_t kLongestName = 8;
+    if (band.size() >= kLongestName || !isWavelengthNumber(band)) {
+        return nullptr;
+    }
+    char name[kLongestName];
+    band.copy(name, band.size());
+    name[band.size()] = 'M';
+    return adifBandNamed(std::string_view(name, band.size() + 1));
 }
 
 // Frequencies by the band edges; a whole number of MHz that lies in no band is read as the classic table reads it
@@ -91,12 +100,7 @@ std::size_t shortDigitRun(std::string_view text, std::size_t at)
 
 const AdifBand* adif3BandOf(std::string_view band, BandFormat format)
 {
-    if (format == BandFormat::Mhz) {
-        return frequencyBand(band);
-    }
-    std::string upper(band);
-    upperCaseInPlace(upper);
-    return wavelengthBand(upper);
+    return format == BandFormat::Mhz ? frequencyBand(band) : wavelengthBand(band);
 }
 
 void convertAdif3Band(FieldText& band, std::string_view freq, BandFormat format, AdifFragment& fragment,
@@ -152,9 +156,7 @@ void convertAdif3Mode(FieldText& mode, AdifFragment& fragment)
     }
     makeFragment(fragment, "MODE", adif->mode);
     if (!adif->submode.empty()) {
-        AdifFragment submode;
-        makeFragment(submode, "SUBMODE", adif->submode);
-        fragment += submode.view();
+        appendFragment(fragment, "SUBMODE", adif->submode);
     }
 }
 

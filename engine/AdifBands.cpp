@@ -1,8 +1,11 @@
 // The ADIF band list as data: each band's name and its lower and upper edge in MHz.
 #include "engine/AdifBands.h"
 
-#include <cctype>
+#include "engine/PackedKeyTable.h"
+
 #include <charconv>
+#include <cstdint>
+#include <iterator>
 
 namespace quillon::engine {
 
@@ -22,17 +25,61 @@ constexpr AdifBand kBands[] = {
     {"2MM", 134000.0, 149000.0}, {"1MM", 241000.0, 250000.0}, {"SUBMM", 300000.0, 7500000.0},
 };
 
-bool sameUpperCased(std::string_view text, std::string_view upper)
+// The bands ascend by frequency without overlapping, so the search for a frequency stops at the first band above it.
+consteval bool ascendsByFrequency()
 {
-    if (text.size() != upper.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(text[i])) != upper[i]) {
+    for (std::size_t i = 0; i < std::size(kBands); ++i) {
+        const bool ordered = i == 0 || kBands[i - 1].upperMhz < kBands[i].lowerMhz;
+        if (!ordered || kBands[i].lowerMhz > kBands[i].upperMhz) {
             return false;
         }
     }
     return true;
+}
+static_assert(ascendsByFrequency());
+
+// The names, found by their upper-cased text; the longest, "1.25CM", packs into one key.
+constexpr auto kNamedBands = [] {
+    detail::PackedKeyTable<const AdifBand*, 128> table;
+    for (const AdifBand& band : kBands) {
+        table.add(band.name, &band);
+    }
+    return table;
+}();
+
+// Powers of ten that a double holds exactly.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// A number read as its digits without the point, a whole number of units, and the count of digits after the point.
+struct DecimalDigits {
+    std::uint64_t units = 0;
+    std::size_t digits = 0;
+    std::size_t decimals = 0;
+};
+
+// Digits with at most one point, at least one of them a digit; none for any other text. The units of more than 15
+// digits are not used, so they may overflow.
+std::optional<DecimalDigits> decimalDigitsOf(std::string_view text)
+{
+    DecimalDigits number;
+    bool point = false;
+    for (const char c : text) {
+        const auto digit = static_cast<unsigned char>(c - '0');
+        if (digit <= 9) {
+            number.units = number.units * 10 + digit;
+            number.decimals += point ? 1 : 0;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    number.digits = text.size() - (point ? 1 : 0);
+    if (number.digits == 0) {
+        return std::nullopt;
+    }
+    return number;
 }
 
 } // namespace
@@ -44,34 +91,35 @@ std::span<const AdifBand> adifBands()
 
 const AdifBand* adifBandNamed(std::string_view name)
 {
-    for (const AdifBand& band : kBands) {
-        if (sameUpperCased(name, band.name)) {
-            return &band;
-        }
+    if (name.empty() || name.size() > detail::kLongestPackedKey) {
+        return nullptr;
     }
-    return nullptr;
+    return kNamedBands.find(detail::packUpperCasedKey(name));
 }
 
 const AdifBand* adifBandHolding(double mhz)
 {
     for (const AdifBand& band : kBands) {
-        if (band.holds(mhz)) {
+        if (mhz < band.lowerMhz) {
+            return nullptr;
+        }
+        if (mhz <= band.upperMhz) {
             return &band;
         }
     }
     return nullptr;
 }
 
+// Up to 15 digits, the units are below 2^53; when both they and the power of ten are exact doubles, one division
+// rounds the quotient exactly as a full decimal reading would.
 std::optional<double> frequencyOf(std::string_view text)
 {
-    std::size_t digits = 0;
-    std::size_t points = 0;
-    for (const char c : text) {
-        digits += c >= '0' && c <= '9' ? 1 : 0;
-        points += c == '.' ? 1 : 0;
-    }
-    if (digits == 0 || points > 1 || digits + points != text.size()) {
+    const auto number = decimalDigitsOf(text);
+    if (!number) {
         return std::nullopt;
+    }
+    if (number->digits <= 15 && number->decimals < std::size(kExactPowersOfTen)) {
+        return static_cast<double>(number->units) / kExactPowersOfTen[number->decimals];
     }
     double mhz = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), mhz, std::chars_format::fixed);

@@ -112,15 +112,21 @@ inline std::size_t fragmentSize(const AdifTag& tag, const LengthText& length, st
 // the space the record fields end in.
 std::string taggedData(std::string_view tag, std::string_view data);
 
-// The tag rule for a value that is not a buffer of its own (a band name, the digits of a time).
-inline void makeFragment(AdifFragment& fragment, const AdifTag& tag, std::string_view value)
+// The tag rule for a field written after another in the same fragment (a SUBMODE after its MODE).
+[[gnu::always_inline]] inline void appendFragment(AdifFragment& fragment, const AdifTag& tag, std::string_view value)
 {
     const LengthText length(value.size());
-    fragment.clear();
     detail::PaddedCursor out = fragment.extendPadded(fragmentSize(tag, length, value.size()));
     writeTag(out, tag, length);
     out.put(value);
     out.put(' ');
+}
+
+// The tag rule for a value that is not a buffer of its own (a band name, the digits of a time).
+inline void makeFragment(AdifFragment& fragment, const AdifTag& tag, std::string_view value)
+{
+    fragment.clear();
+    appendFragment(fragment, tag, value);
 }
 
 // Empties the fragment and writes "<TAG:length>"; the caller appends exactly `dataLength` bytes and one space.

@@ -1,7 +1,7 @@
 // The ADIF mode list as data: every mode, and every submode under the mode it belongs to.
 #include "engine/AdifModes.h"
 
-#include <string>
+#include <algorithm>
 #include <unordered_map>
 
 namespace quillon::engine {
@@ -217,18 +217,35 @@ constexpr Alias kAliases[] = {
     {"BPSK250", {"PSK", "PSK250"}},
 };
 
-const std::unordered_map<std::string, AdifMode>& modeTable()
+// The longest text the table knows; a longer value is no mode.
+consteval std::size_t longestName()
+{
+    std::size_t longest = 0;
+    for (const std::string_view mode : kModes) {
+        longest = std::max(longest, mode.size());
+    }
+    for (const AdifMode& submode : kSubmodes) {
+        longest = std::max(longest, submode.submode.size());
+    }
+    for (const Alias& alias : kAliases) {
+        longest = std::max(longest, alias.name.size());
+    }
+    return longest;
+}
+
+// Keyed by views of the names above, which live as long as the program.
+const std::unordered_map<std::string_view, AdifMode>& modeTable()
 {
     static const auto table = [] {
-        std::unordered_map<std::string, AdifMode> rows;
+        std::unordered_map<std::string_view, AdifMode> rows;
         for (const std::string_view mode : kModes) {
-            rows.emplace(std::string(mode), AdifMode{mode, {}});
+            rows.emplace(mode, AdifMode{mode, {}});
         }
         for (const AdifMode& submode : kSubmodes) {
-            rows.emplace(std::string(submode.submode), submode);
+            rows.emplace(submode.submode, submode);
         }
         for (const Alias& alias : kAliases) {
-            rows.emplace(std::string(alias.name), alias.mode);
+            rows.emplace(alias.name, alias.mode);
         }
         return rows;
     }();
@@ -237,14 +254,20 @@ const std::unordered_map<std::string, AdifMode>& modeTable()
 
 } // namespace
 
+// The value is upper-cased into a small array, so a lookup allocates nothing.
 std::optional<AdifMode> adifModeOf(std::string_view value)
 {
-    std::string key(value);
-    for (char& c : key) {
-        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    constexpr std::size_t kLongest = longestName();
+    if (value.size() > kLongest) {
+        return std::nullopt;
+    }
+    char key[kLongest];
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        key[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     }
     const auto& table = modeTable();
-    const auto found = table.find(key);
+    const auto found = table.find(std::string_view(key, value.size()));
     if (found == table.end()) {
         return std::nullopt;
     }

@@ -3,6 +3,7 @@
 
 #include "engine/AdifFragment.h"
 #include "engine/AsciiDigits.h"
+#include "engine/PackedKeyTable.h"
 #include "engine/TextRules.h"
 
 #include <cstddef>
@@ -13,28 +14,12 @@ namespace quillon::engine {
 
 namespace {
 
-// Every band text in the tables is at most four characters long, so each packs into one integer together with its
-// length, and a lookup compares integers instead of strings.
+// Every band text in the tables is at most four characters long.
 constexpr std::size_t kLongestKey = 4;
 
-constexpr std::uint64_t packKey(std::string_view text)
-{
-    std::uint64_t key = text.size();
-    for (const char c : text) {
-        key = key << 8 | static_cast<unsigned char>(c);
-    }
-    return key;
-}
-
 struct BandRow {
-    std::uint64_t key;
+    std::string_view input;
     std::string_view name;
-
-    constexpr BandRow(std::string_view input, std::string_view bandName)
-        : key(packKey(input))
-        , name(bandName)
-    {
-    }
 };
 
 // Wavelengths, matched exactly against the upper-cased value. 75 m is the phone part of the 80 m band.
@@ -52,59 +37,29 @@ constexpr BandRow kMhzRows[] = {
     {"3", "80M"},  {"1", "160M"}, {"144", "2M"}, {"145", "2M"}, {"146", "2M"}, {"147", "2M"},
 };
 
-// A table's rows spread over 64 slots by a hash of their key, so a lookup nearly always reads one slot instead of
-// scanning the rows; a collision moves a row on to the next free slot. Built when the program is compiled.
-class BandTable
+// Each table is built when the program is compiled; at most half full, a lookup nearly always reads one slot.
+using BandTable = detail::PackedKeyTable<std::string_view, 64>;
+
+template <std::size_t N> consteval BandTable bandTable(const BandRow (&rows)[N])
 {
-public:
-    template <std::size_t N> consteval explicit BandTable(const BandRow (&rows)[N])
-    {
-        static_assert(N < kSlots / 2, "the table stays at most half full, so every search soon meets a free slot");
-        for (const BandRow& row : rows) {
-            std::size_t slot = slotOf(row.key);
-            while (m_slots[slot].key != 0) {
-                slot = (slot + 1) % kSlots;
-            }
-            m_slots[slot] = Slot{row.key, row.name};
-        }
+    BandTable table;
+    for (const BandRow& row : rows) {
+        table.add(row.input, row.name);
     }
+    return table;
+}
 
-    std::string_view find(std::string_view input) const
-    {
-        if (input.empty() || input.size() > kLongestKey) {
-            return {};
-        }
-        return find(packKey(input));
+constexpr BandTable kMetersTable = bandTable(kMetersRows);
+constexpr BandTable kMhzTable = bandTable(kMhzRows);
+
+// A text longer than every key is no band; the others are looked up as they are.
+std::string_view findBand(const BandTable& table, std::string_view input)
+{
+    if (input.empty() || input.size() > kLongestKey) {
+        return {};
     }
-
-    // `key` as packKey() makes it.
-    constexpr std::string_view find(std::uint64_t key) const
-    {
-        for (std::size_t slot = slotOf(key);; slot = (slot + 1) % kSlots) {
-            if (m_slots[slot].key == key) {
-                return m_slots[slot].name;
-            }
-            if (m_slots[slot].key == 0) {
-                return {};
-            }
-        }
-    }
-
-private:
-    static constexpr std::size_t kSlots = 64;
-
-    struct Slot {
-        std::uint64_t key = 0; // 0: free (every key holds its text's length, at least 1)
-        std::string_view name;
-    };
-
-    static constexpr std::size_t slotOf(std::uint64_t key) { return (key * 0x9E3779B97F4A7C15U) >> 58; }
-
-    Slot m_slots[kSlots] = {};
-};
-
-constexpr BandTable kMetersTable(kMetersRows);
-constexpr BandTable kMhzTable(kMhzRows);
+    return table.find(detail::packKey(input));
+}
 
 // The 70 cm band spans 420 to 450 MHz. The whole-MHz text must be digits only and is compared as a number, so
 // "0432" is in the band while "44" and "4205" are not.
@@ -127,11 +82,7 @@ std::string_view metersBandName(std::string_view band)
     if (band.empty() || band.size() > kLongestKey) {
         return {};
     }
-    std::uint64_t key = band.size();
-    for (const char c : band) {
-        key = key << 8 | static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    }
-    return kMetersTable.find(key);
+    return kMetersTable.find(detail::packUpperCasedKey(band));
 }
 
 // MHz values are cut at their first decimal point (".5" leaves nothing) and are not upper-cased.
@@ -142,7 +93,7 @@ std::string_view mhzBandName(std::string_view band)
         ++whole;
     }
     band = band.substr(0, whole);
-    const std::string_view name = kMhzTable.find(band);
+    const std::string_view name = findBand(kMhzTable, band);
     if (!name.empty()) {
         return name;
     }
@@ -198,7 +149,7 @@ void convertBand(FieldText& band, BandFormat format, AdifFragment& fragment, Ban
     std::string_view name;
     if (format == BandFormat::Meters) {
         upperCaseInPlace(band);
-        name = kMetersTable.find(band.view());
+        name = findBand(kMetersTable, band.view());
     } else {
         if (const auto point = band.view().find('.'); point != std::string_view::npos) {
             band.truncate(point);
