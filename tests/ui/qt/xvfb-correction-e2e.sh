@@ -15,11 +15,17 @@ shots=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../../support/wait-for.sh
 source "$here/../../support/wait-for.sh"
+# shellcheck source=../../support/qt-window.sh
+source "$here/../../support/qt-window.sh"
+# shellcheck source=../../support/sample-contact.sh
+source "$here/../../support/sample-contact.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-correction-e2e-XXXXXX")
-pids=()
+xServerPid=
+programPid=
 cleanUp() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    if [[ -n $programPid ]]; then kill "$programPid" 2>/dev/null || true; fi
+    if [[ -n $xServerPid ]]; then kill "$xServerPid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 trap cleanUp EXIT
@@ -29,41 +35,24 @@ fail() {
     exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-waitFor test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=:$(head -n 1 "$work/display") HOME=$work/home LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
+startXServer
+export HOME=$work/home LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
 mkdir -p "$HOME"
 
-contact() { printf 'N0CALL,%s,14.025,SSB,59,57,"Smith, J",nice qso,%s,y,n,ma,NA-123,Hampden,5,Springfield,%s,1234\r\n' "$@"; }
 folder=$work/log
 mkdir "$folder"
 {
     contact 20 291 99-12-31
     contact 20 291 99-13-31
-    contact 20 291 99-12-30 | sed 's/,20,/,20X,/'
+    contact 20X 291 99-12-30
     contact 20 USA 99-12-29
     contact 40 291 99-12-27
 } >"$folder/log.asc"
 cp "$folder/log.asc" "$work/before.asc"
 
-shows() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
-gone() { ! shows "$1"; }
 "$program" "$folder" >"$work/quillon.log" 2>&1 &
-pids+=($!)
-waitFor shows "Quillon by ZELK" || fail "the quillon window did not appear"
-window=$(xdotool search --onlyvisible --name "Quillon by ZELK" | head -n 1)
-sleep 0.5
-height=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { split($2, size, "x"); print size[2] }')
-menu=$((height - 337))
-clickAt() { xdotool mousemove --window "$window" "$1" "$(($2 + menu))" click 1; sleep 0.3; }
-# The box that says how a run went, which offers the correction window too; Return takes its OK.
-closeResult() {
-    waitFor shows "Conversion done" || fail "no box said how the run went"
-    [[ -n $shots ]] && import -window "$(xdotool search --onlyvisible --name "Conversion done" | head -n 1)" "$shots/$1"
-    xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "Conversion done" | head -n 1)" key Return
-    waitFor gone "Conversion done" || fail "Return did not close the result box"
-}
+programPid=$!
+findWindow
 clickAt 62 48   # YY-MM-DD
 clickAt 152 284 # Start
 waitFor grep -qs "Normal end of run" "$folder/bad.adi" || fail "the first run did not end"
@@ -71,7 +60,7 @@ closeResult qt-result-first.png
 
 xdotool windowfocus --sync "$window" key ctrl+e
 waitFor shows "Correct Bad Contacts" || fail "Ctrl+E opened no correction window"
-corrector=$(xdotool search --onlyvisible --name "Correct Bad Contacts" | head -n 1)
+corrector=$(shown "Correct Bad Contacts")
 xdotool windowfocus --sync "$corrector"
 sleep 0.5
 [[ -n $shots ]] && import -window "$corrector" "$shots/qt-correction-date.png"
@@ -99,5 +88,6 @@ cmp -s <(sed '2d;3d' "$folder/log.asc") <(sed '2d;3d' "$work/before.asc") || fai
 { diff "$work/before.asc" "$folder/log.asc" || true; } | sed -n "/^[<>]/p" | tr -d "\r" >"$work/changed"
 [[ -n $shots ]] && cp "$work/changed" "$shots/qt-log-before-after.txt"
 xdotool windowfocus --sync "$window" key ctrl+q
-wait "${pids[1]}" || fail "quillon ended with status $?"
+wait "$programPid" || fail "quillon ended with status $?"
+programPid=
 echo "PASS: the Qt correction window mended lines 2 and 3 of the log"

@@ -15,12 +15,16 @@ shots=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../../support/wait-for.sh
 source "$here/../../support/wait-for.sh"
+# shellcheck source=../../support/wine-window.sh
+source "$here/../../support/wine-window.sh"
+# shellcheck source=../../support/sample-contact.sh
+source "$here/../../support/sample-contact.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-wine-correction-XXXXXX")
-serverPid=
+xServerPid=
 cleanUp() {
     wineserver -k 2>/dev/null || true
-    if [[ -n $serverPid ]]; then kill "$serverPid" 2>/dev/null || true; fi
+    if [[ -n $xServerPid ]]; then kill "$xServerPid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 trap cleanUp EXIT
@@ -29,38 +33,8 @@ fail() {
     [[ -n $shots ]] && import -window root "$shots/win32-failure.png" 2>/dev/null || true
     exit 1
 }
-windowNamed() { xdotool search --name "$1" 2>/dev/null | head -1; }
-hasWindow() { [[ -n $(windowNamed "$1") ]]; }
-noWindow() { [[ -z $(windowNamed "$1") ]]; }
-hasFocus() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
-focusOn() { xdotool windowfocus "$1" && waitFor hasFocus "$1"; }
-clickAt() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
-# The box that says how a run went, which offers the correction window too; Return takes its OK.
-closeResult() {
-    waitFor hasWindow '^Conversion done$' || fail "no box said how the run went"
-    sleep 0.3
-    [[ -n $shots ]] && import -window "$(windowNamed '^Conversion done$')" "$shots/$1"
-    focusOn "$(windowNamed '^Conversion done$')" || fail "the result box did not get the keyboard"
-    xdotool key Return
-    waitFor noWindow '^Conversion done$' || fail "Return did not close the result box"
-}
 
-# A prefix of its own, set up as for the installed window's test: the forms' fonts, unmanaged windows, no prompts.
-export HOME=$work/home WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-mkdir -p "$HOME"
-for ((display = 110; display < 130; display++)); do
-    [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] || break
-done
-export DISPLAY=:$display
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-serverPid=$!
-waitFor test -e "/tmp/.X11-unix/X$display" || fail "no X server"
-wineboot -i >/dev/null 2>&1
-wineserver -w
-cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-
-contact() { printf 'N0CALL,%s,14.025,SSB,59,57,"Smith, J",nice qso,%s,y,n,ma,NA-123,Hampden,5,Springfield,%s,1234\r\n' "$@"; }
+startWineDesktop 110
 folder=$work/log
 mkdir "$folder"
 {

@@ -21,10 +21,10 @@ shots=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-wine-e2e-XXXXXX")
-serverPid=
+xServerPid=
 cleanUp() {
     wineserver -k 2>/dev/null || true
-    if [[ -n $serverPid ]]; then kill "$serverPid" 2>/dev/null || true; fi
+    if [[ -n $xServerPid ]]; then kill "$xServerPid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 trap cleanUp EXIT
@@ -36,38 +36,17 @@ fail() {
     exit 1
 }
 # shellcheck source=../../support/wait-for.sh
-source "$(dirname "$0")/../../support/wait-for.sh"
-windowNamed() { xdotool search --name "$1" 2>/dev/null | head -1; }
-hasWindow() { [[ -n $(windowNamed "$1") ]]; }
-noWindow() { [[ -z $(windowNamed "$1") ]]; }
-# Gives a window the keyboard and waits until it has it: without a window manager a closed message box leaves the
-# focus in between for a moment, and a key sent then is lost.
-hasFocus() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
-focusOn() { xdotool windowfocus "$1" && waitFor hasFocus "$1"; }
-# Clicks at x, y of the window's own pixels, frame and caption included. (--sync is left out: moving the pointer
-# to where it already is would wait for a motion that never comes.)
-clickAt() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
-# Compares a window's picture with its reference beside this script; with QUILLON_UPDATE_REFERENCE set, the picture
-# becomes the reference instead (look at it first).
+source "$here/../../support/wait-for.sh"
+# shellcheck source=../../support/wine-window.sh
+source "$here/../../support/wine-window.sh"
+# shellcheck source=../../support/reference-image.sh
+source "$here/../../support/reference-image.sh"
+# Compares a window's picture with its reference beside this script, or with QUILLON_UPDATE_REFERENCE set makes it
+# the reference.
 matchesReference() {
-    local window=$1 name=$2 difference
-    import -window "$window" "$work/$name.png"
-    [[ -n $shots ]] && cp "$work/$name.png" "$shots/$name.png"
-    if [[ -n ${QUILLON_UPDATE_REFERENCE:-} ]]; then
-        cp "$work/$name.png" "$here/reference-$name.png"
-        return 0
-    fi
-    difference=$(compare -metric AE "$work/$name.png" "$here/reference-$name.png" null: 2>&1 || true)
-    [[ $difference == 0 ]] || fail "$name differs from its reference in $difference pixels"
-}
-# After a run a box says how it went; Return closes it. $1 names its screenshot.
-closeResult() {
-    waitFor hasWindow '^Conversion done$' || fail "no box said how the run went"
-    sleep 0.3
-    [[ -n $shots ]] && import -window "$(windowNamed '^Conversion done$')" "$shots/$1.png"
-    focusOn "$(windowNamed '^Conversion done$')" || fail "the result box did not get the keyboard"
-    xdotool key Return
-    waitFor noWindow '^Conversion done$' || fail "Return did not close the result box"
+    import -window "$1" "$work/$2.png"
+    [[ -n $shots ]] && cp "$work/$2.png" "$shots/$2.png"
+    sameAsReference "$work/$2.png" "$here/reference-$2.png"
 }
 endsNormally() { grep -q '^Normal end of run' "$1/log.adi" 2>/dev/null && grep -q '^Normal end of run' "$1/bad.adi"; }
 sameAsLinux() {
@@ -80,21 +59,7 @@ sameAsLinux() {
     done
 }
 
-# A prefix of its own, with the fonts of the classic forms, windows that X leaves unmanaged (so that a closed window
-# is gone at once and keys reach the window that has the focus), and nothing that asks to install Mono or Gecko.
-export HOME=$work/home WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-mkdir -p "$HOME"
-for ((display = 90; display < 110; display++)); do
-    [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] || break
-done
-export DISPLAY=:$display
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-serverPid=$!
-waitFor test -e "/tmp/.X11-unix/X$display" || fail "no X server"
-wineboot -i >/dev/null 2>&1
-wineserver -w
-cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+startWineDesktop 90
 # The web browser is a script that notes each address it is asked to open; web pages (.htm) open in Wine's
 # winebrowser, which hands the address on to it.
 cat >"$work/browser" <<SCRIPT
@@ -130,7 +95,7 @@ clickAt "$window" 66 89   # YY-MM-DD
 clickAt "$window" 155 325 # Start
 waitFor endsNormally "$documents" || fail "no complete log.adi and bad.adi in Documents\\Quillon"
 sameAsLinux "$documents" documents
-closeResult result-documents
+closeResult result-documents.png
 
 # The window as it stands after the run must look as the reference: every control in its place and visible.
 sleep 0.5
@@ -206,7 +171,7 @@ focusOn "$window" || fail "the window did not get the keyboard back"
 xdotool key Return
 waitFor endsNormally "$other" || fail "Enter made no complete log.adi and bad.adi in the chosen folder"
 sameAsLinux "$other" other
-closeResult result-other
+closeResult result-other.png
 wine reg query 'HKCU\Software\Quillon' /v LogFolder 2>/dev/null | grep -qF "$(winepath -w "$other")" ||
     fail "the chosen folder was not kept"
 

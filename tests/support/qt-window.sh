@@ -1,0 +1,40 @@
+# Steps of the drives that work the Qt window with xdotool on a virtual X server of their own, with no window
+# manager. Sourced after wait-for.sh by a script that sets $work (its temporary folder) and defines fail.
+
+# Starts the server, which picks a free display number itself, so tests started side by side cannot pick the same
+# one. It must not reset when its last client leaves: a window started again at once could not connect while it
+# does. Sets DISPLAY and xServerPid.
+startXServer() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    xServerPid=$!
+    waitFor test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    DISPLAY=:$(head -n 1 "$work/display")
+    export DISPLAY
+}
+# Whether a window titled $1 shows, or none does; the first that does.
+shows() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+gone() { ! shows "$1"; }
+shown() { xdotool search --onlyvisible --name "$1" | head -n 1; }
+# Waits for the converter window: sets $window, and $menu, the height of the menu bar above the 306 x 337 client
+# area.
+findWindow() {
+    waitFor shows "Quillon by ZELK" || fail "the quillon window did not appear"
+    window=$(shown "Quillon by ZELK")
+    sleep 0.5
+    local height
+    height=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { split($2, size, "x"); print size[2] }')
+    menu=$((height - 337))
+}
+# Clicks at a point of the client area, as a user's mouse would.
+clickAt() {
+    xdotool mousemove --window "$window" "$1" "$(($2 + menu))" click 1
+    sleep 0.3
+}
+# The box that says how a run went, which may offer the correction window too; Return takes its OK. With $shots
+# set, its picture goes there, named $1.
+closeResult() {
+    waitFor shows "Conversion done" || fail "no box said how the run went"
+    if [[ -n ${shots:-} ]]; then import -window "$(shown "Conversion done")" "$shots/$1"; fi
+    xdotool windowfocus --sync "$(shown "Conversion done")" key Return
+    waitFor gone "Conversion done" || fail "Return did not close the result box"
+}
