@@ -4,7 +4,8 @@
 # Enter presses Start; log.adi must be ADIF 3 and the status label say so. File > Exit (Alt+F, X) closes the window;
 # started again, its Options menu (Alt+O) must show the choice, and Enter, with nothing else touched, must write an
 # ADIF 3 log.adi again, with the status saying so as before. The status label is compared with its reference beside
-# this script. With a second argument, screenshots go there (the menu after the restart as qt-adif3-menu.png).
+# this script. With a second argument, screenshots go there: the window after each run, and the Options menu after
+# the restart as qt-adif3-menu.png.
 # usage: xvfb-adif3-e2e.sh BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 
@@ -76,7 +77,10 @@ convertAsAdif3() {
     sleep 0.3
     # The status label, within Frame1 (8, 0): (96, 304) and 113 x 17 pixels, and a margin around it.
     import -window "$window" -crop "280x24+12+$((menu + 300))" +repage "$work/status-$1.png"
-    if [[ -n $shots ]]; then cp "$work/status-$1.png" "$shots/qt-adif3-status-$1.png"; fi
+    if [[ -n $shots ]]; then
+        cp "$work/status-$1.png" "$shots/qt-adif3-status-$1.png"
+        import -window "$window" "$shots/qt-adif3-window-$1.png"
+    fi
     sameAsReference "$work/status-$1.png" "$here/reference-status-adif3.png"
 }
 # File > Exit from the keyboard; the program must end, and end well.

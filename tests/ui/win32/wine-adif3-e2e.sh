@@ -4,8 +4,8 @@
 # click chooses YY-MM-DD and Enter presses Start; log.adi must be ADIF 3 and the status label say so. Alt+F4 closes
 # the window; started again, its Options menu (Alt+O) must show the choice, and Enter, with nothing else touched,
 # must write an ADIF 3 log.adi again, with the status saying so as before. The status label is compared with its
-# reference beside this script. With a second argument, screenshots go there (the menu after the restart as
-# win32-adif3-menu.png).
+# reference beside this script. With a second argument, screenshots go there: the window after each run, and the
+# Options menu after the restart as win32-adif3-menu.png.
 # usage: wine-adif3-e2e.sh WINDOWS_BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 
@@ -70,7 +70,10 @@ convertAsAdif3() {
     sleep 0.3
     # The status label at (104, 304) of the client area, 113 x 17 pixels, and a margin around it.
     import -window "$window" -crop "280x24+15+341" +repage "$work/status-$1.png"
-    if [[ -n $shots ]]; then cp "$work/status-$1.png" "$shots/win32-adif3-status-$1.png"; fi
+    if [[ -n $shots ]]; then
+        cp "$work/status-$1.png" "$shots/win32-adif3-status-$1.png"
+        import -window "$window" "$shots/win32-adif3-window-$1.png"
+    fi
     sameAsReference "$work/status-$1.png" "$here/reference-status-adif3.png"
 }
 
