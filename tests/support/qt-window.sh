@@ -25,6 +25,14 @@ findWindow() {
     height=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { split($2, size, "x"); print size[2] }')
     menu=$((height - 337))
 }
+# Whether a menu of the window is open: a window of the program's beside its main one.
+menuOpen() { (($(xdotool search --onlyvisible --class Quillon 2>/dev/null | wc -l) > 1)); }
+# Opens a menu of the window with its keys ("alt+o").
+openMenu() {
+    xdotool windowfocus --sync "$window" key "$1"
+    waitFor menuOpen || fail "$1 opened no menu"
+    sleep 0.3
+}
 # Clicks at a point of the client area, as a user's mouse would.
 clickAt() {
     xdotool mousemove --window "$window" "$1" "$(($2 + menu))" click 1

@@ -29,6 +29,15 @@ noWindow() { [[ -z $(windowNamed "$1") ]]; }
 # focus in between for a moment, and a key sent then is lost.
 hasFocus() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
 focusOn() { xdotool windowfocus "$1" && waitFor hasFocus "$1"; }
+# Whether a menu of the program is open: a window of its own beside the main one; openMenu WINDOW KEYS opens one
+# with its keys ("alt+o").
+menuOpen() { (($(xdotool search --onlyvisible --class quillon.exe 2>/dev/null | wc -l) > 1)); }
+openMenu() {
+    focusOn "$1" || fail "the window did not get the keyboard"
+    xdotool key "$2"
+    waitFor menuOpen || fail "$2 opened no menu"
+    sleep 0.3
+}
 # Clicks at x, y of the window's own pixels, frame and caption included. (--sync is left out: moving the pointer
 # to where it already is would wait for a motion that never comes.)
 clickAt() { xdotool mousemove --window "$1" "$2" "$3" click 1; }

@@ -3,14 +3,14 @@
 # a first start (no settings yet) Alt+O, A chooses "ADIF 3 for today's logbooks", a click chooses YY-MM-DD and
 # Enter presses Start; log.adi must be ADIF 3 and the status label say so. File > Exit (Alt+F, X) closes the window;
 # started again, its Options menu (Alt+O) must show the choice, and Enter, with nothing else touched, must write an
-# ADIF 3 log.adi again, with the status saying so as before. The status label is compared with its reference beside
-# this script. With a second argument, screenshots go there: the window after each run, and the Options menu after
-# the restart as qt-adif3-menu.png.
+# ADIF 3 log.adi again, with the status saying so as before. The status label and the menu's output items are
+# compared with their references beside this script. With a second argument, screenshots go there: the window
+# after each run, and the Options menu after the restart as qt-adif3-menu.png.
 # usage: xvfb-adif3-e2e.sh BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 
 for tool in Xvfb xdotool import compare; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (apt-get install xvfb xdotool imagemagick)"; exit 77; }
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/install-deps)"; exit 77; }
 done
 program=$(realpath "$1/ui/qt/quillon")
 shots=${2:-}
@@ -21,8 +21,8 @@ source "$here/../../support/wait-for.sh"
 source "$here/../../support/qt-window.sh"
 # shellcheck source=../../support/sample-contact.sh
 source "$here/../../support/sample-contact.sh"
-# shellcheck source=../../support/reference-image.sh
-source "$here/../../support/reference-image.sh"
+# shellcheck source=../../support/window-pictures.sh
+source "$here/../../support/window-pictures.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-adif3-e2e-XXXXXX")
 xServerPid=
@@ -57,15 +57,8 @@ startQuillon() {
     programPid=$!
     findWindow
 }
-# Whether a menu of the window is open: a window of the program's beside its main one.
-menuOpen() { (($(xdotool search --onlyvisible --class Quillon 2>/dev/null | wc -l) > 1)); }
-openOptions() {
-    xdotool windowfocus --sync "$window" key alt+o
-    waitFor menuOpen || fail "Alt+O opened no Options menu"
-    sleep 0.3
-}
 # Presses Start with Enter, waits for the run, answers the box, and checks log.adi is ADIF 3 and the status label
-# says so; its picture is named $1.
+# says so; $1 (first, restarted) names its pictures.
 convertAsAdif3() {
     xdotool windowfocus --sync "$window" key Return
     waitFor grep -qs "Normal end of run" "$folder/bad.adi" || fail "Enter started no run that ended"
@@ -85,8 +78,7 @@ convertAsAdif3() {
 }
 # File > Exit from the keyboard; the program must end, and end well.
 exitQuillon() {
-    xdotool windowfocus --sync "$window" key alt+f
-    waitFor menuOpen || fail "Alt+F opened no File menu"
+    openMenu alt+f
     xdotool key x
     wait "$programPid" || fail "quillon ended with status $?"
     programPid=
@@ -94,7 +86,7 @@ exitQuillon() {
 
 # A first start: the classic output is chosen, and no date layout.
 startQuillon
-openOptions
+openMenu alt+o
 xdotool key a
 waitFor grep -qsx "output=3" "$HOME/.config/Quillon/Quillon.conf" || fail "A in the Options menu did not choose ADIF 3"
 clickAt 62 48 # the indicator of YY-MM-DD: Frame1 (8, 0) + Frame2 (32, 16) + option (16, 24) + (6, 8)
@@ -104,8 +96,11 @@ exitQuillon
 # The next start shows the choice kept, and converts with it.
 rm "$folder/log.adi" "$folder/bad.adi"
 startQuillon
-openOptions
-if [[ -n $shots ]]; then import -window root -crop 320x380+0+0 +repage "$shots/qt-adif3-menu.png"; fi
+openMenu alt+o
+if [[ -n $shots ]]; then pictureAround "$window" "$shots/qt-adif3-menu.png"; fi
+# Its two output items, the check on ADIF 3.
+pictureAround "$window" "$work/menu-output.png" 216x46+41+18
+sameAsReference "$work/menu-output.png" "$here/reference-menu-adif3.png"
 xdotool key Escape
 waitFor eval '! menuOpen' || fail "Esc did not close the Options menu"
 xdotool key Escape # leaves the menu bar

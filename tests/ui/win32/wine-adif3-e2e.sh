@@ -3,9 +3,9 @@
 # user makes it: on a first start (nothing in the registry yet) Alt+O, A chooses "ADIF 3 for today's logbooks", a
 # click chooses YY-MM-DD and Enter presses Start; log.adi must be ADIF 3 and the status label say so. Alt+F4 closes
 # the window; started again, its Options menu (Alt+O) must show the choice, and Enter, with nothing else touched,
-# must write an ADIF 3 log.adi again, with the status saying so as before. The status label is compared with its
-# reference beside this script. With a second argument, screenshots go there: the window after each run, and the
-# Options menu after the restart as win32-adif3-menu.png.
+# must write an ADIF 3 log.adi again, with the status saying so as before. The status label and the menu's output
+# items are compared with their references beside this script. With a second argument, screenshots go there: the
+# window after each run, and the Options menu after the restart as win32-adif3-menu.png.
 # usage: wine-adif3-e2e.sh WINDOWS_BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 
@@ -21,8 +21,8 @@ source "$here/../../support/wait-for.sh"
 source "$here/../../support/wine-window.sh"
 # shellcheck source=../../support/sample-contact.sh
 source "$here/../../support/sample-contact.sh"
-# shellcheck source=../../support/reference-image.sh
-source "$here/../../support/reference-image.sh"
+# shellcheck source=../../support/window-pictures.sh
+source "$here/../../support/window-pictures.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-wine-adif3-XXXXXX")
 xServerPid=
@@ -57,7 +57,7 @@ startQuillon() {
 }
 kept() { wine reg query 'HKCU\Software\Quillon' /v output 2>/dev/null | grep -q 'REG_SZ *3\b'; }
 # Presses Start with Enter, waits for the run, answers the box, and checks log.adi is ADIF 3 and the status label
-# says so; its picture is named $1.
+# says so; $1 (first, restarted) names its pictures.
 convertAsAdif3() {
     focusOn "$window" || fail "the window did not get the keyboard"
     xdotool key Return
@@ -79,8 +79,7 @@ convertAsAdif3() {
 
 # A first start: the classic output is chosen, and no date layout.
 startQuillon
-xdotool key alt+o
-sleep 0.5
+openMenu "$window" alt+o
 xdotool key a
 waitFor kept || fail "A in the Options menu did not choose ADIF 3"
 clickAt "$window" 66 89 # YY-MM-DD
@@ -92,13 +91,14 @@ waitFor noWindow 'Quillon by ZELK' || fail "Alt+F4 did not close the window"
 # The next start shows the choice kept, and converts with it.
 rm "$folder/log.adi" "$folder/bad.adi"
 startQuillon
-xdotool key alt+o
-sleep 0.5
-if [[ -n $shots ]]; then
-    geometry=$(xdotool getwindowgeometry "$window" | awk '/Position:/ { split($2, at, ","); print at[1] "+" at[2] }')
-    import -window root -crop "330x400+${geometry%%+*}+${geometry##*+}" +repage "$shots/win32-adif3-menu.png"
-fi
-xdotool key Escape Escape
+openMenu "$window" alt+o
+if [[ -n $shots ]]; then pictureAround "$window" "$shots/win32-adif3-menu.png"; fi
+# Its two output items, the check on ADIF 3.
+pictureAround "$window" "$work/menu-output.png" 175x42+35+41
+sameAsReference "$work/menu-output.png" "$here/reference-menu-adif3.png"
+xdotool key Escape
+waitFor eval '! menuOpen' || fail "Esc did not close the Options menu"
+xdotool key Escape # leaves the menu bar
 convertAsAdif3 restarted
 focusOn "$window" || fail "the window did not get the keyboard"
 xdotool key alt+F4

@@ -39,8 +39,8 @@ fail() {
 source "$here/../../support/wait-for.sh"
 # shellcheck source=../../support/wine-window.sh
 source "$here/../../support/wine-window.sh"
-# shellcheck source=../../support/reference-image.sh
-source "$here/../../support/reference-image.sh"
+# shellcheck source=../../support/window-pictures.sh
+source "$here/../../support/window-pictures.sh"
 # Compares a window's picture with its reference beside this script, or with QUILLON_UPDATE_REFERENCE set makes it
 # the reference.
 matchesReference() {
