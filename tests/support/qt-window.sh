@@ -11,6 +11,12 @@ startXServer() {
     DISPLAY=:$(head -n 1 "$work/display")
     export DISPLAY
 }
+# The drive's trap on EXIT: ends the program and the X server, and removes $work.
+cleanUpQt() {
+    if [[ -n ${programPid:-} ]]; then kill "$programPid" 2>/dev/null || true; fi
+    if [[ -n ${xServerPid:-} ]]; then kill "$xServerPid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
 # Whether a window titled $1 shows, or none does; the first that does.
 shows() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 gone() { ! shows "$1"; }
@@ -25,11 +31,12 @@ findWindow() {
     height=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { split($2, size, "x"); print size[2] }')
     menu=$((height - 337))
 }
-# Whether a menu of the window is open: a window of the program's beside its main one.
+# Presses keys on the window; opens a menu of it with its keys ("alt+o"), a window of the program's beside its main
+# one.
+keysToWindow() { xdotool windowfocus --sync "$window" key "$@"; }
 menuOpen() { (($(xdotool search --onlyvisible --class Quillon 2>/dev/null | wc -l) > 1)); }
-# Opens a menu of the window with its keys ("alt+o").
 openMenu() {
-    xdotool windowfocus --sync "$window" key "$1"
+    keysToWindow "$1"
     waitFor menuOpen || fail "$1 opened no menu"
     sleep 0.3
 }

@@ -22,6 +22,12 @@ startWineDesktop() {
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 }
+# The drive's trap on EXIT: ends the Wine server and the X server, and removes $work.
+cleanUpWine() {
+    wineserver -k 2>/dev/null || true
+    if [[ -n ${xServerPid:-} ]]; then kill "$xServerPid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
 windowNamed() { xdotool search --name "$1" 2>/dev/null | head -1; }
 hasWindow() { [[ -n $(windowNamed "$1") ]]; }
 noWindow() { [[ -z $(windowNamed "$1") ]]; }
@@ -29,13 +35,16 @@ noWindow() { [[ -z $(windowNamed "$1") ]]; }
 # focus in between for a moment, and a key sent then is lost.
 hasFocus() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
 focusOn() { xdotool windowfocus "$1" && waitFor hasFocus "$1"; }
-# Whether a menu of the program is open: a window of its own beside the main one; openMenu WINDOW KEYS opens one
-# with its keys ("alt+o").
+# Presses keys on $window; opens a menu of it with its keys ("alt+o"), a window of the program's beside its main
+# one.
+keysToWindow() {
+    focusOn "$window" || fail "the window did not get the keyboard"
+    xdotool key "$@"
+}
 menuOpen() { (($(xdotool search --onlyvisible --class quillon.exe 2>/dev/null | wc -l) > 1)); }
 openMenu() {
-    focusOn "$1" || fail "the window did not get the keyboard"
-    xdotool key "$2"
-    waitFor menuOpen || fail "$2 opened no menu"
+    keysToWindow "$1"
+    waitFor menuOpen || fail "$1 opened no menu"
     sleep 0.3
 }
 # Clicks at x, y of the window's own pixels, frame and caption included. (--sync is left out: moving the pointer

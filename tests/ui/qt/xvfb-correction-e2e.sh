@@ -21,14 +21,7 @@ source "$here/../../support/qt-window.sh"
 source "$here/../../support/sample-contact.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-correction-e2e-XXXXXX")
-xServerPid=
-programPid=
-cleanUp() {
-    if [[ -n $programPid ]]; then kill "$programPid" 2>/dev/null || true; fi
-    if [[ -n $xServerPid ]]; then kill "$xServerPid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanUp EXIT
+trap cleanUpQt EXIT
 fail() {
     echo "FAIL: $*" >&2
     [[ -n $shots ]] && import -window root "$shots/qt-failure.png" 2>/dev/null || true

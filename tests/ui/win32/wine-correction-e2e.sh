@@ -21,13 +21,7 @@ source "$here/../../support/wine-window.sh"
 source "$here/../../support/sample-contact.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-wine-correction-XXXXXX")
-xServerPid=
-cleanUp() {
-    wineserver -k 2>/dev/null || true
-    if [[ -n $xServerPid ]]; then kill "$xServerPid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanUp EXIT
+trap cleanUpWine EXIT
 fail() {
     echo "FAIL: $*" >&2
     [[ -n $shots ]] && import -window root "$shots/win32-failure.png" 2>/dev/null || true

@@ -21,13 +21,7 @@ shots=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-wine-e2e-XXXXXX")
-xServerPid=
-cleanUp() {
-    wineserver -k 2>/dev/null || true
-    if [[ -n $xServerPid ]]; then kill "$xServerPid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanUp EXIT
+trap cleanUpWine EXIT
 # A command that fails outside a check ends the test too; say which, so that no failure is silent.
 trap 'echo "FAIL: line $LINENO: \"$BASH_COMMAND\" ended with status $?" >&2' ERR
 fail() {
