@@ -39,6 +39,7 @@ driveAdif3Choice() {
     startQuillon
     openMenu alt+o
     xdotool key a
+    waitFor eval '! menuOpen' || fail "A did not take the ADIF 3 item"
     chooseYyMmDd
     convertAsAdif3 first
     closeQuillon
