@@ -1,9 +1,8 @@
 # The ADIF 3 choice kept from one start to the next, as both window drives take it: the log, the user's steps and
 # the checks. Sourced by a drive that has sourced its window's helpers and window-pictures.sh, set $work, $here (where
-# its references are), $shots and $name (the window's name in picture names), and the boxes of the status label
-# ($statusBox) and of the Options menu's two output items ($menuBox) from the window's top left corner, and defined
-# startQuillon (starts the program on $folder and sets $window), chooseYyMmDd, and closeQuillon (its own way, until
-# the program has ended).
+# its references are), $shots, $name (the window's name in picture names) and $menuBox, the box of the Options
+# menu's two output items from the window's top left corner, and defined statusBox (says the status label's box
+# likewise), chooseYyMmDd, and closeQuillon (its own way, until the program has ended).
 
 folder=$work/log
 
@@ -18,7 +17,7 @@ convertAsAdif3() {
     [[ $(grep -c "<EOR>" "$folder/log.adi") == 3 && $(grep -c "<EOR>" "$folder/bad.adi") == 1 ]] ||
         fail "the $1 run did not send three contacts to log.adi and one to bad.adi"
     sleep 0.3
-    pictureAround "$window" "$work/status-$1.png" "$statusBox"
+    pictureAround "$window" "$work/status-$1.png" "$(statusBox)"
     if [[ -n $shots ]]; then
         cp "$work/status-$1.png" "$shots/$name-adif3-status-$1.png"
         import -window "$window" "$shots/$name-adif3-window-$1.png"

@@ -17,15 +17,22 @@ cleanUpQt() {
     if [[ -n ${xServerPid:-} ]]; then kill "$xServerPid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
-# Whether a window titled $1 shows, or none does; the first that does.
-shows() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
-gone() { ! shows "$1"; }
-shown() { xdotool search --onlyvisible --name "$1" | head -n 1; }
+# Whether a window titled $1 shows, or none does; the first that does; gives a window the keyboard.
+hasWindow() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+noWindow() { ! hasWindow "$1"; }
+windowNamed() { xdotool search --onlyvisible --name "$1" | head -n 1; }
+giveKeyboard() { xdotool windowfocus --sync "$1"; }
+# Starts $program on $folder and waits for its window.
+startQuillon() {
+    "$program" "$folder" >"$work/quillon.log" 2>&1 &
+    programPid=$!
+    findWindow
+}
 # Waits for the converter window: sets $window, and $menu, the height of the menu bar above the 306 x 337 client
 # area.
 findWindow() {
-    waitFor shows "Quillon by ZELK" || fail "the quillon window did not appear"
-    window=$(shown "Quillon by ZELK")
+    waitFor hasWindow "Quillon by ZELK" || fail "the quillon window did not appear"
+    window=$(windowNamed "Quillon by ZELK")
     sleep 0.5
     local height
     height=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { split($2, size, "x"); print size[2] }')
@@ -48,8 +55,8 @@ clickAt() {
 # The box that says how a run went, which may offer the correction window too; Return takes its OK. With $shots
 # set, its picture goes there, named $1.
 closeResult() {
-    waitFor shows "Conversion done" || fail "no box said how the run went"
-    if [[ -n ${shots:-} ]]; then import -window "$(shown "Conversion done")" "$shots/$1"; fi
-    xdotool windowfocus --sync "$(shown "Conversion done")" key Return
-    waitFor gone "Conversion done" || fail "Return did not close the result box"
+    waitFor hasWindow "Conversion done" || fail "no box said how the run went"
+    if [[ -n ${shots:-} ]]; then import -window "$(windowNamed "Conversion done")" "$shots/$1"; fi
+    xdotool windowfocus --sync "$(windowNamed "Conversion done")" key Return
+    waitFor noWindow "Conversion done" || fail "Return did not close the result box"
 }

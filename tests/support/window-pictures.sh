@@ -1,4 +1,14 @@
-# The pictures the window drives take and compare. Sourced by the drives, which define fail.
+# The pictures the window drives take and compare, and what their failures show. Sourced by the drives, which
+# define fail.
+
+# failWith MESSAGE: ends the drive saying why, with the program's output and, with $shots set, a picture of the
+# screen named after the window ($name).
+failWith() {
+    echo "FAIL: $*" >&2
+    cat "$work/quillon.log" >&2 2>/dev/null || true
+    if [[ -n ${shots:-} ]]; then import -window root "$shots/$name-failure.png" 2>/dev/null || true; fi
+    exit 1
+}
 
 # sameAsReference PICTURE REFERENCE: a picture a window drive took must equal its reference pixel for pixel, or
 # the test fails saying in how many they differ. With QUILLON_UPDATE_REFERENCE set the picture becomes the

@@ -35,10 +35,18 @@ noWindow() { [[ -z $(windowNamed "$1") ]]; }
 # focus in between for a moment, and a key sent then is lost.
 hasFocus() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
 focusOn() { xdotool windowfocus "$1" && waitFor hasFocus "$1"; }
+giveKeyboard() { focusOn "$1" || fail "a window did not get the keyboard"; }
+# Starts $program on $folder and waits for its window, $window.
+startQuillon() {
+    wine "$program" "$(winepath -w "$folder")" >/dev/null 2>&1 &
+    waitFor hasWindow 'Quillon by ZELK' || fail "the window did not open"
+    window=$(windowNamed 'Quillon by ZELK')
+    sleep 0.5
+}
 # Presses keys on $window; opens a menu of it with its keys ("alt+o"), a window of the program's beside its main
 # one.
 keysToWindow() {
-    focusOn "$window" || fail "the window did not get the keyboard"
+    giveKeyboard "$window"
     xdotool key "$@"
 }
 menuOpen() { (($(xdotool search --onlyvisible --class quillon.exe 2>/dev/null | wc -l) > 1)); }

@@ -27,26 +27,16 @@ source "$here/../../support/window-pictures.sh"
 # shellcheck source=../../support/adif3-choice.sh
 source "$here/../../support/adif3-choice.sh"
 trap cleanUpQt EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    cat "$work/quillon.log" >&2 2>/dev/null || true
-    if [[ -n $shots ]]; then import -window root "$shots/qt-adif3-failure.png" 2>/dev/null || true; fi
-    exit 1
-}
+name=qt
+fail() { failWith "$@"; }
 
 startXServer
 export HOME=$work/home LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
 mkdir -p "$HOME"
 
-name=qt
 menuBox=216x46+41+18 # the Options menu's first two items
-startQuillon() {
-    "$program" "$folder" >"$work/quillon.log" 2>&1 &
-    programPid=$!
-    findWindow
-    # The status label at (104, 304) of the client area, under the menu bar, 113 x 17 pixels, and a margin around it.
-    statusBox=280x24+12+$((menu + 300))
-}
+# The status label at (104, 304) of the client area, under the menu bar, 113 x 17 pixels, and a margin around it.
+statusBox() { echo "280x24+12+$((menu + 300))"; }
 chooseYyMmDd() { clickAt 62 48; } # Frame1 (8, 0) + Frame2 (32, 16) + option (16, 24) + (6, 8)
 # File > Exit from the keyboard; the program must end, and end well.
 closeQuillon() {

@@ -104,7 +104,7 @@ exitQuillon() {
 startIn() {
     clickAt 152 284 # the middle of Start: Frame1 (8, 0) + (104, 272) + (40, 12)
     waitFor grep -qs "Normal end of run" "$1/bad.adi" || fail "no run ended in $1"
-    waitFor shows "Conversion done" || fail "no box said how the run in $1 went"
+    waitFor hasWindow "Conversion done" || fail "no box said how the run in $1 went"
     xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "Conversion done" | head -n 1)" key Return
     waitFor onlyMainWindow || fail "the result box stayed open"
     xdotool windowfocus --sync "$window"
@@ -149,7 +149,7 @@ other=$home/radio-log
 asUserDo mkdir "$other"
 asUserDo cp "$example" "$other/log.asc"
 xdotool windowfocus --sync "$window" key ctrl+o
-waitFor shows "Open Folder" || fail "Ctrl+O showed no Open Folder dialog"
+waitFor hasWindow "Open Folder" || fail "Ctrl+O showed no Open Folder dialog"
 xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "Open Folder" | head -n 1)" type --delay 20 "$other/"
 xdotool key Return
 waitFor grep -qsxF "logFolder=$other" "$home/.config/Quillon/Quillon.conf" || fail "Open Folder did not take $other/"

@@ -27,25 +27,15 @@ source "$here/../../support/window-pictures.sh"
 # shellcheck source=../../support/adif3-choice.sh
 source "$here/../../support/adif3-choice.sh"
 trap cleanUpWine EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    if [[ -n $shots ]]; then import -window root "$shots/win32-adif3-failure.png" 2>/dev/null || true; fi
-    exit 1
-}
+name=win32
+fail() { failWith "$@"; }
 
 startWineDesktop 130
 
-name=win32
 # In the window's own pixels, frame, caption and menu bar included: the status label at (104, 304) of the client
 # area, 113 x 17 pixels, and a margin around it; the menu's first two items.
-statusBox=280x24+15+341
+statusBox() { echo 280x24+15+341; }
 menuBox=175x42+35+41
-startQuillon() {
-    wine "$program" "$(winepath -w "$folder")" >/dev/null 2>&1 &
-    waitFor hasWindow 'Quillon by ZELK' || fail "the window did not open"
-    window=$(windowNamed 'Quillon by ZELK')
-    sleep 0.5
-}
 chooseYyMmDd() { clickAt "$window" 66 89; }
 closeQuillon() {
     keysToWindow alt+F4

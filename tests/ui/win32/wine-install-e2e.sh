@@ -118,9 +118,7 @@ waitFor noWindow 'About Quillon' || fail "Esc did not close the About box"
 
 # Alt+H, A opens the About box from the keyboard; Tab goes from OK to System Info to the web address, which Space
 # and Enter open, and the box stays.
-focusOn "$window" || fail "the window did not get the keyboard"
-xdotool key alt+h
-sleep 0.3
+openMenu alt+h
 xdotool key a
 waitFor hasWindow 'About Quillon' || fail "Alt+H, A opened no About box"
 about=$(windowNamed 'About Quillon')
@@ -138,8 +136,7 @@ xdotool key Escape
 waitFor noWindow 'About Quillon' || fail "Esc did not close the About box"
 
 # F1 shows the user guide, and Esc closes it.
-focusOn "$window" || fail "the window did not get the keyboard"
-xdotool key F1
+keysToWindow F1
 waitFor hasWindow 'Quillon User Guide' || fail "F1 showed no user guide"
 sleep 0.3
 [[ -n $shots ]] && import -window "$(windowNamed 'Quillon User Guide')" "$shots/user-guide.png"
@@ -151,8 +148,7 @@ waitFor noWindow 'Quillon User Guide' || fail "Esc did not close the user guide"
 other=$work/other
 mkdir -p "$other"
 "$genlog" 500 11 >"$other/log.asc"
-focusOn "$window" || fail "the window did not get the keyboard"
-xdotool key ctrl+o
+keysToWindow ctrl+o
 waitFor hasWindow 'Open Folder' || fail "no folder dialog"
 sleep 0.5
 [[ -n $shots ]] && import -window root "$shots/folder-dialog.png"
@@ -161,8 +157,7 @@ xdotool type --delay 10 "$(winepath -w "$other")"
 xdotool key Return
 waitFor noWindow 'Open Folder' || fail "the folder dialog did not take the typed folder"
 # Enter presses Start, the default button, with the focus on the chosen date option.
-focusOn "$window" || fail "the window did not get the keyboard back"
-xdotool key Return
+keysToWindow Return
 waitFor endsNormally "$other" || fail "Enter made no complete log.adi and bad.adi in the chosen folder"
 sameAsLinux "$other" other
 closeResult result-other.png
@@ -170,8 +165,7 @@ wine reg query 'HKCU\Software\Quillon' /v LogFolder 2>/dev/null | grep -qF "$(wi
     fail "the chosen folder was not kept"
 
 # File > Exit (Ctrl+Q) ends the program.
-focusOn "$window" || fail "the window did not get the keyboard back"
-xdotool key ctrl+q
+keysToWindow ctrl+q
 waitFor noWindow 'Quillon by ZELK' || fail "File > Exit did not close the window"
 
 # At 144 dpi every text fits its place: the window must look as its reference at that density.
@@ -186,8 +180,7 @@ window=$(windowNamed 'Quillon by ZELK')
 sleep 1
 # Tab takes the focus from the counter to Start (the layout chosen before is chosen again), so no blinking caret
 # decides the picture.
-focusOn "$window" || fail "the window at 144 dpi did not get the keyboard"
-xdotool key Tab
+keysToWindow Tab
 sleep 0.5
 matchesReference "$window" window-144dpi
 xdotool key ctrl+q
