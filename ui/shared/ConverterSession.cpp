@@ -9,6 +9,24 @@
 
 namespace quillon::ui {
 
+namespace {
+
+// The status label's short form of a run's result. The classic output, the program's own from the start, goes
+// unnamed; an ADIF 3 run names its output there, where it stays once the box that says so is answered.
+std::string runStatus(const run::RunResult& result, engine::AdifVersion written)
+{
+    const std::string text = run::shortResultText(result);
+    if (written != engine::AdifVersion::Adif3 || text.empty()) {
+        return text;
+    }
+    if (result.records == 0) {
+        return "ADIF 3: none";
+    }
+    return "ADIF 3: " + (result.badRecords == 0 ? std::string("done") : std::to_string(result.badRecords) + " bad");
+}
+
+} // namespace
+
 ConverterSession::ConverterSession(ConverterView& view, const forms::FolderPlaces& places, Settings& settings,
                                    forms::Pacing pacing)
     : m_view(view)
@@ -92,6 +110,7 @@ void ConverterSession::cbStart_Click()
         m_state.setRecordCount(0);
         m_state.takePendingCount();
         m_view.setControlText("Text1", "");
+        m_runVersion = m_adifVersion; // the run takes it as it opens its files
     }
     m_view.enableMenuItem(forms::MenuCommand::OpenFolder, forms::ConverterState::openFolderEnabled(true));
     m_run.conversion().start();
@@ -253,9 +272,9 @@ void ConverterSession::showMessage(const run::Message& message)
 void ConverterSession::showRunResult(const run::RunResult& result)
 {
     showCount();
-    setStatusText(run::shortResultText(result));
+    setStatusText(runStatus(result, m_runVersion));
     run::Message report = run::runReportMessage(result);
-    if (m_adifVersion == engine::AdifVersion::Adif3) {
+    if (m_runVersion == engine::AdifVersion::Adif3) {
         report.text += "\n\nWritten as ADIF 3 for today's logbooks.";
     }
     if (result.badRecords == 0) {

@@ -88,6 +88,8 @@ private:
     // The output and its choices, kept from one start to the next; a run takes them when it opens its files.
     engine::AdifVersion m_adifVersion = engine::AdifVersion::Classic;
     engine::Adif3Options m_adif3;
+    // The output of the run under way or the last one: a choice made during a run is for the next.
+    engine::AdifVersion m_runVersion = engine::AdifVersion::Classic;
     bool m_correctAfterRun = false; // the result box was answered with Correct Bad Contacts
     run::SystemRun m_run;
 };

@@ -1,5 +1,6 @@
 // The labels of the Qt converter window and About box at the scale factors of denser screens (run once for each,
-// with QT_SCALE_FACTOR set): every text within its label and clear of the controls drawn over it.
+// with QT_SCALE_FACTOR set): every text within its label and clear of the controls drawn over it, the status
+// label's with each kind of text a run leaves there.
 #include "tests/ui/qt/TestHome.h"
 #include "ui/platform/PlatformServices.h"
 #include "ui/qt/AboutBox.h"
@@ -70,6 +71,11 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         checkLabels(window);
+        // The status label's texts after a run, the widest of each kind.
+        for (const char* status : {"Done: 999 bad", "No contacts", "ADIF 3: 999 bad", "ADIF 3: none"}) {
+            window.setControlText("lblStatus", status);
+            checkLabels(window);
+        }
         NoPlatform platform;
         quillon::ui::AboutBox box(platform, quillon::ui::showMessageBox, &window);
         box.show();

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# The Qt correction window on a virtual X server, driven from the keyboard as a user would: a log with three bad
-# contacts is converted, Ctrl+E opens the correction window on the first with its date selected, a good date is
-# typed over it, Page Down goes to the next contact, whose band is typed over, and Ctrl+S saves. Both contacts must
-# then be in log.adi and the third still in bad.adi, the log changed in exactly those two lines, and
-# log.asc.original equal to the log as it was. With a second argument, screenshots of the window go there.
+# The Qt correction window on a virtual X server, driven from the keyboard as a user would (the steps and checks are
+# tests/support/bad-contact-correction.sh's): two bad contacts of three corrected in place, the log changed in
+# exactly those lines and kept as it was beside it. With a second argument, screenshots of the window go there.
 # usage: xvfb-correction-e2e.sh BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 
@@ -13,91 +11,31 @@ done
 program=$(realpath "$1/ui/qt/quillon")
 shots=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-correction-e2e-XXXXXX")
 # shellcheck source=../../support/wait-for.sh
 source "$here/../../support/wait-for.sh"
+# shellcheck source=../../support/qt-window.sh
+source "$here/../../support/qt-window.sh"
+# shellcheck source=../../support/sample-contact.sh
+source "$here/../../support/sample-contact.sh"
+# shellcheck source=../../support/window-pictures.sh
+source "$here/../../support/window-pictures.sh"
+# shellcheck source=../../support/bad-contact-correction.sh
+source "$here/../../support/bad-contact-correction.sh"
+trap cleanUpQt EXIT
+name=qt
+fail() { failWith "$@"; }
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-correction-e2e-XXXXXX")
-pids=()
-cleanUp() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanUp EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    [[ -n $shots ]] && import -window root "$shots/qt-failure.png" 2>/dev/null || true
-    exit 1
-}
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-waitFor test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=:$(head -n 1 "$work/display") HOME=$work/home LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
+startXServer
+export HOME=$work/home LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
 mkdir -p "$HOME"
 
-contact() { printf 'N0CALL,%s,14.025,SSB,59,57,"Smith, J",nice qso,%s,y,n,ma,NA-123,Hampden,5,Springfield,%s,1234\r\n' "$@"; }
-folder=$work/log
-mkdir "$folder"
-{
-    contact 20 291 99-12-31
-    contact 20 291 99-13-31
-    contact 20 291 99-12-30 | sed 's/,20,/,20X,/'
-    contact 20 USA 99-12-29
-    contact 40 291 99-12-27
-} >"$folder/log.asc"
-cp "$folder/log.asc" "$work/before.asc"
-
-shows() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
-gone() { ! shows "$1"; }
-"$program" "$folder" >"$work/quillon.log" 2>&1 &
-pids+=($!)
-waitFor shows "Quillon by ZELK" || fail "the quillon window did not appear"
-window=$(xdotool search --onlyvisible --name "Quillon by ZELK" | head -n 1)
-sleep 0.5
-height=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { split($2, size, "x"); print size[2] }')
-menu=$((height - 337))
-clickAt() { xdotool mousemove --window "$window" "$1" "$(($2 + menu))" click 1; sleep 0.3; }
-# The box that says how a run went, which offers the correction window too; Return takes its OK.
-closeResult() {
-    waitFor shows "Conversion done" || fail "no box said how the run went"
-    [[ -n $shots ]] && import -window "$(xdotool search --onlyvisible --name "Conversion done" | head -n 1)" "$shots/$1"
-    xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "Conversion done" | head -n 1)" key Return
-    waitFor gone "Conversion done" || fail "Return did not close the result box"
+chooseYyMmDd() { clickAt 62 48; }
+clickStart() { clickAt 152 284; }
+closeQuillon() {
+    keysToWindow ctrl+q
+    wait "$programPid" || fail "quillon ended with status $?"
+    programPid=
 }
-clickAt 62 48   # YY-MM-DD
-clickAt 152 284 # Start
-waitFor grep -qs "Normal end of run" "$folder/bad.adi" || fail "the first run did not end"
-closeResult qt-result-first.png
-
-xdotool windowfocus --sync "$window" key ctrl+e
-waitFor shows "Correct Bad Contacts" || fail "Ctrl+E opened no correction window"
-corrector=$(xdotool search --onlyvisible --name "Correct Bad Contacts" | head -n 1)
-xdotool windowfocus --sync "$corrector"
-sleep 0.5
-[[ -n $shots ]] && import -window "$corrector" "$shots/qt-correction-date.png"
-xdotool type --delay 30 "99-12-28"
-xdotool key Page_Down
-sleep 0.3
-[[ -n $shots ]] && import -window "$corrector" "$shots/qt-correction-band.png"
-xdotool type --delay 30 "20"
-xdotool key ctrl+s
-waitFor grep -qs "<QSO_DATE:8>19991230" "$folder/log.adi" || fail "Ctrl+S did not convert the mended log"
-closeResult qt-result-after-save.png
-xdotool windowfocus --sync "$corrector"
-sleep 0.3
-[[ -n $shots ]] && import -window "$corrector" "$shots/qt-correction-saved.png"
-xdotool key Escape
-waitFor gone "Correct Bad Contacts" || fail "Esc did not close the correction window"
-
-grep -q "<QSO_DATE:8>19991228" "$folder/log.adi" || fail "the corrected date is not in log.adi"
-grep -q "<DXCC:5>\*BAD\* USA" "$folder/bad.adi" || fail "the third bad contact is not in bad.adi"
-[[ $(grep -c "<EOR>" "$folder/bad.adi") == 1 ]] || fail "bad.adi holds other than the one contact left"
-cmp -s "$folder/log.asc.original" "$work/before.asc" || fail "log.asc.original is not the log as it was"
-cmp -s <(sed '2d;3d' "$folder/log.asc") <(sed '2d;3d' "$work/before.asc") || fail "lines other than 2 and 3 changed"
-[[ $(sed -n 2p "$folder/log.asc") == "$(contact 20 291 99-12-28)" ]] || fail "line 2 is not as corrected"
-[[ $(sed -n 3p "$folder/log.asc") == "$(contact 20 291 99-12-30)" ]] || fail "line 3 is not as corrected"
-{ diff "$work/before.asc" "$folder/log.asc" || true; } | sed -n "/^[<>]/p" | tr -d "\r" >"$work/changed"
-[[ -n $shots ]] && cp "$work/changed" "$shots/qt-log-before-after.txt"
-xdotool windowfocus --sync "$window" key ctrl+q
-wait "${pids[1]}" || fail "quillon ended with status $?"
+driveBadContactCorrection
 echo "PASS: the Qt correction window mended lines 2 and 3 of the log"

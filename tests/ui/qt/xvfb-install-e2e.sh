@@ -14,12 +14,12 @@ for tool in Xvfb xdotool setpriv; do
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-e2e-XXXXXX")
-serverPid=
+xServerPid=
 programPids=()
 cleanUp() {
     local pid
     for pid in "${programPids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    if [[ -n $serverPid ]]; then kill "$serverPid" 2>/dev/null || true; fi
+    if [[ -n $xServerPid ]]; then kill "$xServerPid" 2>/dev/null || true; fi
     chmod -R u+w "$work" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -31,6 +31,8 @@ fail() {
 }
 # shellcheck source=../../support/wait-for.sh
 source "$(dirname "$0")/../../support/wait-for.sh"
+# shellcheck source=../../support/qt-window.sh
+source "$(dirname "$0")/../../support/qt-window.sh"
 
 chmod 755 "$work"
 home=$work/home
@@ -80,17 +82,9 @@ asUserDo "$quillon" "$work/nowhere" 2>"$work/err" || status=$?
 cp "$example" "$work/cli/log.asc"
 "$work/prefix/bin/quillon-convert" --date YY-MM-DD --band meters --dir "$work/cli" >/dev/null
 
-# The server picks a free display number itself, so tests started side by side cannot pick the same one. It must
-# not reset when its last client leaves: a window started again at once could not connect while it does.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-serverPid=$!
-waitFor test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=:$(head -n 1 "$work/display")
-export DISPLAY
+startXServer
 userEnv+=(DISPLAY="$DISPLAY")
 
-# Whether a window titled $1 shows.
-shows() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 # Whether the program shows no window but its main one (no dialog, no completion list).
 onlyMainWindow() { [[ $(xdotool search --onlyvisible --class Quillon 2>/dev/null) == "$window" ]]; }
 # Starts program $1, its arguments after it, and waits for its window: sets $window and $menu, the height of the
@@ -98,30 +92,19 @@ onlyMainWindow() { [[ $(xdotool search --onlyvisible --class Quillon 2>/dev/null
 startQuillon() {
     "${asUser[@]}" "${userEnv[@]}" "$@" >"$work/quillon.log" 2>&1 &
     programPids+=($!)
-    waitFor shows "Quillon by ZELK" || fail "the quillon window did not appear (quillon.log and xvfb.log follow)
-$(cat "$work/xvfb.log")"
-    window=$(xdotool search --onlyvisible --name "Quillon by ZELK" | head -n 1)
-    sleep 0.5
-    local height
-    height=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { split($2, size, "x"); print size[2] }')
-    menu=$((height - 337))
+    findWindow
 }
 # File > Exit by its shortcut; the program must end, and end well.
 exitQuillon() {
     xdotool windowfocus --sync "$window" key ctrl+q
     wait "${programPids[-1]}" || fail "quillon ended with status $?"
 }
-# Clicks at a point of the client area, as a user's mouse would.
-clickAt() {
-    xdotool mousemove --window "$window" "$1" "$(($2 + menu))" click 1
-    sleep 0.3
-}
 # Presses Start, waits for the run in folder $1 to end and for the box that says how it went, and closes the box
 # with Return.
 startIn() {
     clickAt 152 284 # the middle of Start: Frame1 (8, 0) + (104, 272) + (40, 12)
     waitFor grep -qs "Normal end of run" "$1/bad.adi" || fail "no run ended in $1"
-    waitFor shows "Conversion done" || fail "no box said how the run in $1 went"
+    waitFor hasWindow "Conversion done" || fail "no box said how the run in $1 went"
     xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "Conversion done" | head -n 1)" key Return
     waitFor onlyMainWindow || fail "the result box stayed open"
     xdotool windowfocus --sync "$window"
@@ -166,7 +149,7 @@ other=$home/radio-log
 asUserDo mkdir "$other"
 asUserDo cp "$example" "$other/log.asc"
 xdotool windowfocus --sync "$window" key ctrl+o
-waitFor shows "Open Folder" || fail "Ctrl+O showed no Open Folder dialog"
+waitFor hasWindow "Open Folder" || fail "Ctrl+O showed no Open Folder dialog"
 xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "Open Folder" | head -n 1)" type --delay 20 "$other/"
 xdotool key Return
 waitFor grep -qsxF "logFolder=$other" "$home/.config/Quillon/Quillon.conf" || fail "Open Folder did not take $other/"

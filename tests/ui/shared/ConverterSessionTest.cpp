@@ -214,7 +214,7 @@ TEST_F(ConverterSessionTest, CounterIsPacedAndEndsExact)
 }
 
 // After every run that put its outputs in place, one box says what went where and what needs a look, with the
-// notes, and the status label keeps the short form; an ADIF 3 run says so.
+// notes, and the status label keeps the short form.
 TEST_F(ConverterSessionTest, ResultOfEveryRunInOneBox)
 {
     open();
@@ -239,12 +239,9 @@ TEST_F(ConverterSessionTest, ResultOfEveryRunInOneBox)
     EXPECT_EQ(m_view.texts.at("lblStatus"), "Done: 1 bad");
     EXPECT_EQ(m_view.correctionWindows, 0);
     m_view.choice = 1;
-    m_session->menu_Click(forms::MenuCommand::Adif3Output);
     m_session->cbStart_Click();
     EXPECT_EQ(m_view.correctionWindows, 1);
-    ASSERT_EQ(m_view.questions.size(), 2U);
-    EXPECT_TRUE(m_view.questions[1].text.ends_with("Written as ADIF 3 for today's logbooks."))
-        << m_view.questions[1].text;
+    EXPECT_EQ(m_view.questions.size(), 2U);
     EXPECT_EQ(m_view.messages.size(), 1U);
 }
 
@@ -354,6 +351,51 @@ TEST_F(ConverterSessionTest, OutputChoicesAreCheckedAndKept)
     EXPECT_EQ(m_session->adifVersion(), engine::AdifVersion::Adif3);
     EXPECT_EQ(m_session->adif3Options(), (engine::Adif3Options{engine::CodePage::Dos437, "DL1ABC/P", ""}));
     EXPECT_TRUE(m_view.menuChecked.at(MenuCommand::Adif3Output));
+}
+
+// The status label says which output the run wrote, and so does the box: the one chosen when Start was pressed,
+// whatever is chosen during the run.
+TEST_F(ConverterSessionTest, StatusNamesTheOutputTheRunWrote)
+{
+    using forms::MenuCommand;
+    const std::string badContact =
+        "N0CALL,20X,14.025,SSB,59,57,Bob,x,291,y,n,ma,NA-123,Hampden,5,Springfield,01-02-03,1234\r\n";
+    struct Case {
+        MenuCommand atStart;
+        std::optional<MenuCommand> duringRun;
+        std::string log;
+        std::string status;
+        bool adif3;
+    };
+    const Case cases[] = {
+        {MenuCommand::ClassicOutput, {}, ambiguousLog(3), "Done", false},
+        {MenuCommand::Adif3Output, {}, ambiguousLog(3), "ADIF 3: done", true},
+        {MenuCommand::Adif3Output, {}, ambiguousLog(3) + badContact, "ADIF 3: 1 bad", true},
+        {MenuCommand::Adif3Output, {}, "", "ADIF 3: none", true},
+        {MenuCommand::ClassicOutput, MenuCommand::Adif3Output, ambiguousLog(3), "Done", false},
+        {MenuCommand::Adif3Output, MenuCommand::ClassicOutput, ambiguousLog(3), "ADIF 3: done", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.status + (c.duringRun ? ", switched during the run" : ""));
+        m_view = FakeView();
+        open();
+        tests::writeFile(m_folder.path() / "log.asc", c.log);
+        choose("dateOption1");
+        m_session->menu_Click(c.atStart);
+        m_view.duringEvents = [&](int round) {
+            if (round == 2 && c.duringRun) {
+                m_session->menu_Click(*c.duringRun);
+            }
+        };
+        m_session->cbStart_Click();
+        EXPECT_EQ(m_view.texts.at("lblStatus"), c.status);
+        const bool headerOfAdif3 =
+            tests::readFile(m_folder.path() / "log.adi").find("<ADIF_VER:5>3.1.6") != std::string::npos;
+        EXPECT_EQ(headerOfAdif3, c.adif3);
+        const std::vector<run::Message>& boxes = c.log.ends_with(badContact) ? m_view.questions : m_view.messages;
+        ASSERT_EQ(boxes.size(), 1U);
+        EXPECT_EQ(boxes[0].text.ends_with("Written as ADIF 3 for today's logbooks."), c.adif3) << boxes[0].text;
+    }
 }
 
 // A message comes after the counter is brought up to date, with the application title when it has none.

@@ -87,3 +87,19 @@ TEST(LabelFit, DesignedSizeAt96DpiAndNeverLarger)
         }
     }
 }
+
+// The status label's widest texts after a run fit its width in the font it gets at every density.
+TEST(LabelFit, StatusTextsFitTheStatusLabel)
+{
+    const FormTable table = converterControls();
+    const ControlRow* status = findRow(table, "lblStatus");
+    ASSERT_NE(status, nullptr);
+    for (const int dpi : {96, 120, 144, 192}) {
+        HFONT font = makeFittedFont(status->font, status->text, dpi);
+        for (const std::string_view text : {"Done: 999 bad", "No contacts", "ADIF 3: 999 bad", "ADIF 3: none"}) {
+            EXPECT_LE(lineExtent(font, text).width, pixelRect(formBox(table, *status), dpi).width)
+                << text << " at " << dpi << " dpi";
+        }
+        DeleteObject(font);
+    }
+}

@@ -21,13 +21,7 @@ shots=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-wine-e2e-XXXXXX")
-serverPid=
-cleanUp() {
-    wineserver -k 2>/dev/null || true
-    if [[ -n $serverPid ]]; then kill "$serverPid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanUp EXIT
+trap cleanUpWine EXIT
 # A command that fails outside a check ends the test too; say which, so that no failure is silent.
 trap 'echo "FAIL: line $LINENO: \"$BASH_COMMAND\" ended with status $?" >&2' ERR
 fail() {
@@ -36,38 +30,17 @@ fail() {
     exit 1
 }
 # shellcheck source=../../support/wait-for.sh
-source "$(dirname "$0")/../../support/wait-for.sh"
-windowNamed() { xdotool search --name "$1" 2>/dev/null | head -1; }
-hasWindow() { [[ -n $(windowNamed "$1") ]]; }
-noWindow() { [[ -z $(windowNamed "$1") ]]; }
-# Gives a window the keyboard and waits until it has it: without a window manager a closed message box leaves the
-# focus in between for a moment, and a key sent then is lost.
-hasFocus() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
-focusOn() { xdotool windowfocus "$1" && waitFor hasFocus "$1"; }
-# Clicks at x, y of the window's own pixels, frame and caption included. (--sync is left out: moving the pointer
-# to where it already is would wait for a motion that never comes.)
-clickAt() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
-# Compares a window's picture with its reference beside this script; with QUILLON_UPDATE_REFERENCE set, the picture
-# becomes the reference instead (look at it first).
+source "$here/../../support/wait-for.sh"
+# shellcheck source=../../support/wine-window.sh
+source "$here/../../support/wine-window.sh"
+# shellcheck source=../../support/window-pictures.sh
+source "$here/../../support/window-pictures.sh"
+# Compares a window's picture with its reference beside this script, or with QUILLON_UPDATE_REFERENCE set makes it
+# the reference.
 matchesReference() {
-    local window=$1 name=$2 difference
-    import -window "$window" "$work/$name.png"
-    [[ -n $shots ]] && cp "$work/$name.png" "$shots/$name.png"
-    if [[ -n ${QUILLON_UPDATE_REFERENCE:-} ]]; then
-        cp "$work/$name.png" "$here/reference-$name.png"
-        return 0
-    fi
-    difference=$(compare -metric AE "$work/$name.png" "$here/reference-$name.png" null: 2>&1 || true)
-    [[ $difference == 0 ]] || fail "$name differs from its reference in $difference pixels"
-}
-# After a run a box says how it went; Return closes it. $1 names its screenshot.
-closeResult() {
-    waitFor hasWindow '^Conversion done$' || fail "no box said how the run went"
-    sleep 0.3
-    [[ -n $shots ]] && import -window "$(windowNamed '^Conversion done$')" "$shots/$1.png"
-    focusOn "$(windowNamed '^Conversion done$')" || fail "the result box did not get the keyboard"
-    xdotool key Return
-    waitFor noWindow '^Conversion done$' || fail "Return did not close the result box"
+    import -window "$1" "$work/$2.png"
+    [[ -n $shots ]] && cp "$work/$2.png" "$shots/$2.png"
+    sameAsReference "$work/$2.png" "$here/reference-$2.png"
 }
 endsNormally() { grep -q '^Normal end of run' "$1/log.adi" 2>/dev/null && grep -q '^Normal end of run' "$1/bad.adi"; }
 sameAsLinux() {
@@ -80,21 +53,7 @@ sameAsLinux() {
     done
 }
 
-# A prefix of its own, with the fonts of the classic forms, windows that X leaves unmanaged (so that a closed window
-# is gone at once and keys reach the window that has the focus), and nothing that asks to install Mono or Gecko.
-export HOME=$work/home WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-mkdir -p "$HOME"
-for ((display = 90; display < 110; display++)); do
-    [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] || break
-done
-export DISPLAY=:$display
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-serverPid=$!
-waitFor test -e "/tmp/.X11-unix/X$display" || fail "no X server"
-wineboot -i >/dev/null 2>&1
-wineserver -w
-cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+startWineDesktop 90
 # The web browser is a script that notes each address it is asked to open; web pages (.htm) open in Wine's
 # winebrowser, which hands the address on to it.
 cat >"$work/browser" <<SCRIPT
@@ -130,7 +89,7 @@ clickAt "$window" 66 89   # YY-MM-DD
 clickAt "$window" 155 325 # Start
 waitFor endsNormally "$documents" || fail "no complete log.adi and bad.adi in Documents\\Quillon"
 sameAsLinux "$documents" documents
-closeResult result-documents
+closeResult result-documents.png
 
 # The window as it stands after the run must look as the reference: every control in its place and visible.
 sleep 0.5
@@ -159,9 +118,7 @@ waitFor noWindow 'About Quillon' || fail "Esc did not close the About box"
 
 # Alt+H, A opens the About box from the keyboard; Tab goes from OK to System Info to the web address, which Space
 # and Enter open, and the box stays.
-focusOn "$window" || fail "the window did not get the keyboard"
-xdotool key alt+h
-sleep 0.3
+openMenu alt+h
 xdotool key a
 waitFor hasWindow 'About Quillon' || fail "Alt+H, A opened no About box"
 about=$(windowNamed 'About Quillon')
@@ -179,8 +136,7 @@ xdotool key Escape
 waitFor noWindow 'About Quillon' || fail "Esc did not close the About box"
 
 # F1 shows the user guide, and Esc closes it.
-focusOn "$window" || fail "the window did not get the keyboard"
-xdotool key F1
+keysToWindow F1
 waitFor hasWindow 'Quillon User Guide' || fail "F1 showed no user guide"
 sleep 0.3
 [[ -n $shots ]] && import -window "$(windowNamed 'Quillon User Guide')" "$shots/user-guide.png"
@@ -192,8 +148,7 @@ waitFor noWindow 'Quillon User Guide' || fail "Esc did not close the user guide"
 other=$work/other
 mkdir -p "$other"
 "$genlog" 500 11 >"$other/log.asc"
-focusOn "$window" || fail "the window did not get the keyboard"
-xdotool key ctrl+o
+keysToWindow ctrl+o
 waitFor hasWindow 'Open Folder' || fail "no folder dialog"
 sleep 0.5
 [[ -n $shots ]] && import -window root "$shots/folder-dialog.png"
@@ -202,17 +157,15 @@ xdotool type --delay 10 "$(winepath -w "$other")"
 xdotool key Return
 waitFor noWindow 'Open Folder' || fail "the folder dialog did not take the typed folder"
 # Enter presses Start, the default button, with the focus on the chosen date option.
-focusOn "$window" || fail "the window did not get the keyboard back"
-xdotool key Return
+keysToWindow Return
 waitFor endsNormally "$other" || fail "Enter made no complete log.adi and bad.adi in the chosen folder"
 sameAsLinux "$other" other
-closeResult result-other
+closeResult result-other.png
 wine reg query 'HKCU\Software\Quillon' /v LogFolder 2>/dev/null | grep -qF "$(winepath -w "$other")" ||
     fail "the chosen folder was not kept"
 
 # File > Exit (Ctrl+Q) ends the program.
-focusOn "$window" || fail "the window did not get the keyboard back"
-xdotool key ctrl+q
+keysToWindow ctrl+q
 waitFor noWindow 'Quillon by ZELK' || fail "File > Exit did not close the window"
 
 # At 144 dpi every text fits its place: the window must look as its reference at that density.
@@ -227,8 +180,7 @@ window=$(windowNamed 'Quillon by ZELK')
 sleep 1
 # Tab takes the focus from the counter to Start (the layout chosen before is chosen again), so no blinking caret
 # decides the picture.
-focusOn "$window" || fail "the window at 144 dpi did not get the keyboard"
-xdotool key Tab
+keysToWindow Tab
 sleep 0.5
 matchesReference "$window" window-144dpi
 xdotool key ctrl+q
