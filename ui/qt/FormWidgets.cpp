@@ -108,4 +108,11 @@ QWidget* makeControl(const forms::ControlRow& row, QWidget* parent)
     return control;
 }
 
+void growToText(QWidget* control, const forms::ControlRow& row)
+{
+    if (row.fit == forms::Fit::GrowDown) {
+        control->resize(control->width(), std::max(control->height(), neededHeight(control, control->width())));
+    }
+}
+
 } // namespace quillon::ui

@@ -24,4 +24,8 @@ inline QString qtText(std::string_view text)
 // named, lettered, placed and coloured as the row says.
 QWidget* makeControl(const forms::ControlRow& row, QWidget* parent);
 
+// A control whose row grows downwards, grown again for the text it shows now: the status label is made with
+// blanks, and "Processing....." reaches lower at the denser scales.
+void growToText(QWidget* control, const forms::ControlRow& row);
+
 } // namespace quillon::ui

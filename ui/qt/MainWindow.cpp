@@ -3,6 +3,7 @@
 #include "ui/qt/MainWindow.h"
 
 #include "ui/qt/AboutBox.h"
+#include "ui/qt/FormWidgets.h"
 #include "ui/qt/TextConversion.h"
 
 #include <QAction>
@@ -58,6 +59,9 @@ void MainWindow::setControlText(std::string_view name, const std::string& text)
         box->setText(fromRunText(text));
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(fromRunText(text));
+        if (const forms::ControlRow* row = forms::findRow(forms::converterControls(), name)) {
+            growToText(label, *row);
+        }
     }
 }
 

@@ -71,8 +71,9 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         checkLabels(window);
-        // The status label's texts after a run, the widest of each kind.
-        for (const char* status : {"Done: 999 bad", "No contacts", "ADIF 3: 999 bad", "ADIF 3: none"}) {
+        // The status label's texts during and after a run, the widest of each kind.
+        for (const char* status :
+             {"Processing.....", "Done: 999 bad", "No contacts", "ADIF 3: 999 bad", "ADIF 3: none"}) {
             window.setControlText("lblStatus", status);
             checkLabels(window);
         }

@@ -96,7 +96,8 @@ TEST(LabelFit, StatusTextsFitTheStatusLabel)
     ASSERT_NE(status, nullptr);
     for (const int dpi : {96, 120, 144, 192}) {
         HFONT font = makeFittedFont(status->font, status->text, dpi);
-        for (const std::string_view text : {"Done: 999 bad", "No contacts", "ADIF 3: 999 bad", "ADIF 3: none"}) {
+        for (const std::string_view text :
+             {"Processing.....", "Done: 999 bad", "No contacts", "ADIF 3: 999 bad", "ADIF 3: none"}) {
             EXPECT_LE(lineExtent(font, text).width, pixelRect(formBox(table, *status), dpi).width)
                 << text << " at " << dpi << " dpi";
         }
