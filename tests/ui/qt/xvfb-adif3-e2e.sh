@@ -9,23 +9,17 @@
 # usage: xvfb-adif3-e2e.sh BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 
-for tool in Xvfb xdotool import compare; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/install-deps)"; exit 77; }
-done
+tools=(Xvfb xdotool import compare)
+# shellcheck source=../../support/window-drive.sh
+source "$(dirname "$0")/../../support/window-drive.sh"
 program=$(realpath "$1/ui/qt/quillon")
 shots=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-adif3-e2e-XXXXXX")
-# shellcheck source=../../support/wait-for.sh
-source "$here/../../support/wait-for.sh"
 # shellcheck source=../../support/qt-window.sh
-source "$here/../../support/qt-window.sh"
-# shellcheck source=../../support/sample-contact.sh
-source "$here/../../support/sample-contact.sh"
-# shellcheck source=../../support/window-pictures.sh
-source "$here/../../support/window-pictures.sh"
+source "$support/qt-window.sh"
 # shellcheck source=../../support/adif3-choice.sh
-source "$here/../../support/adif3-choice.sh"
+source "$support/adif3-choice.sh"
 trap cleanUpQt EXIT
 name=qt
 fail() { failWith "$@"; }

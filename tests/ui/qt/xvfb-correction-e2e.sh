@@ -5,23 +5,17 @@
 # usage: xvfb-correction-e2e.sh BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (apt-get install xvfb xdotool)"; exit 77; }
-done
+tools=(Xvfb xdotool)
+# shellcheck source=../../support/window-drive.sh
+source "$(dirname "$0")/../../support/window-drive.sh"
 program=$(realpath "$1/ui/qt/quillon")
 shots=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-correction-e2e-XXXXXX")
-# shellcheck source=../../support/wait-for.sh
-source "$here/../../support/wait-for.sh"
 # shellcheck source=../../support/qt-window.sh
-source "$here/../../support/qt-window.sh"
-# shellcheck source=../../support/sample-contact.sh
-source "$here/../../support/sample-contact.sh"
-# shellcheck source=../../support/window-pictures.sh
-source "$here/../../support/window-pictures.sh"
+source "$support/qt-window.sh"
 # shellcheck source=../../support/bad-contact-correction.sh
-source "$here/../../support/bad-contact-correction.sh"
+source "$support/bad-contact-correction.sh"
 trap cleanUpQt EXIT
 name=qt
 fail() { failWith "$@"; }

@@ -9,23 +9,17 @@
 # usage: wine-adif3-e2e.sh WINDOWS_BUILD_DIR [SCREENSHOT_DIR]
 set -euo pipefail
 
-for tool in Xvfb xdotool wine import compare; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+tools=(Xvfb xdotool wine import compare)
+# shellcheck source=../../support/window-drive.sh
+source "$(dirname "$0")/../../support/window-drive.sh"
 program=$(realpath "$1/ui/win32/quillon.exe")
 shots=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-wine-adif3-XXXXXX")
-# shellcheck source=../../support/wait-for.sh
-source "$here/../../support/wait-for.sh"
 # shellcheck source=../../support/wine-window.sh
-source "$here/../../support/wine-window.sh"
-# shellcheck source=../../support/sample-contact.sh
-source "$here/../../support/sample-contact.sh"
-# shellcheck source=../../support/window-pictures.sh
-source "$here/../../support/window-pictures.sh"
+source "$support/wine-window.sh"
 # shellcheck source=../../support/adif3-choice.sh
-source "$here/../../support/adif3-choice.sh"
+source "$support/adif3-choice.sh"
 trap cleanUpWine EXIT
 name=win32
 fail() { failWith "$@"; }
