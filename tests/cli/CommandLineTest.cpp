@@ -59,21 +59,6 @@ TEST(CommandLineTest, RefusesBadUsage)
     }
 }
 
-// The options only ADIF 3 uses are not dropped without a word when the output is classic.
-TEST(CommandLineTest, WarnsOfAdif3OptionsGivenForTheClassicOutput)
-{
-    const auto warning = [](std::vector<std::string_view> arguments) {
-        arguments.insert(arguments.begin(), {"--date", "YY-MM-DD"});
-        return ignoredOptionsWarning(parseCommandLine(arguments).options.output);
-    };
-    EXPECT_EQ(warning({"--call", "n0qln", "--code-page", "437"}),
-              "--call applies to ADIF 3 only (--adif 3); the classic output is written without it");
-    EXPECT_EQ(warning({"--adif", "classic", "--operator=N0OPR"}),
-              "--operator applies to ADIF 3 only (--adif 3); the classic output is written without it");
-    EXPECT_EQ(warning({"--code-page", "437", "--adif", "3"}), "");
-    EXPECT_EQ(warning({}), "");
-}
-
 TEST(CommandLineTest, HelpAndVersionWinOverEverythingElse)
 {
     for (const std::string_view help : {"--help", "-h", "/?"}) {

@@ -149,30 +149,24 @@ TEST_F(Mending, ARealReadOnlyFolderChangesNothing)
 #ifdef _WIN32
     GTEST_SKIP() << "a folder's permissions are set otherwise on Windows";
 #else
-    std::filesystem::permissions(folder.path(),
-                                 std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
-                                     std::filesystem::perms::others_write,
-                                 std::filesystem::perm_options::remove);
-    const auto tryToSave = [this] {
+    std::filesystem::permissions(folder.path(), std::filesystem::perms{0555});
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+            _exit(2);
+        }
         auto system = makeSystemFileSystem();
         const MendResult result = mendLog(*system, log, snapshotOf(kLog), {{1, "A1,15"}});
-        return !result.saved && result.failure == "The log was not changed: its original could not be kept in "
-                                                  "log.asc.original.\nPermission denied";
-    };
-    bool refused = false;
-    if (geteuid() != 0) {
-        refused = tryToSave();
-    } else {
-        const pid_t child = fork();
-        ASSERT_NE(child, -1);
-        if (child == 0) {
-            constexpr uid_t kNobody = 65534;
-            _exit(setgid(kNobody) == 0 && setuid(kNobody) == 0 && tryToSave() ? 0 : 1);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        refused = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        _exit(!result.saved && result.failure == "The log was not changed: its original could not be kept in "
+                                                 "log.asc.original.\nPermission denied"
+                  ? 0
+                  : 1);
     }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    const bool refused = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
     EXPECT_TRUE(refused);
     EXPECT_EQ(readFile(log), kLog);

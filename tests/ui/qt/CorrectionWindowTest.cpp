@@ -77,22 +77,14 @@ private slots:
             QTest::keyClick(focused(), Qt::Key_PageDown);
             QCOMPARE(focused()->objectName(), QStringLiteral("txtField2"));
             QTest::keyClicks(focused(), QStringLiteral("20"));
-            if (const QByteArray shot = qgetenv("QUILLON_CORRECTION_SHOT"); !shot.isEmpty()) {
-                QTest::keyClick(focused(), Qt::Key_PageDown);
-                window->grab().save(QString::fromLocal8Bit(shot));
-                QTest::keyClick(focused(), Qt::Key_PageUp);
-            }
             QTest::keyClick(focused(), Qt::Key_S, Qt::ControlModifier);
             QCOMPARE(label(window, "lblStatus"),
                      QStringLiteral("Saved and converted again: 4 contacts, 3 to log.adi, 1 to bad.adi."));
             QCOMPARE(focused()->objectName(), QStringLiteral("txtField9"));
             QTest::keyClick(focused(), Qt::Key_Escape);
         });
+        // What the log holds then is the correction session's tests' business, and the window drive's.
         QCOMPARE(m_questions, 0);
-        QCOMPARE(readFile(m_folder->path() / "log.asc.original"), kLog);
-        QCOMPARE(readFile(m_folder->path() / "log.asc"),
-                 contact("20", "291", "99-12-31") + "\r\n" + contact("20", "291", "99-12-28") + "\r\n" +
-                     contact("20", "291", "99-12-30") + "\r\n" + contact("20", "USA", "99-12-29") + "\r\n");
         QVERIFY(readFile(m_folder->path() / "bad.adi").find("<DXCC:5>*BAD* USA") != std::string::npos);
         // The results of the first run and of the run after the save, and nothing else.
         QCOMPARE(m_messages.size(), std::size_t{2});
