@@ -36,13 +36,6 @@ private:
     std::size_t m_pos = 0;
 };
 
-class FixedFormats : public FormatSource
-{
-public:
-    DateLayout dateLayout() const override { return DateLayout::YyMmDd; }
-    BandFormat bandFormat() const override { return BandFormat::Meters; }
-};
-
 // Classic output, or ADIF 3 as the benchmark's run writes it: lines read one by one, Latin-1 text, a call sign.
 enum class Stage { Read, Convert, ConvertAdif3 };
 
@@ -56,7 +49,7 @@ long pass(const std::string& log, Stage stage, std::size_t& sink)
         reader.setLineByLine(true);
         converter.setOutput(AdifVersion::Adif3, {CodePage::Latin1, "N0QLN", ""});
     }
-    const FixedFormats formats;
+    const FixedFormats formats(DateLayout::YyMmDd, BandFormat::Meters);
     ContactRecord record;
     ByteBuffer line;
     long count = 0;

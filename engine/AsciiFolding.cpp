@@ -2,6 +2,7 @@
 #include "engine/AsciiFolding.h"
 
 #include "engine/CodePageTables.h"
+#include "engine/Utf8.h"
 #include "engine/VectorCode.h"
 
 #include <algorithm>
@@ -13,54 +14,6 @@ namespace {
 constexpr bool isPrintable(unsigned char c)
 {
     return c >= 32 && c <= 126;
-}
-
-// The length of the UTF-8 sequence that starts with `lead`, and the smallest code point it may carry; 0 for a byte
-// that starts none.
-struct Utf8Lead {
-    std::size_t length;
-    char32_t smallest;
-};
-
-constexpr Utf8Lead utf8Lead(unsigned char lead)
-{
-    if (lead < 0x80) {
-        return {1, 0};
-    }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        return {2, 0x80};
-    }
-    if (lead >= 0xE0 && lead <= 0xEF) {
-        return {3, 0x800};
-    }
-    if (lead >= 0xF0 && lead <= 0xF4) {
-        return {4, 0x10000};
-    }
-    return {0, 0};
-}
-
-// Decodes the sequence at `at`; false when it is not well-formed UTF-8.
-bool decodeUtf8(std::string_view text, std::size_t& at, char32_t& codePoint)
-{
-    const auto lead = static_cast<unsigned char>(text[at]);
-    const Utf8Lead shape = utf8Lead(lead);
-    if (shape.length == 0 || at + shape.length > text.size()) {
-        return false;
-    }
-    codePoint = shape.length == 1 ? lead : lead & (0x7FU >> shape.length);
-    for (std::size_t i = 1; i < shape.length; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + i]);
-        if ((next & 0xC0U) != 0x80U) {
-            return false;
-        }
-        codePoint = codePoint << 6 | (next & 0x3FU);
-    }
-    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
-    if (codePoint < shape.smallest || codePoint > 0x10FFFF || surrogate) {
-        return false;
-    }
-    at += shape.length;
-    return true;
 }
 
 void appendFolded(std::string& out, unsigned char c, std::string_view nonAscii)
@@ -132,10 +85,9 @@ std::string foldedToAscii(std::string_view text, CodePage page)
         }
         return out;
     }
-    const auto upperHalf = detail::upperHalfOf(page);
     for (const char byte : text) {
         const auto c = static_cast<unsigned char>(byte);
-        appendFolded(out, c, c >= 0x80 ? upperHalf[c - 0x80] : std::string_view());
+        appendFolded(out, c, c >= 0x80 ? detail::foldedCodePoint(detail::characterOf(c, page)) : std::string_view());
     }
     return out;
 }

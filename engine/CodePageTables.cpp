@@ -1,45 +1,47 @@
-// The code pages' upper halves and the Latin letters of Unicode, each byte or code point with the plain ASCII it
-// folds to: a letter to its base letter (é to e, ß to ss, ø to o), typographic quotes and dashes to their plain
-// forms, anything else to "?".
+// The characters of the code pages' upper halves, and the plain ASCII each character folds to: a letter to its
+// base letter (é to e, ß to ss, ø to o), typographic quotes and dashes to their plain forms, anything else to "?".
 #include "engine/CodePageTables.h"
+
+#include <iterator>
 
 namespace quillon::engine::detail {
 
 namespace {
 
-constexpr std::string_view kDos437[] = {
-    "C", "u", "e",  "a",  "a", "a", "a", "c", "e", "e",  "e", "i", "i", "i", "A", "A", "E", "ae", "AE", "o", "o", "o",
-    "u", "u", "y",  "O",  "U", "?", "?", "?", "?", "f",  "a", "i", "o", "u", "n", "N", "a", "o",  "?",  "?", "?", "?",
-    "?", "?", "\"", "\"", "?", "?", "?", "?", "?", "?",  "?", "?", "?", "?", "?", "?", "?", "?",  "?",  "?", "?", "?",
-    "?", "?", "?",  "?",  "?", "?", "?", "?", "?", "?",  "?", "?", "?", "?", "?", "?", "?", "?",  "?",  "?", "?", "?",
-    "?", "?", "?",  "?",  "?", "?", "?", "?", "?", "ss", "?", "?", "?", "?", "?", "?", "?", "?",  "?",  "?", "?", "?",
-    "?", "?", "?",  "?",  "?", "?", "?", "?", "?", "?",  "?", "?", "?", "?", "n", "2", "?", " ",
+// DOS 437, 0x80 to 0xFF.
+constexpr char16_t kDos437[] = {
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, 0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE,
+    0x00EC, 0x00C4, 0x00C5, 0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9, 0x00FF, 0x00D6,
+    0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192, 0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA,
+    0x00BA, 0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB, 0x2591, 0x2592, 0x2593, 0x2502,
+    0x2524, 0x2561, 0x2562, 0x2556, 0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510, 0x2514,
+    0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F, 0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550,
+    0x256C, 0x2567, 0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B, 0x256A, 0x2518, 0x250C,
+    0x2588, 0x2584, 0x258C, 0x2590, 0x2580, 0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4,
+    0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229, 0x2261, 0x00B1, 0x2265, 0x2264, 0x2320,
+    0x2321, 0x00F7, 0x2248, 0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
 };
-constexpr std::string_view kDos850[] = {
-    "C", "u", "e",  "a",  "a", "a", "a", "c", "e", "e",  "e", "i", "i", "i", "A", "A",  "E",  "ae", "AE", "o", "o", "o",
-    "u", "u", "y",  "O",  "U", "o", "?", "O", "?", "f",  "a", "i", "o", "u", "n", "N",  "a",  "o",  "?",  "?", "?", "?",
-    "?", "?", "\"", "\"", "?", "?", "?", "?", "?", "A",  "A", "A", "?", "?", "?", "?",  "?",  "?",  "?",  "?", "?", "?",
-    "?", "?", "?",  "?",  "a", "A", "?", "?", "?", "?",  "?", "?", "?", "?", "d", "D",  "E",  "E",  "E",  "i", "I", "I",
-    "I", "?", "?",  "?",  "?", "?", "I", "?", "O", "ss", "O", "O", "o", "O", "?", "th", "TH", "U",  "U",  "U", "y", "Y",
-    "?", "?", "?",  "?",  "?", "?", "?", "?", "?", "?",  "?", "?", "?", "1", "3", "2",  "?",  " ",
+// DOS 850, 0x80 to 0xFF.
+constexpr char16_t kDos850[] = {
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, 0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE,
+    0x00EC, 0x00C4, 0x00C5, 0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9, 0x00FF, 0x00D6,
+    0x00DC, 0x00F8, 0x00A3, 0x00D8, 0x00D7, 0x0192, 0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA,
+    0x00BA, 0x00BF, 0x00AE, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB, 0x2591, 0x2592, 0x2593, 0x2502,
+    0x2524, 0x00C1, 0x00C2, 0x00C0, 0x00A9, 0x2563, 0x2551, 0x2557, 0x255D, 0x00A2, 0x00A5, 0x2510, 0x2514,
+    0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x00E3, 0x00C3, 0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550,
+    0x256C, 0x00A4, 0x00F0, 0x00D0, 0x00CA, 0x00CB, 0x00C8, 0x0131, 0x00CD, 0x00CE, 0x00CF, 0x2518, 0x250C,
+    0x2588, 0x2584, 0x00A6, 0x00CC, 0x2580, 0x00D3, 0x00DF, 0x00D4, 0x00D2, 0x00F5, 0x00D5, 0x00B5, 0x00FE,
+    0x00DE, 0x00DA, 0x00DB, 0x00D9, 0x00FD, 0x00DD, 0x00AF, 0x00B4, 0x00AD, 0x00B1, 0x2017, 0x00BE, 0x00B6,
+    0x00A7, 0x00F7, 0x00B8, 0x00B0, 0x00A8, 0x00B7, 0x00B9, 0x00B3, 0x00B2, 0x25A0, 0x00A0,
 };
-constexpr std::string_view kWindows1252[] = {
-    "?",  "?",  "'",  "f", "\"", "...", "?", "?",  "?", "?",  "S", "?", "OE", "?",  "Z", "?", "?", "'", "'",
-    "\"", "\"", "?",  "-", "-",  "?",   "?", "s",  "?", "oe", "?", "z", "Y",  " ",  "?", "?", "?", "?", "?",
-    "?",  "?",  "?",  "?", "a",  "\"",  "?", "?",  "?", "?",  "?", "?", "2",  "3",  "?", "?", "?", "?", "?",
-    "1",  "o",  "\"", "?", "?",  "?",   "?", "A",  "A", "A",  "A", "A", "A",  "AE", "C", "E", "E", "E", "E",
-    "I",  "I",  "I",  "I", "D",  "N",   "O", "O",  "O", "O",  "O", "?", "O",  "U",  "U", "U", "U", "Y", "TH",
-    "ss", "a",  "a",  "a", "a",  "a",   "a", "ae", "c", "e",  "e", "e", "e",  "i",  "i", "i", "i", "d", "n",
-    "o",  "o",  "o",  "o", "o",  "?",   "o", "u",  "u", "u",  "u", "y", "th", "y",
+// Windows-1252, 0x80 to 0x9F; from 0xA0 it is ISO-8859-1. The five bytes it leaves out stand for the
+// control characters of the same numbers, as Windows reads them.
+constexpr char16_t kWindows1252[] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
-constexpr std::string_view kLatin1[] = {
-    "?", "?", "?", "?", "?",  "?", "?",  "?",  "?", "?", "?", "?", "?", "?", "?",  "?",  "?",  "?", "?", "?", "?", "?",
-    "?", "?", "?", "?", "?",  "?", "?",  "?",  "?", "?", " ", "?", "?", "?", "?",  "?",  "?",  "?", "?", "?", "a", "\"",
-    "?", "?", "?", "?", "?",  "?", "2",  "3",  "?", "?", "?", "?", "?", "1", "o",  "\"", "?",  "?", "?", "?", "A", "A",
-    "A", "A", "A", "A", "AE", "C", "E",  "E",  "E", "E", "I", "I", "I", "I", "D",  "N",  "O",  "O", "O", "O", "O", "?",
-    "O", "U", "U", "U", "U",  "Y", "TH", "ss", "a", "a", "a", "a", "a", "a", "ae", "c",  "e",  "e", "e", "e", "i", "i",
-    "i", "i", "d", "n", "o",  "o", "o",  "o",  "o", "?", "o", "u", "u", "u", "u",  "y",  "th", "y",
-};
+
 constexpr std::string_view kLatinCodePoints[] = {
     "?", "?",  "?",  "?",  "?", "?", "?",  "?", "?", "?", "?",  "?",  "?", "?", "?",  "?",  "?", "?", "?",  "?",
     "?", "?",  "?",  "?",  "?", "?", "?",  "?", "?", "?", "?",  "?",  " ", "?", "?",  "?",  "?", "?", "?",  "?",
@@ -58,20 +60,19 @@ constexpr std::string_view kLatinCodePoints[] = {
 
 } // namespace
 
-std::span<const std::string_view, 128> upperHalfOf(CodePage page)
+char32_t characterOf(unsigned char byte, CodePage page)
 {
+    const std::size_t index = byte - 0x80U;
     switch (page) {
     case CodePage::Dos437:
-        return kDos437;
+        return kDos437[index];
     case CodePage::Dos850:
-        return kDos850;
-    case CodePage::Latin1:
-    case CodePage::Utf8: // bytes that are not UTF-8 after all are read as ISO-8859-1
-        return kLatin1;
+        return kDos850[index];
     case CodePage::Windows1252:
-        break;
+        return index < std::size(kWindows1252) ? kWindows1252[index] : byte;
+    default:
+        return byte;
     }
-    return kWindows1252;
 }
 
 std::string_view foldedCodePoint(char32_t codePoint)
@@ -94,6 +95,10 @@ std::string_view foldedCodePoint(char32_t codePoint)
         return "-";
     case 0x2026: // ellipsis
         return "...";
+    case 0x0192: // the florin sign, a hooked f
+        return "f";
+    case 0x207F: // superscript n
+        return "n";
     default:
         return "?";
     }

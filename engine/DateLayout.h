@@ -65,4 +65,22 @@ public:
     virtual Adif3Options adif3Options() const { return {}; }
 };
 
+// The same layout and band format for every record, where no user changes them during a run: reading back the
+// bad contacts, the tests, the benchmarks.
+class FixedFormats : public FormatSource
+{
+public:
+    FixedFormats(DateLayout layout, BandFormat format)
+        : m_layout(layout)
+        , m_format(format)
+    {
+    }
+    DateLayout dateLayout() const override { return m_layout; }
+    BandFormat bandFormat() const override { return m_format; }
+
+private:
+    DateLayout m_layout;
+    BandFormat m_format;
+};
+
 } // namespace quillon::engine

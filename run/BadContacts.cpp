@@ -36,16 +36,6 @@ private:
     std::string_view m_bytes;
 };
 
-struct Choices : engine::FormatSource {
-    engine::CheckChoices choices;
-    explicit Choices(const engine::CheckChoices& c)
-        : choices(c)
-    {
-    }
-    engine::DateLayout dateLayout() const override { return choices.layout; }
-    engine::BandFormat bandFormat() const override { return choices.format; }
-};
-
 // The lines that the fields [first, first + count) of the log stand on, by the fields each line holds.
 class FieldLines
 {
@@ -117,7 +107,7 @@ std::vector<BadContact> badLinesOneByOne(std::string_view bytes, const engine::C
     reader.setLineByLine(true);
     engine::RecordConverter converter;
     converter.setOutput(engine::AdifVersion::Adif3, {choices.codePage, {}, {}});
-    const Choices formats(choices);
+    const engine::FixedFormats formats(choices.layout, choices.format);
     engine::ContactRecord record;
     std::vector<BadContact> found;
     while (!reader.atEnd()) {
@@ -166,7 +156,7 @@ std::vector<BadContact> badContactsOfStream(std::string_view bytes, const engine
     engine::LogReader reader(source);
     engine::ContactRecord record;
     engine::RecordConverter converter;
-    const Choices formats(choices);
+    const engine::FixedFormats formats(choices.layout, choices.format);
     for (std::size_t first = 0; !reader.atEnd(); first += engine::kFieldCount) {
         if (reader.readRecord(record) != engine::ReadResult::Complete) {
             break;

@@ -156,6 +156,8 @@ TEST(Adif3ConverterTest, TextFoldedToPlainAscii)
         {"S\xF8ren \xC5se Gro\xDF", CodePage::Windows1252, "Soren Ase Gross"},
         {"M\x81ller Jos\x82 Gro\xE1", CodePage::Dos437, "Muller Jose Gross"},
         {"S\x9Bren", CodePage::Dos850, "Soren"},
+        {"\x9F\xFC", CodePage::Dos437, "fn"},
+        {"\xC6\x92", CodePage::Dos437, "f"}, // the florin sign folds in UTF-8 as in DOS 437
         {"\x93quoted\x94 \x96 \x85", CodePage::Windows1252, "\"quoted\" - ..."},
         {"Z\xC3\xBCrich \xC5\x81\xC3\xB3\x64\xC5\xBA", CodePage::Dos437, "Zurich Lodz"}, // valid UTF-8 wins
         {"\xE2\x82\xAC 5", CodePage::Latin1, "? 5"},                                     // a euro sign is no letter
@@ -174,12 +176,7 @@ TEST(Adif3ConverterTest, TextFoldedToPlainAscii)
 // A record converted under ADIF 3 with a call sign: lengths counted after folding, the station's fields at the end.
 TEST(Adif3ConverterTest, RecordLineWithStationAndFoldedName)
 {
-    class Formats : public FormatSource
-    {
-    public:
-        DateLayout dateLayout() const override { return DateLayout::MmDdYy; }
-        BandFormat bandFormat() const override { return BandFormat::Meters; }
-    } formats;
+    const FixedFormats formats(DateLayout::MmDdYy, BandFormat::Meters);
     RecordConverter converter;
     converter.setOutput(AdifVersion::Adif3, {CodePage::Latin1, "n0qln", "n0opr"});
     ContactRecord record;

@@ -79,12 +79,9 @@ constexpr ReasonCase kReasonCases[] = {
      "COMMENT holds *BAD*, which always sends a contact to bad.adi"},
     {Field::QslSent, "*BAD*", L::YyMmDd, B::Meters, "QSL_SENT holds *BAD*, which always sends a contact to bad.adi"},
     {Field::Freq, "anything", L::YyMmDd, B::Meters, ""},
-    // ADIF 3 reads the short dates and times, and its own lists.
-    {Field::Date, "7/12/95", L::MmDdYy, B::Meters, "", "MA", k3},
+    // ADIF 3 reads the short dates and times, and its own lists; what it passes, the golden logs show.
     {Field::Date, "13/7/95", L::MmDdYy, B::Meters, "no month 13 in MM-DD-YY", "MA", k3},
-    {Field::Time, "9:30", L::YyMmDd, B::Meters, "", "MA", k3},
     {Field::Time, "9:61", L::YyMmDd, B::Meters, "no minute 61; minutes are 00 to 59", "MA", k3},
-    {Field::Band, "60", L::YyMmDd, B::Meters, "", "MA", k3, "5.357"},
     {Field::Band, "20m", L::YyMmDd, B::Meters, "FREQ 7.150 is outside the 20M band (14 to 14.35 MHz)", "MA", k3,
      "7.150"},
     {Field::Band, "20X", L::YyMmDd, B::Meters,
@@ -92,7 +89,6 @@ constexpr ReasonCase kReasonCases[] = {
     {Field::Band, "20", L::YyMmDd, B::Mhz,
      "20 is not an ADIF band in MHz; bands are 1.8, 3.5, 5.3, \u2026 or 20 as meters (as meters it is 20M)", "MA", k3},
     {Field::Freq, "14,025", L::YyMmDd, B::Meters, "FREQ is a number in MHz, as 14.025, not 14,025", "MA", k3},
-    {Field::Mode, "FT4", L::YyMmDd, B::Meters, "", "MA", k3},
     {Field::Mode, "FT9", L::YyMmDd, B::Meters, "FT9 is not an ADIF mode or submode, as SSB, CW, FT8 or PSK31", "MA",
      k3},
     {Field::Dxcc, "999", L::YyMmDd, B::Meters, "DXCC is the number of an entity on the DXCC list, as 291, not 999",
@@ -133,18 +129,6 @@ bool isMarkedInLine(std::string_view line, Field field)
     return line.substr(close + 1, length).find(kBadMarker) != std::string_view::npos;
 }
 
-struct Choices : FormatSource {
-    DateLayout layout;
-    BandFormat format;
-    Choices(DateLayout l, BandFormat f)
-        : layout(l)
-        , format(f)
-    {
-    }
-    DateLayout dateLayout() const override { return layout; }
-    BandFormat bandFormat() const override { return format; }
-};
-
 // Each layout with each band format, in both outputs.
 constexpr std::tuple<DateLayout, BandFormat, AdifVersion> kEveryChoice[] = {
     {L::YyMmDd, B::Meters, k3},       {L::MmDdYy, B::Mhz, k3},          {L::YyDdMm, B::Meters, k3},
@@ -175,7 +159,7 @@ TEST(FieldReasonsTest, AgreesWithTheConverterOverEveryGoldenLog)
                     }
                     RecordConverter converter;
                     converter.setOutput(output, {CodePage::Dos437, {}, {}});
-                    const Destination destination = converter.convert(record, Choices(layout, format));
+                    const Destination destination = converter.convert(record, FixedFormats(layout, format));
                     const auto problems = contactProblems(fields, {layout, format, output, CodePage::Dos437});
                     SCOPED_TRACE(entry.path().filename().string() + ": " + std::string(converter.line()));
                     EXPECT_EQ(destination == Destination::BadFile, !problems.empty());

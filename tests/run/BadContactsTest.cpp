@@ -56,16 +56,6 @@ TEST(BadContactsTest, ListsBadContactsAndOddLinesWithTheirReasons)
     EXPECT_EQ(list.contacts[3].fieldCount, 19U);
 }
 
-TEST(BadContactsTest, SaysWhyALineMendedAsOneTextStillFails)
-{
-    EXPECT_EQ(lineProblems("a,b", 3, {DateLayout::YyMmDd, BandFormat::Meters})[0].reason,
-              "line 3 holds 2 fields; the contacts after it are shifted");
-    const auto problems = lineProblems(kBadDate, 3, {DateLayout::YyMmDd, BandFormat::Meters});
-    ASSERT_EQ(problems.size(), 1U);
-    EXPECT_EQ(problems[0].reason, "DATE: no month 13 in YY-MM-DD");
-    EXPECT_TRUE(lineProblems(kBadDate, 3, {DateLayout::MmDdYy, BandFormat::Meters}).empty());
-}
-
 // Untouched fields keep their blanks and quotes; a changed one gets quotes when it needs them.
 TEST(BadContactsTest, WritesAMendedLineKeepingWhatWasNotChanged)
 {
@@ -114,18 +104,6 @@ TEST(BadContactsTest, SaysWhenTheLogCannotBeRead)
     EXPECT_TRUE(list.contacts.empty());
 }
 
-struct Choices : engine::FormatSource {
-    DateLayout layout;
-    BandFormat format;
-    Choices(DateLayout l, BandFormat f)
-        : layout(l)
-        , format(f)
-    {
-    }
-    DateLayout dateLayout() const override { return layout; }
-    BandFormat bandFormat() const override { return format; }
-};
-
 // Every golden case converted with a chosen layout: the record lines of its bad.adi are, in order, the lines of
 // the contacts listed here converted once more.
 TEST(BadContactsTest, AgreesWithTheGoldenBadFiles)
@@ -141,10 +119,9 @@ TEST(BadContactsTest, AgreesWithTheGoldenBadFiles)
             continue;
         }
         SCOPED_TRACE(entry.path().filename().string());
-        const Choices choices(*layout, match[3] == "mhz" ? BandFormat::Mhz : BandFormat::Meters);
+        const BandFormat format = match[3] == "mhz" ? BandFormat::Mhz : BandFormat::Meters;
         auto files = makeSystemFileSystem();
-        const BadContactList list =
-            findBadContacts(*files, (entry.path() / "log.asc").string(), {choices.layout, choices.format});
+        const BadContactList list = findBadContacts(*files, (entry.path() / "log.asc").string(), {*layout, format});
         std::vector<std::string> expected;
         for (const std::string& line : tests::crlfLines(tests::readFile(entry.path() / "bad.adi"))) {
             if (line.ends_with("<EOR>")) {
@@ -160,7 +137,7 @@ TEST(BadContactsTest, AgreesWithTheGoldenBadFiles)
                     record.atInputPosition(i).assign(contact.fields[i]);
                 }
                 engine::RecordConverter converter;
-                converter.convert(record, choices);
+                converter.convert(record, engine::FixedFormats(*layout, format));
                 listed.emplace_back(converter.line());
             }
         }
